@@ -1,0 +1,63 @@
+#include <string>
+
+#include "engine/rules.h"
+
+namespace zelvan {
+
+void markZone(Game& g, int col, int row) {
+    for (int dc = -4; dc <= 4; ++dc)
+        for (int dr = -4; dr <= 4; ++dr)
+            if (g.onBoard(col + dc, row + dr)) g.zone[cellIndex(col + dc, row + dr)] = kZoneMark;
+}
+
+namespace {
+
+std::string twoDigitNumber(int v) {
+    std::string s = std::to_string(v);
+    return s.size() == 1 ? "0" + s : s;
+}
+
+}  // namespace
+
+bool placePiece(Game& g, Host& host, PieceSource source, int col, int row) {
+    const bool blue = source == PieceSource::BlueClick;
+    const Side side = blue ? Side::Blue : Side::Red;
+    const std::uint32_t serial = g.boardSerial;
+
+    if (source != PieceSource::Computer) ++g.moveCount;
+    g.cells[cellIndex(col, row)] = colourOf(side);
+    if (source == PieceSource::BlueClick || source == PieceSource::Computer) markZone(g, col, row);
+    host.drawPiece(side, col, row, false);
+    if (blue ? g.markBlueMove : g.markRedMove) host.markMove(side, col, row);
+    if (!g.soundOff) {
+        host.playSound(blue ? Sound::Piesa : Sound::PiesaAdv);
+        if (blue) host.delay(150);
+    }
+    if (blue && g.connected) {
+        host.sendMessage("MOVE" + twoDigitNumber(col) + twoDigitNumber(row));
+        host.setCursor(Cursor::Wait);
+    }
+    host.processEvents();
+
+    // The pause and the pump above let other handlers run. A new board (a
+    // Play, a received PLAY) now owns the record: leave it alone. A game
+    // stopped meanwhile (Stop, STOP received, Exit, lost connection) has
+    // already been scored, so this piece must not score it a second time.
+    if (g.boardSerial != serial) {
+        if (source == PieceSource::Computer) g.busy = 0;
+        return false;
+    }
+    const bool stillRunning = g.gameRunning != 0;
+    if (stillRunning) checkFive(g, host);
+    if (source == PieceSource::Peer) {
+        host.setCursor(Cursor::Normal);
+        host.processEvents();
+        if (g.boardSerial != serial) return false;
+    }
+    g.blueToMove = blue ? 0 : 1;
+    if (source == PieceSource::Computer) g.busy = 0;
+    host.showTurn();
+    return stillRunning;
+}
+
+}  // namespace zelvan
