@@ -1,0 +1,4 @@
+#pragma once
+
+// Each widget's test class runs through one of these; main() runs them all.
+int runAlProgressBarTests(int argc, char** argv);

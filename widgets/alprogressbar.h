@@ -1,0 +1,104 @@
+#pragma once
+
+#include <QColor>
+#include <QImage>
+#include <QString>
+#include <QWidget>
+
+// A progress bar that paints through an off-screen picture. The filled part
+// reveals a fixed picture (a tiled bitmap, a solid colour or a gradient laid
+// over the whole control) rather than stretching it; the unfilled rest is
+// painted in the background colour.
+class ALProgressBar : public QWidget {
+    Q_OBJECT
+
+  public:
+    enum class BarColorStyle { cs1Color, cs2Colors, cs3Colors };
+    enum class Direction { pdLeftToRight, pdRightToLeft, pdBottomToTop, pdTopToBottom };
+
+    explicit ALProgressBar(QWidget* parent = nullptr);
+
+    QColor backgroundColor() const { return backgroundColor_; }
+    void setBackgroundColor(const QColor& c);
+
+    // A null or empty image selects the colour styles.
+    const QImage& barBitmap() const { return barBitmap_; }
+    void setBarBitmap(const QImage& bitmap);
+
+    QColor barColor1() const { return barColor1_; }
+    void setBarColor1(const QColor& c);
+    QColor barColor2() const { return barColor2_; }
+    void setBarColor2(const QColor& c);
+    QColor barColor3() const { return barColor3_; }
+    void setBarColor3(const QColor& c);
+
+    BarColorStyle barColorStyle() const { return barColorStyle_; }
+    void setBarColorStyle(BarColorStyle s);
+
+    // Top and left edges.
+    QColor borderColor1() const { return borderColor1_; }
+    void setBorderColor1(const QColor& c);
+    // Bottom and right edges.
+    QColor borderColor2() const { return borderColor2_; }
+    void setBorderColor2(const QColor& c);
+
+    Direction direction() const { return direction_; }
+    void setDirection(Direction d);
+
+    int minimum() const { return min_; }
+    void setMinimum(int v);
+    int maximum() const { return max_; }
+    void setMaximum(int v);
+
+    int position() const { return position_; }
+    // Ignored when unchanged or outside minimum..maximum.
+    void setPosition(int v);
+
+    QString posTextPrefix() const { return posTextPrefix_; }
+    void setPosTextPrefix(const QString& s);
+    QString posTextSuffix() const { return posTextSuffix_; }
+    void setPosTextSuffix(const QString& s);
+
+    bool showBorder() const { return showBorder_; }
+    void setShowBorder(bool on);
+    bool showPosText() const { return showPosText_; }
+    void setShowPosText(bool on);
+
+    // Number of pixels of the inner length that the current position fills.
+    int filledLength() const;
+
+    QSize sizeHint() const override { return {200, 20}; }
+
+  protected:
+    void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void changeEvent(QEvent* event) override;
+
+  private:
+    void propertyChanged();
+    void renderOffscreen();
+    void drawBar();
+    void rebuildBarCache();
+    QRect innerRect() const;
+
+    QColor backgroundColor_;
+    QImage barBitmap_;
+    QColor barColor1_{0, 128, 0};
+    QColor barColor2_{255, 255, 0};
+    QColor barColor3_{255, 0, 0};
+    BarColorStyle barColorStyle_ = BarColorStyle::cs3Colors;
+    QColor borderColor1_;
+    QColor borderColor2_;
+    Direction direction_ = Direction::pdLeftToRight;
+    int min_ = 0;
+    int max_ = 100;
+    int position_ = 0;
+    QString posTextPrefix_;
+    QString posTextSuffix_ = QStringLiteral("%");
+    bool showBorder_ = true;
+    bool showPosText_ = true;
+
+    QImage offscreen_;
+    QImage barCache_;
+    bool rebuildCache_ = true;
+};
