@@ -8,5 +8,6 @@ int main(int argc, char** argv) {
     loadTestFonts();
     int failures = 0;
     failures += runAlProgressBarTests(argc, argv);
+    failures += runLbSpeedButtonTests(argc, argv);
     return failures;
 }

@@ -2,3 +2,4 @@
 
 // Each widget's test class runs through one of these; main() runs them all.
 int runAlProgressBarTests(int argc, char** argv);
+int runLbSpeedButtonTests(int argc, char** argv);
