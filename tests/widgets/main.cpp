@@ -9,5 +9,7 @@ int main(int argc, char** argv) {
     int failures = 0;
     failures += runAlProgressBarTests(argc, argv);
     failures += runLbSpeedButtonTests(argc, argv);
+    failures += runAntiAliasLabelTests(argc, argv);
+    failures += runAlignEditTests(argc, argv);
     return failures;
 }

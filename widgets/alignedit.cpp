@@ -1,0 +1,11 @@
+#include "widgets/alignedit.h"
+
+AlignEdit::AlignEdit(QWidget* parent) : QLineEdit(parent) {
+    QLineEdit::setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+}
+
+void AlignEdit::setAlignment(Qt::Alignment a) {
+    const Qt::Alignment horizontal = a & Qt::AlignHorizontal_Mask;
+    if (horizontal == alignment()) return;
+    QLineEdit::setAlignment(horizontal | Qt::AlignVCenter);
+}

@@ -1,0 +1,16 @@
+#pragma once
+
+#include <QLineEdit>
+
+// A single-line edit whose text is left-aligned, right-aligned or centred.
+class AlignEdit : public QLineEdit {
+    Q_OBJECT
+
+  public:
+    explicit AlignEdit(QWidget* parent = nullptr);
+
+    // Qt::AlignLeft, Qt::AlignRight or Qt::AlignHCenter; the text, selection
+    // and every other property survive a change.
+    Qt::Alignment alignment() const { return QLineEdit::alignment() & Qt::AlignHorizontal_Mask; }
+    void setAlignment(Qt::Alignment a);
+};
