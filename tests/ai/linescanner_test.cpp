@@ -1,0 +1,210 @@
+#include <gtest/gtest.h>
+
+#include <array>
+
+#include "ai/linescanner.h"
+#include "aiboard.h"
+
+using namespace zelvan;
+using zelvan::test::emptyBoard;
+
+namespace {
+
+using Counts = std::array<int, 6>;  // entries 1..5
+
+Counts blueCounts(Game& g, int c, int r) {
+    evalBlue(g, c, r);
+    return {0,
+            g.blueLineCounts[1],
+            g.blueLineCounts[2],
+            g.blueLineCounts[3],
+            g.blueLineCounts[4],
+            g.blueLineCounts[5]};
+}
+
+Counts toCounts(LineCounts l) {
+    return {0, l[1], l[2], l[3], l[4], l[5]};
+}
+
+// The measurement written the slow way, window by window as the rule reads:
+// put the piece down, count each direction's windows, reduce, add, lift.
+Counts referenceCounts(Game g, std::uint8_t own, int c, int r) {
+    const int n = g.boardSize;
+    const std::uint8_t other = own == kBlue ? kRed : kBlue;
+    g.cells[cellIndex(c, r)] = own;
+    Counts total{};
+    auto window = [&](Counts& dir, int c0, int r0, int dc, int dr) {
+        int mine = 0;
+        int theirs = 0;
+        for (int k = 0; k < 5; ++k) {
+            const std::uint8_t v = g.cell(c0 + k * dc, r0 + k * dr);
+            mine += v == own;
+            theirs += v == other;
+        }
+        if (mine >= 1 && theirs == 0) ++dir[mine];
+    };
+    auto reduceAndAdd = [&](Counts& dir) {
+        if (dir[5] > 0) dir[4] = dir[3] = dir[2] = 0;
+        if (dir[4] > 0) dir[3] = dir[2] = 0;
+        for (int k = 1; k <= 5; ++k)
+            total[k] += dir[k];
+    };
+    Counts h{};
+    for (int s = std::max(c - 4, 1); s <= std::min(c, n - 4); ++s)
+        window(h, s, r, 1, 0);
+    reduceAndAdd(h);
+    Counts v{};
+    for (int s = std::max(r - 4, 1); s <= std::min(r, n - 4); ++s)
+        window(v, c, s, 0, 1);
+    reduceAndAdd(v);
+    Counts d{};
+    for (int i = 0; i <= 4 && c - i >= 1 && r - i >= 1; ++i)
+        if (c - i + 4 <= n && r - i + 4 <= n) window(d, c - i, r - i, 1, 1);
+    reduceAndAdd(d);
+    Counts a{};
+    for (int i = 0; i <= 4 && c + i <= n && r - i >= 1; ++i)
+        if (c + i - 4 >= 1 && r - i + 4 <= n) window(a, c + i, r - i, -1, 1);
+    reduceAndAdd(a);
+    return total;
+}
+
+}  // namespace
+
+TEST(LineScanner, EmptyBoardMiddleAndCorners) {
+    Game g = emptyBoard(15);
+    EXPECT_EQ(blueCounts(g, 8, 8), (Counts{0, 20, 0, 0, 0, 0}));
+    EXPECT_FALSE(isThreat(evalCell(g, kBlueSide, 8, 8)));
+    EXPECT_EQ(fullScore(evalCell(g, kBlueSide, 8, 8)), 0);
+    EXPECT_EQ(blueCounts(g, 1, 1), (Counts{0, 3, 0, 0, 0, 0}));
+    // (2, 2): two windows each way along the row and column, two on the
+    // diagonal, and the anti-diagonal is three cells long.
+    EXPECT_EQ(blueCounts(g, 2, 2), (Counts{0, 6, 0, 0, 0, 0}));
+    EXPECT_EQ(blueCounts(g, 15, 15), (Counts{0, 3, 0, 0, 0, 0}));
+    EXPECT_EQ(blueCounts(g, 15, 1), (Counts{0, 3, 0, 0, 0, 0}));
+}
+
+TEST(LineScanner, BrokenThreeMakesTwoFoursAndIsAThreat) {
+    Game g = emptyBoard(15);
+    for (int c : {5, 6, 7})
+        g.cells[cellIndex(c, 8)] = kBlue;
+    // Windows from columns 4..8 hold 4, 4, 3, 2, 1: the fours hide the rest
+    // of the row but the single; the other three directions give 5 singles.
+    EXPECT_EQ(blueCounts(g, 8, 8), (Counts{0, 16, 0, 0, 2, 0}));
+    EXPECT_TRUE(isThreat(evalCell(g, kBlueSide, 8, 8)));
+
+    g.cells[cellIndex(4, 8)] = kRed;
+    EXPECT_EQ(blueCounts(g, 8, 8), (Counts{0, 16, 0, 0, 1, 0}));
+    EXPECT_FALSE(isThreat(evalCell(g, kBlueSide, 8, 8)));
+}
+
+TEST(LineScanner, TwoInARowMakesThreesAndTwoThreesThroughACellAreAThreat) {
+    Game g = emptyBoard(15);
+    g.cells[cellIndex(6, 8)] = kBlue;
+    g.cells[cellIndex(7, 8)] = kBlue;
+    EXPECT_EQ(blueCounts(g, 8, 8), (Counts{0, 16, 1, 3, 0, 0}));
+    EXPECT_FALSE(isThreat(evalCell(g, kBlueSide, 8, 8)));
+    g.cells[cellIndex(8, 6)] = kBlue;
+    g.cells[cellIndex(8, 7)] = kBlue;
+    const LineCounts l = evalCell(g, kBlueSide, 8, 8);
+    EXPECT_EQ(l[3], 6);
+    EXPECT_TRUE(isThreat(l));
+}
+
+TEST(LineScanner, FiveHidesOnlyItsOwnDirection) {
+    Game g = emptyBoard(15);
+    for (int c : {4, 5, 6, 7})
+        g.cells[cellIndex(c, 8)] = kRed;
+    g.cells[cellIndex(8, 7)] = kRed;  // a two down the column as well
+    const LineCounts l = evalCell(g, kRedSide, 8, 8);
+    EXPECT_EQ(l[5], 1);
+    EXPECT_EQ(l[4], 0);
+    EXPECT_EQ(l[3], 0);
+    EXPECT_EQ(l[2], 4);  // the column's windows holding (8,7) and (8,8)
+    EXPECT_TRUE(isThreat(l));
+    EXPECT_GE(threatScore(l), 1000);
+    // Blue sees nothing there: every row window holds Red.
+    EXPECT_EQ(evalCell(g, kBlueSide, 8, 8)[1], 1 + 1 + 5 + 5);
+}
+
+TEST(LineScanner, SmallBoardIgnoresStorageBeyondIt) {
+    Game g = emptyBoard(15);
+    // Pieces of an earlier 30x30 board lie outside the 15x15 square.
+    for (int c = 16; c <= 18; ++c)
+        g.cells[cellIndex(c, 15)] = kBlue;
+    EXPECT_EQ(blueCounts(g, 15, 15), (Counts{0, 3, 0, 0, 0, 0}));
+    g.boardSize = 20;
+    EXPECT_EQ(blueCounts(g, 15, 15), (Counts{0, 16, 0, 0, 2, 0}));
+}
+
+TEST(LineScanner, EvalLeavesTheBoardAlone) {
+    Game g = test::randomPosition(20, 120, 7);
+    const Board before = g.cells;
+    for (int c = 1; c <= 20; ++c)
+        for (int r = 1; r <= 20; ++r)
+            if (g.cell(c, r) == kNone) {
+                evalBlue(g, c, r);
+                evalRed(g, c, r);
+            }
+    EXPECT_EQ(g.cells, before);
+}
+
+TEST(LineScanner, FiguresFollowTheCounts) {
+    auto counts = [](int l1, int l2, int l3, int l4, int l5) {
+        return LineCounts{
+            static_cast<std::uint32_t>(l1 | l2 << 6 | l3 << 12 | l4 << 18 | l5 << 24)};
+    };
+    EXPECT_TRUE(isThreat(counts(0, 0, 0, 0, 1)));
+    EXPECT_TRUE(isThreat(counts(0, 0, 0, 2, 0)));
+    EXPECT_TRUE(isThreat(counts(0, 0, 4, 0, 0)));
+    EXPECT_TRUE(isThreat(counts(0, 0, 2, 1, 0)));
+    EXPECT_FALSE(isThreat(counts(20, 9, 3, 0, 0)));
+    EXPECT_FALSE(isThreat(counts(0, 0, 1, 1, 0)));
+    const LineCounts l = counts(7, 3, 2, 1, 0);
+    EXPECT_EQ(threatScore(l), 120);
+    EXPECT_EQ(fullScore(l), 123);
+    EXPECT_EQ(lineValue(l), 100);
+    EXPECT_EQ(shapeScore(l), 5);
+    EXPECT_EQ(lineValue(counts(0, 9, 0, 0, 0)), 0);
+    EXPECT_EQ(lineValue(counts(0, 9, 3, 0, 0)), 30);
+    EXPECT_EQ(lineValue(counts(0, 0, 3, 4, 2)), 2000);
+}
+
+// The bit-line scanner against the window-by-window rule, every empty cell
+// of crowded positions on every board size, both colours, with trial pieces.
+TEST(LineScanner, MatchesTheWindowRuleEverywhere) {
+    for (int n : {15, 20, 30})
+        for (std::uint32_t seed = 1; seed <= 4; ++seed) {
+            Game g = test::randomPosition(n, n * n * 2 / 5, seed);
+            LineScanner scanner(g);
+            for (int c = 1; c <= n; ++c)
+                for (int r = 1; r <= n; ++r) {
+                    if (g.cell(c, r) != kNone) continue;
+                    ASSERT_EQ(toCounts(scanner.eval(kBlueSide, c, r)),
+                              referenceCounts(g, kBlue, c, r))
+                        << n << " seed " << seed << " at " << c << "," << r;
+                    ASSERT_EQ(toCounts(scanner.eval(kRedSide, c, r)),
+                              referenceCounts(g, kRed, c, r))
+                        << n << " seed " << seed << " at " << c << "," << r;
+                }
+            // A trial piece counts like a real one and goes away again.
+            const int mid = n / 2;
+            int tc = 0, tr = 0;
+            for (int c = mid; c <= n && !tc; ++c)
+                for (int r = mid; r <= n && !tc; ++r)
+                    if (g.cell(c, r) == kNone) tc = c, tr = r;
+            ASSERT_NE(tc, 0);
+            scanner.place(kRedSide, tc, tr);
+            Game withPiece = g;
+            withPiece.cells[cellIndex(tc, tr)] = kRed;
+            for (int c = std::max(1, tc - 4); c <= std::min(n, tc + 4); ++c)
+                for (int r = std::max(1, tr - 4); r <= std::min(n, tr + 4); ++r) {
+                    if (withPiece.cell(c, r) != kNone) continue;
+                    ASSERT_EQ(toCounts(scanner.eval(kBlueSide, c, r)),
+                              referenceCounts(withPiece, kBlue, c, r));
+                    ASSERT_EQ(toCounts(scanner.eval(kRedSide, c, r)),
+                              referenceCounts(withPiece, kRed, c, r));
+                }
+            scanner.lift(kRedSide, tc, tr);
+            EXPECT_EQ(toCounts(scanner.eval(kBlueSide, tc, tr)), referenceCounts(g, kBlue, tc, tr));
+        }
+}
