@@ -30,9 +30,11 @@ void receiveStop(Game& g, Host& host) {
     host.setCursor(Cursor::Normal);
 }
 
-}  // namespace
+} // namespace
 
-bool peerMayMove(const Game& g) { return g.blueToMove == 0; }
+bool peerMayMove(const Game& g) {
+    return g.blueToMove == 0;
+}
 
 void dispatchMessage(Game& g, Host& host, const std::string& message) {
     if (message.size() < kCommandLength) return;
@@ -119,4 +121,4 @@ void connectionLostGame(Game& g, Host& host) {
     host.setCursor(Cursor::Normal);
 }
 
-}  // namespace zelvan
+} // namespace zelvan

@@ -28,13 +28,15 @@ std::optional<std::array<int, 4>> ipNumbers(const std::string& text) {
     return numbers;
 }
 
-bool isip(const std::string& text) { return ipNumbers(text).has_value(); }
+bool isip(const std::string& text) {
+    return ipNumbers(text).has_value();
+}
 
 std::optional<std::string> dottedAddress(const std::string& text) {
     const auto n = ipNumbers(text);
     if (!n) return std::nullopt;
-    return std::to_string((*n)[0]) + "." + std::to_string((*n)[1]) + "." +
-           std::to_string((*n)[2]) + "." + std::to_string((*n)[3]);
+    return std::to_string((*n)[0]) + "." + std::to_string((*n)[1]) + "." + std::to_string((*n)[2]) +
+           "." + std::to_string((*n)[3]);
 }
 
-}  // namespace zelvan
+} // namespace zelvan

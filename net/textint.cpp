@@ -15,11 +15,12 @@ int digitValue(char c, int base) {
     return v < base ? v : -1;
 }
 
-}  // namespace
+} // namespace
 
 std::optional<std::int32_t> textToInt(std::string_view text) {
     std::size_t i = 0;
-    while (i < text.size() && text[i] == ' ') ++i;
+    while (i < text.size() && text[i] == ' ')
+        ++i;
 
     bool negative = false;
     if (i < text.size() && (text[i] == '+' || text[i] == '-')) {
@@ -31,12 +32,13 @@ std::optional<std::int32_t> textToInt(std::string_view text) {
     if (i < text.size() && (text[i] == '$' || text[i] == 'x' || text[i] == 'X')) {
         base = 16;
         i += 1;
-    } else if (i + 1 < text.size() && text[i] == '0' && (text[i + 1] == 'x' || text[i + 1] == 'X')) {
+    } else if (i + 1 < text.size() && text[i] == '0' &&
+               (text[i + 1] == 'x' || text[i + 1] == 'X')) {
         base = 16;
         i += 2;
     }
 
-    if (i == text.size()) return std::nullopt;  // no digits at all
+    if (i == text.size()) return std::nullopt; // no digits at all
 
     // The magnitude may reach 2^31 only for a negative number.
     const std::int64_t limit = negative ? std::int64_t{1} << 31 : (std::int64_t{1} << 31) - 1;
@@ -50,4 +52,4 @@ std::optional<std::int32_t> textToInt(std::string_view text) {
     return static_cast<std::int32_t>(negative ? -value : value);
 }
 
-}  // namespace zelvan
+} // namespace zelvan

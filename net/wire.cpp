@@ -15,7 +15,7 @@ bool startsWithCommand(std::string_view bytes) {
            head == kChatCommand;
 }
 
-}  // namespace
+} // namespace
 
 std::string playMessage(int sizeCode, bool senderOpens) {
     return std::string(kPlayCommand) + std::to_string(sizeCode) + (senderOpens ? "C" : "S");
@@ -25,9 +25,13 @@ std::string moveMessage(int col, int row) {
     return std::string(kMoveCommand) + twoDigitField(col) + twoDigitField(row);
 }
 
-std::string stopMessage() { return std::string(kStopCommand); }
+std::string stopMessage() {
+    return std::string(kStopCommand);
+}
 
-std::string chatMessage(const std::string& text) { return std::string(kChatCommand) + text; }
+std::string chatMessage(const std::string& text) {
+    return std::string(kChatCommand) + text;
+}
 
 std::size_t firstMessageLength(std::string_view bytes) {
     const std::string_view head = bytes.substr(0, kCommandLength);
@@ -52,4 +56,4 @@ std::vector<std::string> splitRead(std::string_view bytes) {
     return messages;
 }
 
-}  // namespace zelvan
+} // namespace zelvan

@@ -8,13 +8,14 @@ namespace {
 
 void putInt32(std::vector<std::uint8_t>& out, std::int32_t v) {
     const auto u = static_cast<std::uint32_t>(v);
-    for (int shift = 0; shift < 32; shift += 8) out.push_back(static_cast<std::uint8_t>(u >> shift));
+    for (int shift = 0; shift < 32; shift += 8)
+        out.push_back(static_cast<std::uint8_t>(u >> shift));
 }
 
 // Reads the fields in file order; each read that finds too few bytes left
 // leaves its variable alone.
 class Reader {
-public:
+  public:
     Reader(const std::uint8_t* data, std::size_t size) : data_(data), size_(size) {}
 
     bool has(std::size_t n) const { return size_ - pos_ >= n; }
@@ -25,7 +26,8 @@ public:
             return;
         }
         std::uint32_t u = 0;
-        for (int k = 3; k >= 0; --k) u = (u << 8) | data_[pos_ + k];
+        for (int k = 3; k >= 0; --k)
+            u = (u << 8) | data_[pos_ + k];
         v = static_cast<std::int32_t>(u);
         pos_ += 4;
     }
@@ -37,20 +39,26 @@ public:
     std::size_t left() const { return size_ - pos_; }
     const std::uint8_t* here() const { return data_ + pos_; }
 
-private:
+  private:
     const std::uint8_t* data_;
     std::size_t size_;
     std::size_t pos_ = 0;
 };
 
-std::int32_t sanitizedScore(std::int32_t v) { return std::clamp(v, 0, 9999); }
-std::uint8_t sanitizedFlag(std::uint8_t v) { return v ? 1 : 0; }
+std::int32_t sanitizedScore(std::int32_t v) {
+    return std::clamp(v, 0, 9999);
+}
+std::uint8_t sanitizedFlag(std::uint8_t v) {
+    return v ? 1 : 0;
+}
 std::uint8_t sanitizedCode(std::uint8_t v, std::uint8_t fallback) {
     return v >= 1 && v <= 3 ? v : fallback;
 }
-std::uint8_t sanitizedResult(std::uint8_t v) { return v == kBlue || v == kRed ? v : kNone; }
+std::uint8_t sanitizedResult(std::uint8_t v) {
+    return v == kBlue || v == kRed ? v : kNone;
+}
 
-}  // namespace
+} // namespace
 
 std::vector<std::uint8_t> encodeSettings(const Game& g) {
     const std::size_t n = g.peerAddress.size() % 256;
@@ -71,7 +79,8 @@ std::vector<std::uint8_t> encodeSettings(const Game& g) {
     out.push_back(g.listenOn);
     out.push_back(g.chatBoxOn);
     out.push_back(static_cast<std::uint8_t>(n));
-    for (std::size_t i = 0; i < n; ++i) out.push_back(static_cast<std::uint8_t>(g.peerAddress[i]));
+    for (std::size_t i = 0; i < n; ++i)
+        out.push_back(static_cast<std::uint8_t>(g.peerAddress[i]));
     return out;
 }
 
@@ -79,7 +88,8 @@ void decodeSettings(const std::uint8_t* data, std::size_t size, Game& g) {
     Reader in(data, size);
     in.int32(g.scoreBlue);
     in.int32(g.scoreRed);
-    for (auto& h : g.resultHistory) in.byte(h);
+    for (auto& h : g.resultHistory)
+        in.byte(h);
     in.byte(g.hintsOn);
     in.byte(g.clocksOn);
     in.byte(g.markRedMove);
@@ -103,7 +113,8 @@ void decodeSettings(const std::uint8_t* data, std::size_t size, Game& g) {
     // outside the scoreboard.
     g.scoreBlue = sanitizedScore(g.scoreBlue);
     g.scoreRed = sanitizedScore(g.scoreRed);
-    for (auto& h : g.resultHistory) h = sanitizedResult(h);
+    for (auto& h : g.resultHistory)
+        h = sanitizedResult(h);
     g.hintsOn = sanitizedFlag(g.hintsOn);
     g.clocksOn = sanitizedFlag(g.clocksOn);
     g.markRedMove = sanitizedFlag(g.markRedMove);
@@ -117,6 +128,8 @@ void decodeSettings(const std::uint8_t* data, std::size_t size, Game& g) {
     g.chatBoxOn = sanitizedFlag(g.chatBoxOn);
 }
 
-void adoptLoadedStyle(Game& g) { g.pieceStyleChoice = g.pieceStyle; }
+void adoptLoadedStyle(Game& g) {
+    g.pieceStyleChoice = g.pieceStyle;
+}
 
-}  // namespace zelvan
+} // namespace zelvan

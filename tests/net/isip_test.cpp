@@ -27,17 +27,19 @@ TEST(TextToInt, HexadecimalPrefixes) {
 }
 
 TEST(TextToInt, RejectsEverythingElse) {
-    for (const char* bad : {"", " ", "-", "+", "$", "x", "0x", "1 ", " 1 ", "1a", "a", "--1", "+-1",
-                            "- 1", "$g", "0x1g", "1.0", "\t1", "12345678901", "2147483648",
-                            "-2147483649", "$80000000", "0x100000000", "00x1"}) {
+    for (const char* bad :
+         {"",          " ",           "-",   "+",   "$",           "x",          "0x",
+          "1 ",        " 1 ",         "1a",  "a",   "--1",         "+-1",        "- 1",
+          "$g",        "0x1g",        "1.0", "\t1", "12345678901", "2147483648", "-2147483649",
+          "$80000000", "0x100000000", "00x1"}) {
         EXPECT_FALSE(textToInt(bad).has_value()) << '"' << bad << '"';
     }
 }
 
 TEST(Isip, AcceptedAddresses) {
-    for (const char* ok : {"192.168.0.1", "0.0.0.0", "1.2.3.4", "001.002.003.004", "255.255.255.255",
-                           " 1.2.3.4", "1. 2.3.4", "+1.2.3.4", "-0.0.0.0", "$a.0.0.1", "0x7f.0.0.1",
-                           "1.2.3.x1"}) {
+    for (const char* ok :
+         {"192.168.0.1", "0.0.0.0", "1.2.3.4", "001.002.003.004", "255.255.255.255", " 1.2.3.4",
+          "1. 2.3.4", "+1.2.3.4", "-0.0.0.0", "$a.0.0.1", "0x7f.0.0.1", "1.2.3.x1"}) {
         EXPECT_TRUE(isip(ok)) << '"' << ok << '"';
     }
 }
@@ -49,8 +51,8 @@ TEST(Isip, RejectedAddresses) {
         EXPECT_FALSE(isip(bad)) << '"' << bad << '"';
     }
     // Length alone decides outside 7..15, whatever the text holds.
-    EXPECT_FALSE(isip("1.2.3."));                  // 6
-    EXPECT_FALSE(isip("0001.002.003.004"));        // 16
+    EXPECT_FALSE(isip("1.2.3."));           // 6
+    EXPECT_FALSE(isip("0001.002.003.004")); // 16
     EXPECT_FALSE(isip("     1.2.3.4     "));
 }
 
