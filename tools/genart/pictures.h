@@ -1,0 +1,29 @@
+#pragma once
+// Every picture the program loads, by its path under assets/art.
+
+#include <QtCore/QString>
+#include <QtGui/QImage>
+#include <vector>
+
+namespace genart {
+
+struct Picture {
+    QString path; // relative to assets/art, e.g. "pieces/cross-blue-36.png"
+    QImage image; // 24-bit, no alpha channel
+};
+using Pictures = std::vector<Picture>;
+
+QImage paintBackground();
+QImage paintSplash();
+QImage paintProgressBar();
+QImage paintOptionsPanel();
+QImage paintChatPanel();
+Pictures paintPieces();
+// The glyphs and icons blend their soft edges into the pictures they sit on.
+Pictures paintGlyphs(const QImage& background, const QImage& optionsPanel);
+Pictures paintIcons(const QImage& background);
+
+// All of them, in a fixed order.
+Pictures paintAll();
+
+} // namespace genart
