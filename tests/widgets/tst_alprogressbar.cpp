@@ -57,6 +57,7 @@ class AlProgressBarTest : public QObject {
     void positionOutsideRangeIsIgnored();
     void borderEdges();
     void filledLengthRoundsHalvesToEven();
+    void directionsPaintTheRestOnTheFarSide_data();
     void directionsPaintTheRestOnTheFarSide();
     void twoColourGradientSpansTheControl();
     void threeColourGradientSplitsAtHalf();
@@ -163,49 +164,45 @@ void AlProgressBarTest::filledLengthRoundsHalvesToEven() {
     QCOMPARE(bar.filledLength(), 10);
 }
 
+void AlProgressBarTest::directionsPaintTheRestOnTheFarSide_data() {
+    using D = ALProgressBar::Direction;
+    QTest::addColumn<int>("direction");
+    QTest::addColumn<QPoint>("lastFilled");
+    QTest::addColumn<QPoint>("firstRest");
+    // 3 of 10 fills 6 of 20 pixels.
+    QTest::newRow("left to right") << int(D::pdLeftToRight) << QPoint(5, 2) << QPoint(6, 2);
+    QTest::newRow("right to left") << int(D::pdRightToLeft) << QPoint(14, 2) << QPoint(13, 2);
+    QTest::newRow("top to bottom") << int(D::pdTopToBottom) << QPoint(2, 5) << QPoint(2, 6);
+    QTest::newRow("bottom to top") << int(D::pdBottomToTop) << QPoint(2, 14) << QPoint(2, 13);
+}
+
 void AlProgressBarTest::directionsPaintTheRestOnTheFarSide() {
+    QFETCH(int, direction);
+    QFETCH(QPoint, lastFilled);
+    QFETCH(QPoint, firstRest);
+    const auto d = ALProgressBar::Direction(direction);
+    const bool horizontal = d == ALProgressBar::Direction::pdLeftToRight ||
+                            d == ALProgressBar::Direction::pdRightToLeft;
     const QRgb bar1 = rgb(200, 0, 0);
-    auto make = [&](ALProgressBar& bar, ALProgressBar::Direction d, QSize size) {
-        bar.resize(size);
-        bar.setShowBorder(false);
-        bar.setShowPosText(false);
-        bar.setBarColorStyle(ALProgressBar::BarColorStyle::cs1Color);
-        bar.setBarColor1(QColor(bar1));
-        bar.setBackgroundColor(QColor(kBackground));
-        bar.setDirection(d);
-        bar.setMaximum(10);
-        bar.setPosition(3);
-    };
-    {
-        ALProgressBar bar;
-        make(bar, ALProgressBar::Direction::pdRightToLeft, {20, 4});
-        const QImage img = shot(bar);
-        QCOMPARE(px(img, 13, 2), kBackground);
-        QCOMPARE(px(img, 14, 2), bar1);
-        QCOMPARE(px(img, 19, 2), bar1);
-    }
-    {
-        ALProgressBar bar;
-        make(bar, ALProgressBar::Direction::pdLeftToRight, {20, 4});
-        const QImage img = shot(bar);
-        QCOMPARE(px(img, 5, 2), bar1);
-        QCOMPARE(px(img, 6, 2), kBackground);
-    }
-    {
-        ALProgressBar bar;
-        make(bar, ALProgressBar::Direction::pdBottomToTop, {4, 20});
-        const QImage img = shot(bar);
-        QCOMPARE(px(img, 2, 13), kBackground);
-        QCOMPARE(px(img, 2, 14), bar1);
-        QCOMPARE(px(img, 2, 19), bar1);
-    }
-    {
-        ALProgressBar bar;
-        make(bar, ALProgressBar::Direction::pdTopToBottom, {4, 20});
-        const QImage img = shot(bar);
-        QCOMPARE(px(img, 2, 5), bar1);
-        QCOMPARE(px(img, 2, 6), kBackground);
-    }
+    ALProgressBar bar;
+    bar.resize(horizontal ? QSize(20, 4) : QSize(4, 20));
+    bar.setShowBorder(false);
+    bar.setShowPosText(false);
+    bar.setBarColorStyle(ALProgressBar::BarColorStyle::cs1Color);
+    bar.setBarColor1(QColor(bar1));
+    bar.setBackgroundColor(QColor(kBackground));
+    bar.setDirection(d);
+    bar.setMaximum(10);
+    bar.setPosition(3);
+    const QImage img = shot(bar);
+    QCOMPARE(px(img, lastFilled.x(), lastFilled.y()), bar1);
+    QCOMPARE(px(img, firstRest.x(), firstRest.y()), kBackground);
+    // The filled part runs to the near edge, the rest to the far edge.
+    const QPoint step = lastFilled - firstRest;
+    const QPoint nearEdge = lastFilled + 5 * step;
+    const QPoint farEdge = firstRest - 13 * step;
+    QCOMPARE(px(img, nearEdge.x(), nearEdge.y()), bar1);
+    QCOMPARE(px(img, farEdge.x(), farEdge.y()), kBackground);
 }
 
 void AlProgressBarTest::twoColourGradientSpansTheControl() {

@@ -71,7 +71,6 @@ class DcHintExTest : public QObject {
     void cleanup();
     void hintSizeFromTextAndMargins();
     void backgroundMixesScreenAndTint();
-    void overBlackTheHintIsDarkTeal();
     void rightEdgeMovesHintLeftAndCapturesThere();
     void bottomEdgeMovesHintUp();
     void previousHintIsGoneBeforeTheCapture();
@@ -163,13 +162,6 @@ void DcHintExTest::backgroundMixesScreenAndTint() {
              qPrintable(where));
 }
 
-void DcHintExTest::overBlackTheHintIsDarkTeal() {
-    hint_->showHint("Exit", QPoint(screen_.width() - kBlackStrip + 20, 300));
-    QString where;
-    QVERIFY2(allPixels(hint_->hintWindow()->background(), rgb(0, 28, 32), &where),
-             qPrintable(where));
-}
-
 void DcHintExTest::rightEdgeMovesHintLeftAndCapturesThere() {
     const QString text = "Human / Computer";
     const QSize size = hint_->calcHintRect(screen_.width(), text).size() + QSize(2, 2);
@@ -177,7 +169,7 @@ void DcHintExTest::rightEdgeMovesHintLeftAndCapturesThere() {
     hint_->showHint(text, QPoint(screen_.width() - 10, 400));
     DcInternalHintEx* w = hint_->hintWindow();
     QCOMPARE(w->geometry(), QRect(QPoint(screen_.width() - size.width(), 400), size));
-    // Taken where it shows: all black beneath, none of the off-screen area.
+    // Taken where it shows, over black: none of the off-screen area.
     QString where;
     QVERIFY2(allPixels(w->background(), rgb(0, 28, 32), &where), qPrintable(where));
     waitUntilShownOnScreen(*hint_);
