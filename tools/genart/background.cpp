@@ -179,6 +179,22 @@ void paintPlayWell(QPainter& p) {
     }
 }
 
+// Small engraved names beside the players' icons.
+void paintSideNames(QPainter& p) {
+    const QFont font = boldFont(9);
+    const struct {
+        const char* name;
+        QPoint icon;
+    } sides[] = {{"RED", kRedPlayerIcon}, {"BLUE", kBluePlayerIcon}};
+    for (const auto& side : sides) {
+        QPainterPath text = letteringPath(QString::fromLatin1(side.name), font, 0, 0, 1.2);
+        const QRectF box = text.boundingRect();
+        text.translate(side.icon.x() - 4 - box.right(), side.icon.y() + 9 + box.height() / 2);
+        p.fillPath(text.translated(0, 1), QColor(214, 242, 242));
+        p.fillPath(text, QColor(84, 132, 136));
+    }
+}
+
 void paintScoreBoxes(QPainter& p) {
     for (const QRect& box : {kRedScoreBox, kBlueScoreBox}) {
         bevelRing(p, box.adjusted(-2, -2, 2, 2), QColor(128, 176, 178), QColor(186, 226, 226));
@@ -236,6 +252,7 @@ void paintLeftPanel(QPainter& p) {
          {QPointF(25.5, 40.5), QPointF(186.5, 40.5), QPointF(25.5, 380.5), QPointF(186.5, 380.5)}) {
         paintScrew(p, s);
     }
+    paintSideNames(p);
     paintScoreBoxes(p);
     paintButtonWell(p, QRectF(kHumanComputerGlyph, QSizeF(18, 18)).adjusted(-1, -1, 1, 1), 3);
     paintGroove(p, 126, 28, 183);

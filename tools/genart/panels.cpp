@@ -55,10 +55,11 @@ void paintRecess(QPainter& p, const QRectF& r, double radius, const QColor& fill
 QImage paintOptionsPanel() {
     constexpr int kW = 189;
     constexpr int kH = 352;
-    QImage img = opaqueCanvas(kW, kH, palette::kBoardWell);
+    // The panel opens over the board, so its rounded corners show the board.
+    QImage img = opaqueCanvas(kW, kH, palette::kBoard);
     QPainter p(&img);
     p.setRenderHint(QPainter::Antialiasing);
-    paintPlate(p, QRectF(0, 0, kW, kH), 8);
+    paintPlate(p, QRectF(0, 0, kW, kH), 4);
     // A title band behind the panel's name, then the body of the toggles.
     paintRecess(p, QRectF(8, 8, kW - 16, 28), 5, QColor(10, 38, 42));
     paintRecess(p, QRectF(4, 42, kW - 8, kH - 48), 6, QColor(18, 54, 58));
