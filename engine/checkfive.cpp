@@ -74,12 +74,28 @@ void checkFive(Game& g, Host& host) {
     // The scan works on the record's own winner and lines: a line recorded
     // by an earlier game stays until a new run overwrites it.
     FiveScan s{g.winner, g.blueLine, g.redLine};
+    const std::uint32_t serial = g.boardSerial;
+    std::uint8_t found = kNone;
+    bool interrupted = false;
     walkLines(g, s, [&] {
+        // Drawing the line lets events run. A Stop (or a received STOP)
+        // clears the winner, a size change or a new game makes a new board;
+        // after either the line is neither drawn again nor blinked.
+        if (interrupted || (found != kNone && (g.winner != found || g.boardSerial != serial))) {
+            interrupted = true;
+            return;
+        }
         g.winner = s.winner;
         g.blueLine = s.blueLine;
         g.redLine = s.redLine;
+        found = g.winner;
         if (g.winner != kNone) drawWinLine(g, host, true);
     });
+    if (interrupted) {
+        // The game was won all the same, and is scored once.
+        recordResult(g, host, found);
+        return;
+    }
     if (g.winner != kNone) gameOverSteps(g, host);
     if (g.boardSize * g.boardSize == g.moveCount) g.gameRunning = 0;
 }

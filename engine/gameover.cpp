@@ -5,14 +5,21 @@
 namespace zelvan {
 
 void gameOverSteps(Game& g, Host& host) {
+    const std::uint8_t won = g.winner;
+    const std::uint32_t serial = g.boardSerial;
     if (g.connected) {
         host.setCursor(Cursor::Normal);
         host.processEvents();
     }
-    if (!g.soundOff) host.playSound(g.winner == kBlue ? Sound::Succes : Sound::Lose);
-    g.blinkPhase = 1;
-    host.setBlinkTimer(true);
-    updateScores(g, host);
+    // The pump may have run a Stop, a size change or a message from the
+    // peer. The game was won all the same and is scored once, for the side
+    // that won it; the sound and the blink belong to the line still shown.
+    if (g.winner == won && g.boardSerial == serial) {
+        if (!g.soundOff) host.playSound(won == kBlue ? Sound::Succes : Sound::Lose);
+        g.blinkPhase = 1;
+        host.setBlinkTimer(true);
+    }
+    recordResult(g, host, won);
 }
 
 void drawWinLine(Game& g, Host& host, bool highlighted) {
@@ -47,23 +54,24 @@ void abandonGame(Game& g, Host& host) {
     updateScores(g, host);
 }
 
-void updateScores(Game& g, Host& host) {
+void updateScores(Game& g, Host& host) { recordResult(g, host, g.winner); }
+
+void recordResult(Game& g, Host& host, std::uint8_t won) {
     auto& h = g.resultHistory;
     for (int i = 9; i >= 1; --i) h[i] = h[i - 1];
-    const std::uint8_t w = g.winner;
-    h[0] = w;
+    h[0] = won;
 
     int total = 0;
     int series = 0;
     for (int i = 0; i < 10; ++i) {
-        if (h[i] != w) continue;
+        if (h[i] != won) continue;
         ++total;
-        if (i == 0 || h[i - 1] == w) ++series;
+        if (i == 0 || h[i - 1] == won) ++series;
     }
-    if (w == kBlue) {
+    if (won == kBlue) {
         g.scoreBlue = std::min(g.scoreBlue + series, 9999);
         g.scoreRed = std::max(g.scoreRed - total, 0);
-    } else if (w == kRed) {
+    } else if (won == kRed) {
         g.scoreRed = std::min(g.scoreRed + series, 9999);
         g.scoreBlue = std::max(g.scoreBlue - total, 0);
     }

@@ -2,26 +2,10 @@
 
 #include "ai/computermove.h"
 #include "engine/board.h"
+#include "engine/hold.h"
 #include "engine/rules.h"
 
 namespace zelvan {
-
-namespace {
-
-// Sets a guard byte for the life of a handler and puts back what it held.
-class Hold {
-public:
-    explicit Hold(std::uint8_t& flag) : flag_(flag), before_(flag) { flag_ = 1; }
-    ~Hold() { flag_ = before_; }
-    Hold(const Hold&) = delete;
-    Hold& operator=(const Hold&) = delete;
-
-private:
-    std::uint8_t& flag_;
-    std::uint8_t before_;
-};
-
-}  // namespace
 
 void playButton(Game& g, Host& host) {
     // A Play that arrives while another Play, a placement or the exit is in

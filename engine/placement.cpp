@@ -1,5 +1,6 @@
 #include <string>
 
+#include "engine/hold.h"
 #include "engine/rules.h"
 
 namespace zelvan {
@@ -23,6 +24,10 @@ bool placePiece(Game& g, Host& host, PieceSource source, int col, int row) {
     const bool blue = source == PieceSource::BlueClick;
     const Side side = blue ? Side::Blue : Side::Red;
     const std::uint32_t serial = g.boardSerial;
+    // Every piece, the peer's too, is one placement: while its pause and
+    // pumps run, a click or a Play must wait (a Play would abandon the game
+    // before this piece has been scanned).
+    Hold hold(g.placing);
 
     if (source != PieceSource::Computer) ++g.moveCount;
     g.cells[cellIndex(col, row)] = colourOf(side);
@@ -33,7 +38,9 @@ bool placePiece(Game& g, Host& host, PieceSource source, int col, int row) {
         host.playSound(blue ? Sound::Piesa : Sound::PiesaAdv);
         if (blue) host.delay(150);
     }
-    if (blue && g.connected) {
+    // A Stop, an Exit or a new game during the pause has ended this game:
+    // its move is not announced and nothing waits for a reply.
+    if (blue && g.connected && g.gameRunning && g.boardSerial == serial) {
         host.sendMessage("MOVE" + twoDigitNumber(col) + twoDigitNumber(row));
         host.setCursor(Cursor::Wait);
     }
@@ -52,7 +59,12 @@ bool placePiece(Game& g, Host& host, PieceSource source, int col, int row) {
     if (source == PieceSource::Peer) {
         host.setCursor(Cursor::Normal);
         host.processEvents();
-        if (g.boardSerial != serial) return false;
+    }
+    // Drawing a winning line pumps events too; a new board made then has its
+    // own opener, which this piece's turn change must not overwrite.
+    if (g.boardSerial != serial) {
+        if (source == PieceSource::Computer) g.busy = 0;
+        return false;
     }
     g.blueToMove = blue ? 0 : 1;
     if (source == PieceSource::Computer) g.busy = 0;

@@ -20,10 +20,11 @@ enum class PieceSource : std::uint8_t {
     Computer,   // the computer player (moveCount already counted)
     Peer,       // a MOVE received from the network peer
 };
-// Places one piece at (col, row) through the shared sequence: count, store,
-// zone, draw, frame, sound, (pause, send), pump, scan, turn. Returns false
-// when the events pumped in its middle replaced or ended the game, in which
-// case the scan was skipped.
+// Places one piece at (col, row), a free cell of the board in play (callers
+// check), through the shared sequence: count, store, zone, draw, frame,
+// sound, (pause, send), pump, scan, turn. Returns false when the events
+// pumped in its middle ended the game before the scan or replaced the board,
+// in which case the turn is left to the newer board.
 bool placePiece(Game& g, Host& host, PieceSource source, int col, int row);
 
 // checkfive.cpp
@@ -44,7 +45,10 @@ void gameOverSteps(Game& g, Host& host);
 void drawWinLine(Game& g, Host& host, bool highlighted);
 void blinkTick(Game& g, Host& host);  // Timer1Timer
 void abandonGame(Game& g, Host& host);
-void updateScores(Game& g, Host& host);
+void updateScores(Game& g, Host& host);  // records g.winner
+// Records a result for the given winner, whatever g.winner says by now:
+// history, scores, then the settings save.
+void recordResult(Game& g, Host& host, std::uint8_t won);
 
 // match.cpp: the buttons and the board click.
 void playButton(Game& g, Host& host);           // LbSpeedButton1Click
