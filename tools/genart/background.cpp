@@ -285,7 +285,7 @@ void paintClockStrip(QPainter& p) {
     p.drawRoundedRect(QRectF(window).adjusted(0.5, 0.5, -0.5, -0.5), 3, 3);
     // Two faint dividers around the level digit.
     p.setPen(QPen(QColor(0, 48, 52), 1));
-    for (double x : {103.5, 118.5})
+    for (double x : {kLevelDigit.left() - 1.5, kGameClock.left() - 0.5})
         p.drawLine(QPointF(x, window.top() + 5), QPointF(x, window.bottom() - 5));
 }
 

@@ -41,8 +41,7 @@ inline constexpr QPoint kStyleIcon{49, 217};
 inline constexpr QPoint kTurnIcon{49, 249};
 inline constexpr int kIconSize = 18;
 
-// Clock labels in the dotted strip.
-inline constexpr QRect kTimeOfDay{15, 408, 87, 22};
+// Labels in the dotted strip: the level digit between the two clocks.
 inline constexpr QRect kLevelDigit{105, 408, 13, 22};
 inline constexpr QRect kGameClock{119, 408, 87, 22};
 // The black cover that hides the strip when the clocks are off.

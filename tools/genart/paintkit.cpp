@@ -67,11 +67,6 @@ QColor mix(const QColor& a, const QColor& b, double t) {
                   channel(a.blue(), b.blue()), channel(a.alpha(), b.alpha()));
 }
 
-QColor lighter(const QColor& c, int by) {
-    auto channel = [by](int x) { return std::clamp(x + by, 0, 255); };
-    return QColor(channel(c.red()), channel(c.green()), channel(c.blue()), c.alpha());
-}
-
 void bevelRing(QPainter& p, const QRect& r, const QColor& light, const QColor& dark) {
     p.save();
     p.setRenderHint(QPainter::Antialiasing, false);

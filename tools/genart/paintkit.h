@@ -31,7 +31,6 @@ QImage keyed(const QImage& figure, const QImage& behind, const QColor& key);
 QImage crop(const QImage& picture, QPoint at, int w, int h);
 
 QColor mix(const QColor& a, const QColor& b, double t);
-QColor lighter(const QColor& c, int by);
 
 // A one-pixel-per-step bevel drawn outside-in on an integer rectangle:
 // `light` on the top and left edges, `dark` on the bottom and right, without

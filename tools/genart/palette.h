@@ -13,10 +13,7 @@ inline const QColor kPanel{155, 204, 204};
 inline const QColor kWell{46, 110, 113};
 inline const QColor kBlack{0, 0, 0};
 
-// Text the controls draw, used to keep the art readable under them.
-inline const QColor kScoreText{140, 232, 232};
-inline const QColor kCaptionText{53, 97, 102};
-inline const QColor kClockText{37, 147, 150};
+// Light caption text of the panels, and the chat fields' background.
 inline const QColor kPanelText{141, 197, 197};
 inline const QColor kChatField{38, 49, 57};
 
