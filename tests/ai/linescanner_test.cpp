@@ -4,13 +4,15 @@
 
 #include "ai/linescanner.h"
 #include "aiboard.h"
+#include "reference.h"
 
 using namespace zelvan;
 using zelvan::test::emptyBoard;
 
 namespace {
 
-using Counts = std::array<int, 6>;  // entries 1..5
+using test::Counts;
+using test::referenceCounts;
 
 Counts blueCounts(Game& g, int c, int r) {
     evalBlue(g, c, r);
@@ -24,48 +26,6 @@ Counts blueCounts(Game& g, int c, int r) {
 
 Counts toCounts(LineCounts l) {
     return {0, l[1], l[2], l[3], l[4], l[5]};
-}
-
-// The measurement written the slow way, window by window as the rule reads:
-// put the piece down, count each direction's windows, reduce, add, lift.
-Counts referenceCounts(Game g, std::uint8_t own, int c, int r) {
-    const int n = g.boardSize;
-    const std::uint8_t other = own == kBlue ? kRed : kBlue;
-    g.cells[cellIndex(c, r)] = own;
-    Counts total{};
-    auto window = [&](Counts& dir, int c0, int r0, int dc, int dr) {
-        int mine = 0;
-        int theirs = 0;
-        for (int k = 0; k < 5; ++k) {
-            const std::uint8_t v = g.cell(c0 + k * dc, r0 + k * dr);
-            mine += v == own;
-            theirs += v == other;
-        }
-        if (mine >= 1 && theirs == 0) ++dir[mine];
-    };
-    auto reduceAndAdd = [&](Counts& dir) {
-        if (dir[5] > 0) dir[4] = dir[3] = dir[2] = 0;
-        if (dir[4] > 0) dir[3] = dir[2] = 0;
-        for (int k = 1; k <= 5; ++k)
-            total[k] += dir[k];
-    };
-    Counts h{};
-    for (int s = std::max(c - 4, 1); s <= std::min(c, n - 4); ++s)
-        window(h, s, r, 1, 0);
-    reduceAndAdd(h);
-    Counts v{};
-    for (int s = std::max(r - 4, 1); s <= std::min(r, n - 4); ++s)
-        window(v, c, s, 0, 1);
-    reduceAndAdd(v);
-    Counts d{};
-    for (int i = 0; i <= 4 && c - i >= 1 && r - i >= 1; ++i)
-        if (c - i + 4 <= n && r - i + 4 <= n) window(d, c - i, r - i, 1, 1);
-    reduceAndAdd(d);
-    Counts a{};
-    for (int i = 0; i <= 4 && c + i <= n && r - i >= 1; ++i)
-        if (c + i - 4 >= 1 && r - i + 4 <= n) window(a, c + i, r - i, -1, 1);
-    reduceAndAdd(a);
-    return total;
 }
 
 }  // namespace

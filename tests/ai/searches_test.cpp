@@ -4,6 +4,7 @@
 
 #include "ai/searches.h"
 #include "aiboard.h"
+#include "reference.h"
 
 using namespace zelvan;
 using zelvan::test::emptyBoard;
@@ -182,4 +183,46 @@ TEST(Searches, LeaveCellsAndZoneUnchangedAndReturnACandidate) {
                 EXPECT_EQ(g.zone[cellIndex(c.col, c.row)], kZoneMark);
             }
         }
+}
+
+// Every search against the rules written plainly, on positions of every
+// size from a few pieces to a crowded board, in all four scan orders.
+TEST(Searches, MatchTheRulesWrittenPlainly) {
+    const ScanOrder orders[4] = {{true, true}, {false, true}, {true, false}, {false, false}};
+    int compared = 0;
+    for (int n : {15, 20, 30})
+        for (int pieces : {3, 6, 12, 25, 40, n * n * 2 / 5, 3, 6, 12, 25}) {
+            const std::uint32_t seed = static_cast<std::uint32_t>(n * 1000 + pieces + compared);
+            const Game g = test::randomPosition(n, pieces, seed);
+            const ScanOrder main = orders[seed % 4];
+            const ScanOrder fallback = orders[(seed / 4) % 4];
+            FixedScanDraw a(main, fallback), b(main, fallback), d(main, fallback);
+            EXPECT_EQ(simRedMove(g),
+                      test::referenceAttack(g, kRed, kFixedOrder, true, true, kFixedOrder, false));
+            EXPECT_EQ(simBlueAttack(g),
+                      test::referenceAttack(g, kBlue, kFixedOrder, true, false, kFixedOrder, true));
+            EXPECT_EQ(simBlueBlock(g), test::referenceDefence(g, kBlue, kFixedOrder));
+            EXPECT_EQ(redAttack(g, a),
+                      test::referenceAttack(g, kRed, main, true, true, fallback, false));
+            EXPECT_EQ(redPlainAttack(g, b),
+                      test::referenceAttack(g, kRed, main, false, false, fallback, false));
+            EXPECT_EQ(redDefend(g, d), test::referenceDefence(g, kRed, main));
+            ++compared;
+        }
+    // Pieces spread on a lattice: the zone covers the board and nobody has
+    // a threat, so every candidate is ranked by its follow-up sum.
+    Game spread = emptyBoard(30);
+    for (int c = 3, k = 0; c <= 30; c += 5)
+        for (int r = 3; r <= 30; r += 5, ++k)
+            put(spread, k % 2 ? kRed : kBlue, c, r);
+    FixedScanDraw a({false, true}, kFixedOrder), d({true, false}, kFixedOrder);
+    EXPECT_EQ(simRedMove(spread),
+              test::referenceAttack(spread, kRed, kFixedOrder, true, true, kFixedOrder, false));
+    EXPECT_EQ(simBlueAttack(spread),
+              test::referenceAttack(spread, kBlue, kFixedOrder, true, false, kFixedOrder, true));
+    EXPECT_EQ(simBlueBlock(spread), test::referenceDefence(spread, kBlue, kFixedOrder));
+    EXPECT_EQ(redPlainAttack(spread, a),
+              test::referenceAttack(spread, kRed, {false, true}, false, false, kFixedOrder, false));
+    EXPECT_EQ(redDefend(spread, d), test::referenceDefence(spread, kRed, {true, false}));
+    EXPECT_EQ(compared, 30);
 }
