@@ -65,8 +65,8 @@ constexpr std::array<std::uint32_t, 6561> kDirectionCounts = makeDirectionCounts
 
 }  // namespace scanner_detail
 
-LineScanner::LineScanner(const Game& g) : n_(g.boardSize) {
-    const int n = n_;
+LineScanner::LineScanner(const Game& g) {
+    const int n = g.boardSize;
     // Positions a..b of a line are on the board; everything else blocks.
     auto offBoard = [](int a, int b) -> std::uint64_t {
         if (a > b) return ~std::uint64_t{0};
@@ -91,6 +91,14 @@ LineScanner::LineScanner(const Game& g) : n_(g.boardSize) {
             else if (v == kRed)
                 place(kRedSide, c, r);
         }
+}
+
+void LineScanner::place(int side, int col, int row) {
+    for (int dir = 0; dir < 4; ++dir) {
+        const Line l = lineThrough(dir, col, row);
+        planes_[side][dir * kLines + l.index].own |= ownBit(l.pos);
+        planes_[1 - side][dir * kLines + l.index].blocked |= ownBit(l.pos);
+    }
 }
 
 LineCounts evalCell(const Game& g, int side, int col, int row) {

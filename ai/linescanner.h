@@ -55,71 +55,105 @@ extern const std::array<std::uint16_t, 512> kTernary;
 extern const std::array<std::uint32_t, 6561> kDirectionCounts;
 }  // namespace scanner_detail
 
-// The board in play as bit lines, one 64-bit word per line and direction and
+// One of the four lines through a cell: the direction (0 along the row,
+// 1 along the column, 2 the diagonal where column and row rise together, 3
+// the anti-diagonal where the column rises as the row falls), the line's
+// number within its direction and the cell's position along it.
+struct Line {
+    int dir;
+    int index;
+    int pos;
+};
+
+inline constexpr int kDiagonalBias = 29;  // col - row runs -29..29
+
+inline constexpr Line lineThrough(int dir, int col, int row) {
+    switch (dir) {
+    case 0:
+        return {0, row, col};
+    case 1:
+        return {1, col, row};
+    case 2:
+        return {2, col - row + kDiagonalBias, col};
+    default:
+        return {3, col + row, col};
+    }
+}
+
+// The cell at position `pos` of a line.
+inline constexpr void cellOnLine(const Line& l, int pos, int& col, int& row) {
+    switch (l.dir) {
+    case 0:
+        col = pos, row = l.index;
+        break;
+    case 1:
+        col = l.index, row = pos;
+        break;
+    case 2:
+        col = pos, row = pos - (l.index - kDiagonalBias);
+        break;
+    default:
+        col = pos, row = l.index - pos;
+        break;
+    }
+}
+
+// The board in play as bit lines, one 64-bit word per line, direction and
 // colour, built from cells when a search starts and thrown away at its end.
 // For each colour it keeps where its own pieces stand and where a window is
 // blocked (the other colour's pieces, and every position off the board in
 // play), so that the nine cells of a line through a cell are two shifts away.
-// Trial pieces go in and out with place() and lift(); cells is never written.
+// It is never written to: a trial piece of the measured colour is passed in
+// as an extra own bit instead.
 class LineScanner {
-  public:
+public:
     explicit LineScanner(const Game& g);
 
-    int boardSize() const { return n_; }
-
-    // The counts for `side` as if it played the cell. The cell is taken as
-    // the side's own whatever it holds; callers pass empty cells only.
-    LineCounts eval(int side, int col, int row) const {
+    // The counts of one direction for `side` as if it played at l.pos, with
+    // its pieces plus `extraOwn` (bits as in ownBit) on the line. The cell
+    // itself is taken as the side's own whatever it holds.
+    std::uint32_t direction(int side, const Line& l, std::uint64_t extraOwn = 0) const {
         using scanner_detail::kDirectionCounts;
         using scanner_detail::kTernary;
-        const Plane* p = planes_[side];
+        const Plane& pl = planes_[side][l.dir * kLines + l.index];
         // Bit of position k on a line is k + 3, so the nine cells around
         // position k start at bit k - 1.
-        auto direction = [&](int dir, int line, int pos) {
-            const Plane& pl = p[dir * kLines + line];
-            const unsigned own = static_cast<unsigned>(pl.own >> (pos - 1)) & 0x1FFu;
-            // A trial piece is only ever put on an empty cell, so own and
-            // blocked never overlap; the mask keeps the index in range anyway.
-            const unsigned blocked =
-                static_cast<unsigned>((pl.blocked & ~pl.own) >> (pos - 1)) & 0x1FFu;
-            return kDirectionCounts[kTernary[own] + 2u * kTernary[blocked]];
-        };
-        return LineCounts{direction(0, row, col) + direction(1, col, row) +
-                          direction(2, col - row + kDiagonalBias, col) +
-                          direction(3, col + row, col)};
+        const std::uint64_t ownBits = pl.own | extraOwn;
+        const unsigned own = static_cast<unsigned>(ownBits >> (l.pos - 1)) & 0x1FFu;
+        // Own and blocked never overlap on a consistent board; the mask keeps
+        // the table index in range whatever a caller passes.
+        const unsigned blocked =
+            static_cast<unsigned>((pl.blocked & ~ownBits) >> (l.pos - 1)) & 0x1FFu;
+        return kDirectionCounts[kTernary[own] + 2u * kTernary[blocked]];
     }
 
-    // A trial piece of `side` on (col, row), and its removal.
-    void place(int side, int col, int row) { toggle(side, col, row, true); }
-    void lift(int side, int col, int row) { toggle(side, col, row, false); }
+    // The counts for `side` as if it played the cell; callers pass empty
+    // cells only.
+    LineCounts eval(int side, int col, int row) const {
+        return LineCounts{
+            direction(side, lineThrough(0, col, row)) + direction(side, lineThrough(1, col, row)) +
+            direction(side, lineThrough(2, col, row)) + direction(side, lineThrough(3, col, row))};
+    }
 
-  private:
+    static constexpr std::uint64_t ownBit(int pos) { return std::uint64_t{1} << (pos + 3); }
+
+    // The empty cells of the board in play on a line within four positions
+    // of l.pos, that position left out: bit k stands for position l.pos-4+k.
+    unsigned emptyAround(const Line& l) const {
+        const Plane& pl = planes_[kBlueSide][l.dir * kLines + l.index];
+        const unsigned taken = static_cast<unsigned>((pl.own | pl.blocked) >> (l.pos - 1));
+        return ~taken & 0x1EFu;
+    }
+
+private:
     static constexpr int kLines = 64;
-    static constexpr int kDiagonalBias = 29;  // col - row runs -29..29
     struct Plane {
         std::uint64_t own;
         std::uint64_t blocked;
     };
 
-    void toggle(int side, int col, int row, bool on) {
-        const int other = 1 - side;
-        const int lines[4] = {row, col, col - row + kDiagonalBias, col + row};
-        const int positions[4] = {col, row, col, col};
-        for (int dir = 0; dir < 4; ++dir) {
-            const std::uint64_t bit = std::uint64_t{1} << (positions[dir] + 3);
-            Plane& mine = planes_[side][dir * kLines + lines[dir]];
-            Plane& theirs = planes_[other][dir * kLines + lines[dir]];
-            if (on) {
-                mine.own |= bit;
-                theirs.blocked |= bit;
-            } else {
-                mine.own &= ~bit;
-                theirs.blocked &= ~bit;
-            }
-        }
-    }
+    void place(int side, int col, int row);
 
-    int n_;
     Plane planes_[2][4 * kLines];
 };
 

@@ -17,7 +17,7 @@ inline constexpr ScanOrder kFixedOrder{true, true};
 
 // Where a random-order scan takes its directions from; asked once per scan.
 class ScanDraw {
-  public:
+public:
     virtual ~ScanDraw() = default;
     virtual ScanOrder next() = 0;
 };
@@ -25,7 +25,7 @@ class ScanDraw {
 // Two draws in 0..1: the first 0 means columns ascending, the second 0 rows
 // ascending, so each of the four orders has probability one quarter.
 class HostScanDraw final : public ScanDraw {
-  public:
+public:
     explicit HostScanDraw(Host& host) : host_(host) {}
     ScanOrder next() override {
         const bool colsUp = host_.randomBelow(2) == 0;
@@ -33,13 +33,13 @@ class HostScanDraw final : public ScanDraw {
         return {colsUp, rowsUp};
     }
 
-  private:
+private:
     Host& host_;
 };
 
 // Given directions: the first scan gets `main`, every later one `fallback`.
 class FixedScanDraw final : public ScanDraw {
-  public:
+public:
     FixedScanDraw(ScanOrder main, ScanOrder fallback) : main_(main), fallback_(fallback) {}
     ScanOrder next() override {
         const ScanOrder o = used_ ? fallback_ : main_;
@@ -47,7 +47,7 @@ class FixedScanDraw final : public ScanDraw {
         return o;
     }
 
-  private:
+private:
     ScanOrder main_;
     ScanOrder fallback_;
     bool used_ = false;

@@ -1,5 +1,7 @@
 #include "ai/searches.h"
 
+#include <bit>
+
 #include "ai/linescanner.h"
 
 namespace zelvan {
@@ -11,19 +13,66 @@ bool isCandidate(const Game& g, int c, int r) {
     return g.cells[i] == kNone && g.zone[i] == kZoneMark;
 }
 
-// Calls f(col, row) for every empty cell on the board within four cells of
-// (c, r) along the row, the column, the diagonal and the anti-diagonal.
-template <class F> void forEachFollowUp(const Game& g, int c, int r, F f) {
-    static constexpr int kSteps[4][2] = {{1, 0}, {0, 1}, {1, 1}, {-1, 1}};
-    const int n = g.boardSize;
-    for (const auto& step : kSteps)
-        for (int d = -4; d <= 4; ++d) {
-            const int fc = c + d * step[0];
-            const int fr = r + d * step[1];
-            if (fc < 1 || fc > n || fr < 1 || fr > n) continue;
-            if (g.cells[cellIndex(fc, fr)] != kNone) continue;
-            if (d != 0) f(fc, fr);
+// One side's measurement at the empty cells of the board as it stands, by
+// direction, taken when a cell is first needed during one search. A trial
+// piece of that side changes only the direction that runs through it, so a
+// follow-up cell's counts are its memo minus that direction plus the
+// direction measured again with the trial piece on the line.
+class Measurements {
+public:
+    Measurements(const LineScanner& scanner, int side) : scanner_(scanner), side_(side) {
+        for (Entry& e : entries_)
+            e.total = kUnset;
+    }
+
+    const LineScanner& scanner() const { return scanner_; }
+
+    LineCounts at(int c, int r) { return LineCounts{entry(c, r).total}; }
+
+    // The counts at the follow-up cell at `pos` on line `l`, with a trial
+    // piece of this side at l.pos.
+    LineCounts withTrialPiece(const Line& l, int pos) {
+        int c = 0, r = 0;
+        cellOnLine(l, pos, c, r);
+        const Entry& e = entry(c, r);
+        const Line through{l.dir, l.index, pos};
+        return LineCounts{e.total - e.dir[l.dir] +
+                          scanner_.direction(side_, through, LineScanner::ownBit(l.pos))};
+    }
+
+private:
+    static constexpr std::uint32_t kUnset = ~std::uint32_t{0};  // no count reaches it
+    struct Entry {
+        std::uint32_t total;
+        std::uint32_t dir[4];
+    };
+
+    const Entry& entry(int c, int r) {
+        Entry& e = entries_[cellIndex(c, r)];
+        if (e.total == kUnset) {
+            std::uint32_t total = 0;
+            for (int d = 0; d < 4; ++d)
+                total += e.dir[d] = scanner_.direction(side_, lineThrough(d, c, r));
+            e.total = total;
         }
+        return e;
+    }
+
+    const LineScanner& scanner_;
+    int side_;
+    Entry entries_[kCellCount];
+};
+
+// Calls f(counts) for every follow-up cell of the candidate (c, r): the
+// empty cells of the board within four cells of it along the row, the
+// column, the diagonal and the anti-diagonal, measured with a trial piece of
+// the memo's side on the candidate.
+template <class F> void forEachFollowUp(Measurements& m, int c, int r, F f) {
+    for (int dir = 0; dir < 4; ++dir) {
+        const Line l = lineThrough(dir, c, r);
+        for (unsigned bits = m.scanner().emptyAround(l); bits != 0; bits &= bits - 1)
+            f(m.withTrialPiece(l, l.pos - 4 + std::countr_zero(bits)));
+    }
 }
 
 int neighbourPieces(const Game& g, int c, int r, std::uint8_t colour) {
@@ -50,11 +99,12 @@ struct AttackResult {
 // kGated: a follow-up cell adds only where own threat test holds there.
 template <bool kShape, bool kGated>
 AttackResult attackScan(const Game& g, int own, ScanOrder order) {
-    LineScanner scanner(g);
+    const LineScanner scanner(g);
+    Measurements m(scanner, own);
     AttackResult a;
     scanBoard(g.boardSize, order, [&](int c, int r) {
         if (!isCandidate(g, c, r)) return false;
-        const LineCounts here = scanner.eval(own, c, r);
+        const LineCounts here = m.at(c, r);
         if constexpr (kShape) {
             if (shapeScore(here) > a.shapeBest) {
                 a.shapeBest = shapeScore(here);
@@ -68,12 +118,9 @@ AttackResult attackScan(const Game& g, int own, ScanOrder order) {
         // Once a threat cell exists, candidates are only ranked by threat.
         if (a.threatBest != 0) return false;
         int sum = 0;
-        scanner.place(own, c, r);
-        forEachFollowUp(g, c, r, [&](int fc, int fr) {
-            const LineCounts there = scanner.eval(own, fc, fr);
+        forEachFollowUp(m, c, r, [&](LineCounts there) {
             if (!kGated || isThreat(there)) sum += fullScore(there);
         });
-        scanner.lift(own, c, r);
         if (sum > a.sumBest) {
             a.sumBest = sum;
             a.sumCell = {c, r};
@@ -98,7 +145,8 @@ Cell attackSearch(const Game& g, int own, ScanOrder order, bool firstFallback,
 Cell defenceSearch(const Game& g, int own, ScanOrder order) {
     const int opponent = 1 - own;
     const std::uint8_t opponentCode = colourCode(opponent);
-    LineScanner scanner(g);
+    const LineScanner scanner(g);
+    Measurements m(scanner, opponent);
     int threatBest = 0;
     int tieBest = 0;
     Cell threatCell;
@@ -106,7 +154,7 @@ Cell defenceSearch(const Game& g, int own, ScanOrder order) {
     Cell sumCell;
     scanBoard(g.boardSize, order, [&](int c, int r) {
         if (!isCandidate(g, c, r)) return false;
-        const LineCounts theirs = scanner.eval(opponent, c, r);
+        const LineCounts theirs = m.at(c, r);
         if (isThreat(theirs)) {
             const int t = threatScore(theirs);
             if (t == threatBest) {
@@ -123,10 +171,7 @@ Cell defenceSearch(const Game& g, int own, ScanOrder order) {
         }
         if (threatBest != 0) return false;
         int sum = 0;
-        scanner.place(opponent, c, r);
-        forEachFollowUp(g, c, r,
-                        [&](int fc, int fr) { sum += lineValue(scanner.eval(opponent, fc, fr)); });
-        scanner.lift(opponent, c, r);
+        forEachFollowUp(m, c, r, [&](LineCounts there) { sum += lineValue(there); });
         sum += 100 * neighbourPieces(g, c, r, opponentCode);
         if (sum >= sumBest) {
             sumBest = sum;
