@@ -1,6 +1,7 @@
 // The computer's choice of cell, timed per move, for every level and board
 // size over fixed positions: the opening (a few pieces), an early middle game
-// (two dozen pieces) and a crowded middle game (40% of the board filled).
+// (two dozen pieces, and a lattice of pieces that leaves nobody a threat) and
+// a crowded middle game (40% of the board filled).
 // Each benchmark reports the median and the worst time of one move, by the
 // wall clock and by the thread's CPU clock (which a busy machine does not
 // inflate), and a checksum of the cells chosen so that runs can be compared
@@ -104,6 +105,21 @@ std::vector<Position> positions(Phase phase, int n) {
                    {seed % 2 == 1, seed % 3 == 1}};
         p.game.plainAttack = seed % 3 == 0 ? 1 : 0;
         all.push_back(p);
+    }
+    if (phase == Phase::Early) {
+        // Pieces on a lattice five cells apart: the zone covers the whole
+        // board and nobody has a threat, so every candidate of every search
+        // has its follow-up cells measured. The slowest position there is.
+        Position& lattice = all.back();
+        lattice.game = Game{};
+        lattice.game.boardSize = n;
+        int k = 0;
+        for (int c = 3; c <= n; c += 5)
+            for (int r = 3; r <= n; r += 5, ++k) {
+                lattice.game.cells[cellIndex(c, r)] = k % 2 ? kRed : kBlue;
+                markZone(lattice.game, c, r);
+            }
+        lattice.game.moveCount = k + 1;
     }
     return all;
 }
