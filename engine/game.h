@@ -88,6 +88,9 @@ struct Game : GameState {
     std::uint8_t placing = 0;   // a local placement (and the computer's reply) is running
     std::uint8_t starting = 0;  // a Play is running
     std::uint8_t exiting = 0;   // the exit sequence has begun
+    // This side's MOVE has gone out and its turn is being handed over: the
+    // peer's reply may already arrive in the pump that follows the send.
+    std::uint8_t turnPassing = 0;
     // Counts new boards, so a handler that pumped events can tell that a new
     // game replaced the one it was placing into.
     std::uint32_t boardSerial = 0;

@@ -50,7 +50,9 @@ void blinkTick(Game& g, Host& host) {
 }
 
 void abandonGame(Game& g, Host& host) {
-    g.winner = g.blueToMove ? kRed : kBlue;
+    // While this side's move is being handed over the peer already counts it
+    // as its own turn; both machines must score the same loser.
+    g.winner = (g.blueToMove && !g.turnPassing) ? kRed : kBlue;
     updateScores(g, host);
 }
 

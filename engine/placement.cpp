@@ -28,6 +28,8 @@ bool placePiece(Game& g, Host& host, PieceSource source, int col, int row) {
     // pumps run, a click or a Play must wait (a Play would abandon the game
     // before this piece has been scanned).
     Hold hold(g.placing);
+    bool sent = false;
+    if (source == PieceSource::Peer) g.turnPassing = 0;
 
     if (source != PieceSource::Computer) ++g.moveCount;
     g.cells[cellIndex(col, row)] = colourOf(side);
@@ -43,6 +45,8 @@ bool placePiece(Game& g, Host& host, PieceSource source, int col, int row) {
     if (blue && g.connected && g.gameRunning && g.boardSerial == serial) {
         host.sendMessage("MOVE" + twoDigitNumber(col) + twoDigitNumber(row));
         host.setCursor(Cursor::Wait);
+        g.turnPassing = 1;
+        sent = true;
     }
     host.processEvents();
 
@@ -52,6 +56,7 @@ bool placePiece(Game& g, Host& host, PieceSource source, int col, int row) {
     // already been scored, so this piece must not score it a second time.
     if (g.boardSerial != serial) {
         if (source == PieceSource::Computer) g.busy = 0;
+        if (sent) g.turnPassing = 0;
         return false;
     }
     const bool stillRunning = g.gameRunning != 0;
@@ -64,9 +69,14 @@ bool placePiece(Game& g, Host& host, PieceSource source, int col, int row) {
     // own opener, which this piece's turn change must not overwrite.
     if (g.boardSerial != serial) {
         if (source == PieceSource::Computer) g.busy = 0;
+        if (sent) g.turnPassing = 0;
         return false;
     }
-    g.blueToMove = blue ? 0 : 1;
+    // When the peer's reply already landed during the pump, the turn is
+    // this side's again.
+    const bool answered = sent && !g.turnPassing;
+    if (sent) g.turnPassing = 0;
+    g.blueToMove = blue && !answered ? 0 : 1;
     if (source == PieceSource::Computer) g.busy = 0;
     host.showTurn();
     return stillRunning;

@@ -33,7 +33,7 @@ void receiveStop(Game& g, Host& host) {
 } // namespace
 
 bool peerMayMove(const Game& g) {
-    return g.blueToMove == 0;
+    return g.blueToMove == 0 || g.turnPassing;
 }
 
 void dispatchMessage(Game& g, Host& host, const std::string& message) {

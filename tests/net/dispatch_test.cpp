@@ -339,3 +339,40 @@ TEST_F(Dispatch, OwnMoveSentPassesTheTurn) {
     EXPECT_EQ(g.cell(2, 2), kRed);
     EXPECT_EQ(g.blueToMove, 1);
 }
+
+TEST_F(Dispatch, ReplyArrivingInThePumpAfterTheSendLands) {
+    // The peer answers so fast that its MOVE is read in the pump right after
+    // this side's MOVE went out: it lands, and the turn ends up back here.
+    receive("PLAY1S");
+    host.clear();
+    host.onDelay = [] {};  // the 150 ms pause passes quietly
+    host.onPump = [&] {
+        receive("MOVE0202");
+    };
+    boardClick(g, host, MouseButton::Left, 20, 20);
+    EXPECT_EQ(g.cell(1, 1), kBlue);
+    EXPECT_EQ(g.cell(2, 2), kRed);
+    EXPECT_EQ(g.blueToMove, 1);
+    EXPECT_EQ(g.turnPassing, 0);
+}
+
+TEST_F(Dispatch, MoveDuringThePauseBeforeTheSendIsRefused) {
+    // Before this side's MOVE has gone out it is still this side's turn.
+    receive("PLAY1S");
+    host.clear();
+    host.onDelay = [&] { receive("MOVE0202"); };
+    boardClick(g, host, MouseButton::Left, 20, 20);
+    EXPECT_EQ(g.cell(2, 2), kNone);
+    EXPECT_EQ(g.blueToMove, 0);
+}
+
+TEST_F(Dispatch, StopInThePumpAfterTheSendScoresTheSameLoserAsThePeer) {
+    // The peer already counts the move as made and its own side to move, so
+    // it records its own loss; this side must record the peer's (Red's) loss.
+    receive("PLAY1S");
+    host.clear();
+    host.onPump = [&] { receive("STOP"); };
+    boardClick(g, host, MouseButton::Left, 20, 20);
+    EXPECT_EQ(g.resultHistory[0], kBlue);
+    EXPECT_EQ(g.gameRunning, 0);
+}
