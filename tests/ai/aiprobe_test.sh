@@ -21,26 +21,6 @@ eval blue 7 7
 eval red 8 9
 
 new 15
-put red 6 8
-put red 7 8
-put red 8 8
-put blue 7 7
-put blue 8 9
-search simRedMove
-search simBlueBlock
-search simBlueAttack
-
-new 15
-put blue 6 8
-put blue 7 8
-put blue 8 8
-put red 7 7
-put red 8 9
-search simBlueAttack
-search simBlueBlock
-search simRedMove
-
-new 15
 put blue 5 8
 put blue 6 8
 put blue 7 8
@@ -136,12 +116,6 @@ diff -u - "$out" <<'EXPECTED'
 10 9
 16 1 0 0 0
 12 4 0 0 0
-9 8
-9 8
-10 7
-9 8
-9 9
-10 7
 block 0 attack -
 4 8
 4 8

@@ -172,3 +172,29 @@ TEST(ComputerMove, OnlyTheChosenCellChanges) {
         }
     }
 }
+
+// Pieces that never marked their zone (not a position a game reaches): no
+// search finds a cell, the look-ahead ends at once, and the computer places
+// nothing rather than writing off the board, and hands the turn back.
+TEST(ComputerMove, NoCellToPlayPlacesNothing) {
+    Game g = runningGame(15);
+    for (auto [c, r] : {std::pair{8, 8}, {9, 9}, {10, 8}})
+        g.cells[cellIndex(c, r)] = kBlue;
+    g.moveCount = 3;
+    g.computerLevel = 3;
+    Game probe = g;
+    probe.moveCount = 4;
+    FixedScanDraw draw(kFixedOrder, kFixedOrder);
+    EXPECT_FALSE(chooseMove(probe, draw).found());
+    EXPECT_EQ(probe.cells, g.cells);
+
+    FakeHost host;
+    const Game before = g;
+    computerMove(g, host);
+    EXPECT_EQ(g.cells, before.cells);
+    EXPECT_EQ(g.zone, before.zone);
+    EXPECT_EQ(g.moveCount, 3);
+    EXPECT_EQ(g.busy, 0);
+    EXPECT_EQ(g.blueToMove, 1);
+    EXPECT_EQ(host.calls, (std::vector<std::string>{"showTurn"}));
+}

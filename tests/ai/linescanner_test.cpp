@@ -96,39 +96,6 @@ TEST(LineScanner, SmallBoardIgnoresStorageBeyondIt) {
     EXPECT_EQ(blueCounts(g, 15, 15), (Counts{0, 16, 0, 0, 2, 0}));
 }
 
-TEST(LineScanner, EvalLeavesTheBoardAlone) {
-    Game g = test::randomPosition(20, 120, 7);
-    const Board before = g.cells;
-    for (int c = 1; c <= 20; ++c)
-        for (int r = 1; r <= 20; ++r)
-            if (g.cell(c, r) == kNone) {
-                evalBlue(g, c, r);
-                evalRed(g, c, r);
-            }
-    EXPECT_EQ(g.cells, before);
-}
-
-TEST(LineScanner, FiguresFollowTheCounts) {
-    auto counts = [](int l1, int l2, int l3, int l4, int l5) {
-        return LineCounts{
-            static_cast<std::uint32_t>(l1 | l2 << 6 | l3 << 12 | l4 << 18 | l5 << 24)};
-    };
-    EXPECT_TRUE(isThreat(counts(0, 0, 0, 0, 1)));
-    EXPECT_TRUE(isThreat(counts(0, 0, 0, 2, 0)));
-    EXPECT_TRUE(isThreat(counts(0, 0, 4, 0, 0)));
-    EXPECT_TRUE(isThreat(counts(0, 0, 2, 1, 0)));
-    EXPECT_FALSE(isThreat(counts(20, 9, 3, 0, 0)));
-    EXPECT_FALSE(isThreat(counts(0, 0, 1, 1, 0)));
-    const LineCounts l = counts(7, 3, 2, 1, 0);
-    EXPECT_EQ(threatScore(l), 120);
-    EXPECT_EQ(fullScore(l), 123);
-    EXPECT_EQ(lineValue(l), 100);
-    EXPECT_EQ(shapeScore(l), 5);
-    EXPECT_EQ(lineValue(counts(0, 9, 0, 0, 0)), 0);
-    EXPECT_EQ(lineValue(counts(0, 9, 3, 0, 0)), 30);
-    EXPECT_EQ(lineValue(counts(0, 0, 3, 4, 2)), 2000);
-}
-
 // The bit-line scanner against the window-by-window rule, every empty cell
 // of crowded positions on every board size, both colours, with trial pieces.
 TEST(LineScanner, MatchesTheWindowRuleEverywhere) {
