@@ -11,6 +11,9 @@
 #include "engine/board.h"
 #include "engine/rules.h"
 #include "engine/scoreboard.h"
+#include "net/chatpanel.h"
+#include "net/internetpanel.h"
+#include "net/netlink.h"
 #include "settings/settingsstore.h"
 #include "shell/delay.h"
 #include "ui/boardpicture.h"
@@ -91,6 +94,7 @@ MainWindow::MainWindow(MainWindowConfig config)
     setDefaults(game_);   // 2.
     store_->load(game_);  // 3. (the style read also becomes the chosen style)
     applyLoadedOptions(); // 4.
+    applyNetworkOptions();
 
     // 5. The scoreboard shows the loaded scores at once.
     game_.shownScoreBlue = game_.scoreBlue;
@@ -109,8 +113,9 @@ MainWindow::MainWindow(MainWindowConfig config)
     game_.blueToMove = game_.blueOpens;
     showTurn();
 
-    // 8. Network: not connected; listening comes with the network panel.
+    // 8. Network: not connected; listening if so set.
     game_.connected = 0;
+    startListening();
 
     showLevel();         // 9.
     showOpponentKind();  // 10.
@@ -148,6 +153,7 @@ void MainWindow::createControls() {
                         Qt::Alignment align, const QString& text) {
         auto* l = new AntiAliasLabel(parent);
         l->setAutoSize(false);
+        l->setTransparent(true);
         l->setFont(font);
         QPalette p = l->palette();
         p.setColor(QPalette::WindowText, colour);
@@ -208,6 +214,7 @@ void MainWindow::createControls() {
     htmlLite1->hide();
 
     createOptionsPanel();
+    createNetwork();
 
     connect(LbSpeedButton1, &LbSpeedButton::clicked, this, &MainWindow::LbSpeedButton1Click);
     connect(LbSpeedButton3, &LbSpeedButton::clicked, this, &MainWindow::LbSpeedButton3Click);
@@ -243,6 +250,7 @@ void MainWindow::createOptionsPanel() {
 
     auto text = [](QWidget* parent, const QString& caption, int x, int y) {
         auto* l = new AntiAliasLabel(parent);
+        l->setTransparent(true);
         l->setFont(arial(15, true));
         QPalette p = l->palette();
         p.setColor(QPalette::WindowText, kPanelTextColour);
@@ -333,8 +341,11 @@ void MainWindow::placeControls() {
     Label2->raise();  // above the three clock labels
     at(htmlLite1, 215, 14, 571, 570);
     at(Panel1, 225, 35, 189, 352);
+    at(Panel2, 225, 35, 189, 352);
+    at(Panel3, 0, 435, 201, 149);
     htmlLite1->raise();
     Panel1->raise();
+    Panel2->raise();
 }
 
 // ---------------------------------------------------------------------------
@@ -348,6 +359,7 @@ void MainWindow::drawGrid() {
     // The help viewer and the panels open over the board.
     htmlLite1->raise();
     Panel1->raise();
+    Panel2->raise();
     processEvents();
 }
 
@@ -362,6 +374,7 @@ void MainWindow::forgetMarks() { Image1->forgetMarks(); }
 void MainWindow::hidePanels() {
     htmlLite1->hide();
     Panel1->hide();
+    Panel2->hide();
 }
 
 void MainWindow::showTurn() {
@@ -416,14 +429,6 @@ void MainWindow::setCursor(Cursor cursor) {
     else unsetCursor();
 }
 
-void MainWindow::sendMessage(const std::string&) {
-    // No connection can be up without the network panel.
-}
-
-void MainWindow::hangUp() {}
-
-void MainWindow::chatReceived(const std::string&) {}
-
 void MainWindow::saveSettings() { store_->save(game_); }
 
 void MainWindow::quit() {
@@ -472,21 +477,16 @@ void MainWindow::LbSpeedButton7Click() {
     if (!game_.soundOff) playSound(Sound::Bmic);
     if (game_.gameRunning) return;
     Panel1->hide();
+    Panel2->hide();
     htmlLite1->setVisible(!htmlLite1->isVisible());
     if (htmlLite1->isVisible()) htmlLite1->raise();
-    processEvents();
-}
-
-void MainWindow::LbSpeedButton8Click() {
-    if (!game_.soundOff) playSound(Sound::Bmic);
-    htmlLite1->hide();
-    Panel1->hide();
     processEvents();
 }
 
 void MainWindow::LbSpeedButton9Click() {
     if (!game_.soundOff) playSound(Sound::Bmic);
     htmlLite1->hide();
+    Panel2->hide();
     Panel1->setVisible(!Panel1->isVisible());
     if (Panel1->isVisible()) Panel1->raise();
     processEvents();

@@ -57,6 +57,7 @@ public:
     QPoint backgroundOrigin() const { return origin_; }
     SoundPlayer& soundPlayer() { return *sound_; }
     SettingsStore& settingsStore() { return *store_; }
+    NetLink& netLink() { return *net_; }
 
     // Host
     void drawGrid() override;
@@ -161,6 +162,20 @@ public slots:
     void LbSpeedButton14Click();  // Red move
     void LbSpeedButton16Click();  // sound
     void LbSpeedButton15Click();  // level
+    void LbSpeedButton17Click();  // CALL
+    void LbSpeedButton18Click();  // END
+    void LbSpeedButton21Click();  // Listen
+    void LbSpeedButton24Click();  // chat box
+    void LbSpeedButton19Click();  // close the chat box
+    void AlignEdit1KeyUp();
+    void Edit3KeyUp();
+    void ClientSocket1Connect();
+    void ClientSocket1Disconnect();
+    void ClientSocket1Error(const QString& reason);
+    void ServerSocket1ClientConnect(const QString& address);
+    void ServerSocket1ClientDisconnect();
+    void ServerSocket1ClientError(const QString& reason);
+    void SocketRead(const QByteArray& bytes);  // ClientSocket1Read, ServerSocket1ClientRead
     void Image1MouseDown(Qt::MouseButton button, int x, int y);
     void Timer1Timer();
     void Timer2Timer();
@@ -170,6 +185,13 @@ protected:
 
 private:
     void createControls();
+    void createNetwork();
+    void applyNetworkOptions();
+    void startListening();
+    void connectionUp();
+    void connectionDown();
+    void setStatus(const QString& text);
+    void showSocketError(const QString& reason);
     void createOptionsPanel();
     void placeControls();
     void applyLoadedOptions();
@@ -185,6 +207,7 @@ private:
     QRect screen_;
     std::unique_ptr<SoundPlayer> sound_;
     std::unique_ptr<SettingsStore> store_;
+    NetLink* net_ = nullptr;
     std::mt19937 rng_;
     QElapsedTimer steady_;
     std::int64_t gameStartMs_ = 0;

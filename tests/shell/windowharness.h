@@ -1,31 +1,82 @@
 #pragma once
 // A main window for tests: its own empty settings folder, a recording sound
-// output, a fixed screen, a controllable clock and random source.
+// output, a fixed screen, a controllable clock and random source, and a log
+// of the window's pauses with a hook that runs inside the next one.
 
+#include <QByteArray>
+#include <QFile>
+#include <QTcpServer>
 #include <QTemporaryDir>
 #include <QTest>
 #include <deque>
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
 
 #include "shell/mainwindow.h"
 #include "ui/recordingsoundoutput.h"
+#include "widgets/lbspeedbutton.h"
 
 namespace zelvan::test {
 
+// The real window, with its pauses written to the same log as the sounds
+// ("delay 150" after "play Piesa") so a test sees which sound a pause
+// follows. onDelay, when set, runs once at the start of the next pause, and
+// onPump at each event pump until it returns true: that is where a nested
+// click or button press would arrive.
+class HarnessWindow : public MainWindow {
+public:
+    HarnessWindow(MainWindowConfig config, std::vector<std::string>& log)
+        : MainWindow(std::move(config)), log_(log) {}
+
+    std::function<void()> onDelay;
+    std::function<bool()> onPump;
+
+    void delay(unsigned ms) override {
+        log_.push_back("delay " + std::to_string(ms));
+        if (onDelay) {
+            auto f = std::move(onDelay);
+            onDelay = nullptr;
+            f();
+        }
+        MainWindow::delay(ms);
+    }
+
+    void processEvents() override {
+        if (onPump && !inPump_) {
+            inPump_ = true;  // the injected input pumps events too
+            auto f = onPump;
+            if (f()) onPump = nullptr;
+            inPump_ = false;
+        }
+        MainWindow::processEvents();
+    }
+
+private:
+    std::vector<std::string>& log_;
+    bool inPump_ = false;
+};
+
 struct WindowHarness {
     QTemporaryDir folder;
+    // Sound requests ("stop", "play Piesa") and pauses ("delay 200"), in order.
     std::vector<std::string> sounds;
     RecordingSoundOutput output{sounds};
     std::int64_t clockMs = 9 * 3600 * 1000;  // 09:00:00.000
     std::int64_t steadyMs = 0;
     std::deque<std::uint32_t> randoms;  // drawn in order; 0 when empty
-    std::unique_ptr<MainWindow> window;
+    QString dir;  // the settings folder the window uses
+    std::unique_ptr<HarnessWindow> window;
 
-    explicit WindowHarness(QRect screen = QRect(0, 0, 1024, 768), QString settingsFolder = {}) {
+    // startRandoms are the first draws, made while the window is built: the
+    // first decides the opener before the first board flips it.
+    explicit WindowHarness(QRect screen = QRect(0, 0, 1024, 768), QString settingsFolder = {},
+                           std::deque<std::uint32_t> startRandoms = {})
+        : randoms(std::move(startRandoms)) {
         MainWindowConfig c;
-        c.settingsFolder = settingsFolder.isEmpty() ? folder.path() : settingsFolder;
+        dir = settingsFolder.isEmpty() ? folder.path() : settingsFolder;
+        c.settingsFolder = dir;
         c.soundOutput = &output;
         c.screen = screen;
         c.msSinceMidnight = [this] { return clockMs; };
@@ -38,19 +89,40 @@ struct WindowHarness {
             }
             return v % n;
         };
-        window = std::make_unique<MainWindow>(std::move(c));
+        window = std::make_unique<HarnessWindow>(std::move(c), sounds);
     }
 
-    MainWindow& w() { return *window; }
+    HarnessWindow& w() { return *window; }
     Game& g() { return window->game(); }
 
-    // Plays the sounds of the last calls only.
+    // The effects started, in order, without the stops and pauses.
     std::vector<std::string> playedSounds() const {
         std::vector<std::string> out;
         for (const auto& s : sounds)
             if (s.rfind("play ", 0) == 0) out.push_back(s.substr(5));
         return out;
     }
+
+    // The blink and clock timers keep their enabled state but never fire by
+    // themselves (a pause inside a handler would otherwise let one tick in);
+    // the test runs Timer1Timer and Timer2Timer itself.
+    void driveTimersByHand() {
+        constexpr int kDay = 24 * 3600 * 1000;
+        window->Timer1->setInterval(kDay);
+        window->Timer2->setInterval(kDay);
+        if (window->Timer2->isActive()) window->Timer2->start();
+        if (window->Timer1->isActive()) window->Timer1->start();
+    }
+
+    // A left click on a button, through its mouse events.
+    void press(LbSpeedButton* button) { QTest::mouseClick(button, Qt::LeftButton); }
+
+    // The settings file as it is on disk now; empty when there is none.
+    QByteArray settingsFile() const {
+        QFile f(dir + QStringLiteral("/zelvan.ini"));
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+    }
+    bool settingsFileExists() const { return QFile::exists(dir + QStringLiteral("/zelvan.ini")); }
 
     // A left click in the middle of cell (c, r) of the board picture.
     void clickCell(int c, int r, Qt::MouseButton button = Qt::LeftButton) {
