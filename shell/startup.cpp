@@ -43,6 +43,9 @@ void refuse(const QString& text) {
 }  // namespace
 
 int runZelvan(int argc, char** argv) {
+    // The program prints nothing: Qt's own warnings (a missing sound server,
+    // an unset runtime folder) are not for the player.
+    qInstallMessageHandler([](QtMsgType, const QMessageLogContext&, const QString&) {});
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("ZELVAN"));
     installFonts();
