@@ -66,7 +66,7 @@ struct WindowHarness {
     std::int64_t clockMs = 9 * 3600 * 1000;  // 09:00:00.000
     std::int64_t steadyMs = 0;
     std::deque<std::uint32_t> randoms;  // drawn in order; 0 when empty
-    QString dir;  // the settings folder the window uses
+    QString dir;                        // the settings folder the window uses
     std::unique_ptr<HarnessWindow> window;
 
     // startRandoms are the first draws, made while the window is built: the
