@@ -58,6 +58,14 @@ private:
     bool inPump_ = false;
 };
 
+// A port nobody listens on now: a window under test listens there, never on
+// the game's own port, so tests run beside a real copy and beside each other.
+inline std::uint16_t freePort() {
+    QTcpServer probe;
+    probe.listen(QHostAddress::LocalHost, 0);
+    return probe.serverPort();
+}
+
 struct WindowHarness {
     QTemporaryDir folder;
     // Sound requests ("stop", "play Piesa") and pauses ("delay 200"), in order.
@@ -78,6 +86,7 @@ struct WindowHarness {
         dir = settingsFolder.isEmpty() ? folder.path() : settingsFolder;
         c.settingsFolder = dir;
         c.soundOutput = &output;
+        c.port = freePort();
         c.screen = screen;
         c.msSinceMidnight = [this] { return clockMs; };
         c.monotonicMs = [this] { return steadyMs; };
