@@ -1,12 +1,15 @@
 // The program as it starts: the refusals, the splash window's geometry, the
 // main window's placement and the empty board it draws for every size.
 
+#include <QDir>
 #include <QLabel>
+#include <QTcpServer>
 #include <QTest>
 #include <QTimer>
 #include <ctime>
 
 #include "engine/rules.h"
+#include "net/netlink.h"
 #include "shell/delay.h"
 #include "shell/splash.h"
 #include "shell/startup.h"
@@ -135,6 +138,20 @@ private slots:
                 QCOMPARE(img.pixelColor(x + p - 1, y + p - 1), cell);
                 QCOMPARE(img.pixelColor(x + p / 2, y + p / 2), cell);
             }
+    }
+
+    // A refused start (colour depth) tears the main window down right after
+    // creating it: nothing may be written and the port must be free again.
+    void aWindowTornDownUnshownLeavesNothingBehind() {
+        QTemporaryDir folder;
+        const std::uint16_t port = zelvan::test::freePort();
+        {
+            WindowHarness h(QRect(0, 0, 1024, 768), folder.path(), {}, port);
+            QVERIFY(h.w().netLink().isListening());
+        }
+        QVERIFY(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden).isEmpty());
+        QTcpServer again;
+        QVERIFY(again.listen(QHostAddress::AnyIPv4, port));
     }
 
     void delayKeepsEventsRunningWithoutSpinning() {

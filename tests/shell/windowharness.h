@@ -79,14 +79,15 @@ struct WindowHarness {
 
     // startRandoms are the first draws, made while the window is built: the
     // first decides the opener before the first board flips it.
+    // port 0 takes a free one; two windows that play each other share one.
     explicit WindowHarness(QRect screen = QRect(0, 0, 1024, 768), QString settingsFolder = {},
-                           std::deque<std::uint32_t> startRandoms = {})
+                           std::deque<std::uint32_t> startRandoms = {}, std::uint16_t port = 0)
         : randoms(std::move(startRandoms)) {
         MainWindowConfig c;
         dir = settingsFolder.isEmpty() ? folder.path() : settingsFolder;
         c.settingsFolder = dir;
         c.soundOutput = &output;
-        c.port = freePort();
+        c.port = port ? port : freePort();
         c.screen = screen;
         c.msSinceMidnight = [this] { return clockMs; };
         c.monotonicMs = [this] { return steadyMs; };
