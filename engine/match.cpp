@@ -4,6 +4,7 @@
 #include "engine/board.h"
 #include "engine/hold.h"
 #include "engine/rules.h"
+#include "net/wire.h"
 
 namespace zelvan {
 
@@ -28,10 +29,7 @@ void playButton(Game& g, Host& host) {
     g.pieceStyle = g.pieceStyleChoice;
     init(g, host);
     if (g.connected) {
-        std::string msg = "PLAY";
-        msg += static_cast<char>('0' + g.sizeCode);
-        msg += g.blueToMove ? 'C' : 'S';
-        host.sendMessage(msg);
+        host.sendMessage(playMessage(g.sizeCode, g.blueToMove != 0));
         if (!g.blueToMove) {
             host.setCursor(Cursor::Wait);
             host.processEvents();
@@ -49,7 +47,7 @@ void stopButton(Game& g, Host& host) {
     if (!g.soundOff) host.playSound(Sound::Bmic);
     if (g.busy) return;
     if (g.gameRunning) abandonGame(g, host);
-    if (g.connected) host.sendMessage("STOP");
+    if (g.connected) host.sendMessage(stopMessage());
     g.gameRunning = 0;
     g.busy = 0;
     g.winner = kNone;

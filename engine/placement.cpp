@@ -1,7 +1,6 @@
-#include <string>
-
 #include "engine/hold.h"
 #include "engine/rules.h"
+#include "net/wire.h"
 
 namespace zelvan {
 
@@ -10,15 +9,6 @@ void markZone(Game& g, int col, int row) {
         for (int dr = -4; dr <= 4; ++dr)
             if (g.onBoard(col + dc, row + dr)) g.zone[cellIndex(col + dc, row + dr)] = kZoneMark;
 }
-
-namespace {
-
-std::string twoDigitNumber(int v) {
-    std::string s = std::to_string(v);
-    return s.size() == 1 ? "0" + s : s;
-}
-
-}  // namespace
 
 bool placePiece(Game& g, Host& host, PieceSource source, int col, int row) {
     const bool blue = source == PieceSource::BlueClick;
@@ -43,7 +33,7 @@ bool placePiece(Game& g, Host& host, PieceSource source, int col, int row) {
     // A Stop, an Exit or a new game during the pause has ended this game:
     // its move is not announced and nothing waits for a reply.
     if (blue && g.connected && g.gameRunning && g.boardSerial == serial) {
-        host.sendMessage("MOVE" + twoDigitNumber(col) + twoDigitNumber(row));
+        host.sendMessage(moveMessage(col, row));
         host.setCursor(Cursor::Wait);
         g.turnPassing = 1;
         sent = true;
