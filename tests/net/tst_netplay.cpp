@@ -1,0 +1,930 @@
+// Network play between two real main windows in one process, over loopback:
+// calling and hanging up, whole games seen in both colours, Stop, Exit and a
+// closed window, the chat and its log; and a raw socket standing in for a
+// peer that sends nonsense or floods.
+
+#include <QFile>
+#include <QHostAddress>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPlainTextEdit>
+#include <QTcpServer>
+#include <QTcpSocket>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+#include <functional>
+#include <memory>
+#include <random>
+#include <string>
+#include <vector>
+
+#include "engine/game.h"
+#include "net/chatpanel.h"
+#include "net/internetpanel.h"
+#include "net/netlink.h"
+#include "settings/settingscodec.h"
+#include "settings/settingsstore.h"
+#include "shell/mainwindow.h"
+#include "ui/artwork.h"
+#include "ui/boardpicture.h"
+#include "ui/recordingsoundoutput.h"
+#include "widgets/alignedit.h"
+#include "widgets/antialiaslabel.h"
+
+using namespace zelvan;
+using zelvan::test::RecordingSoundOutput;
+
+namespace {
+
+// Socket events take a moment on a loaded machine; nothing here is timed.
+constexpr int kWaitMs = 10000;
+
+template <class Pred>
+bool eventually(Pred pred, int ms = kWaitMs) {
+    return QTest::qWaitFor(pred, ms);
+}
+
+// A port nobody uses right now, for one test: both windows of a pair listen
+// and call on it, as two copies do on their fixed port.
+quint16 freePort() {
+    QTcpServer probe;
+    if (!probe.listen(QHostAddress::AnyIPv4, 0)) return 0;
+    return probe.serverPort();
+}
+
+void listening(Game& g) { g.listenOn = 1; }
+void notListening(Game& g) { g.listenOn = 0; }
+
+QImage icon(const char* name) {
+    return Artwork::keyed(Artwork::load(QString::fromLatin1(name))).toImage();
+}
+
+// Resident memory of this process, in KiB.
+qint64 residentKiB() {
+    QFile f(QStringLiteral("/proc/self/status"));
+    if (!f.open(QIODevice::ReadOnly)) return -1;
+    for (const QByteArray& line : f.readAll().split('\n'))
+        if (line.startsWith("VmRSS:")) return line.mid(6).trimmed().split(' ').value(0).toLongLong();
+    return -1;
+}
+
+// One copy of the program: a main window with its own settings folder
+// (started from a settings file holding the defaults as changed by tweak), a
+// recording sound output, and the port the test gives it.
+struct Peer {
+    QTemporaryDir folder;
+    std::vector<std::string> log;
+    RecordingSoundOutput output{log};
+    std::unique_ptr<MainWindow> window;
+
+    Peer(quint16 port, const std::function<void(Game&)>& tweak) {
+        Game g;
+        setDefaults(g);
+        tweak(g);
+        const std::vector<std::uint8_t> bytes = encodeSettings(g);
+        QFile f(folder.filePath(QStringLiteral("zelvan.ini")));
+        if (f.open(QIODevice::WriteOnly))
+            f.write(reinterpret_cast<const char*>(bytes.data()), qint64(bytes.size()));
+        f.close();
+
+        MainWindowConfig c;
+        c.settingsFolder = folder.path();
+        c.port = port;
+        c.soundOutput = &output;
+        c.screen = QRect(0, 0, 1024, 768);
+        // The first board flips the opener drawn here, so the caller's first
+        // Play gives the first move to the caller.
+        c.random = [](std::uint32_t) { return 0u; };
+        window = std::make_unique<MainWindow>(std::move(c));
+    }
+
+    MainWindow& w() { return *window; }
+    Game& g() { return window->game(); }
+    QString status() const { return window->Panel2->AntiAliasLabel23->text(); }
+    bool waiting() const { return window->cursor().shape() == Qt::WaitCursor; }
+    bool chatShown() const { return window->Panel3->isVisibleTo(window.get()); }
+    QStringList chatLines() const { return window->Panel3->lines(); }
+
+    QByteArray chatLog() const {
+        QFile f(window->settingsStore().chatLogPath());
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+    }
+    QByteArray settingsFile() const {
+        QFile f(folder.filePath(QStringLiteral("zelvan.ini")));
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+    }
+
+    std::vector<std::string> played() const {
+        std::vector<std::string> out;
+        for (const auto& s : log)
+            if (s.rfind("play ", 0) == 0) out.push_back(s.substr(5));
+        return out;
+    }
+    bool hasPlayed(const std::string& sound) const {
+        for (const auto& s : played())
+            if (s == sound) return true;
+        return false;
+    }
+
+    // Typed into the upper address field, key by key, then CALL.
+    void call(const QString& address) {
+        AlignEdit* field = window->Panel2->AlignEdit1;
+        QTest::keyClick(field, Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClick(field, Qt::Key_Backspace);
+        QTest::keyClicks(field, address);
+        window->LbSpeedButton17Click();
+    }
+
+    // Typed into the chat input, then Enter.
+    void say(const QString& text) {
+        window->Panel3->Edit3->setText(text);
+        QTest::keyClick(window->Panel3->Edit3, Qt::Key_Return);
+    }
+
+    void clickCell(int c, int r) {
+        const int p = g().cellPitch;
+        QTest::mouseClick(window->Image1, Qt::LeftButton, Qt::NoModifier,
+                          QPoint((c - 1) * (p + 1) + 1 + p / 2, (r - 1) * (p + 1) + 1 + p / 2));
+    }
+};
+
+// The interior of cell (c, r) of the board picture (its frame ring left
+// out) against the piece picture the window would draw there.
+bool cellShows(MainWindow& w, int c, int r, Side side, bool highlighted = false) {
+    static const Artwork art;
+    const Game& g = w.game();
+    const QImage& picture = art.piece(side, g.pieceStyle, g.cellPitch, highlighted);
+    const QImage& board = w.Image1->bitmap();
+    const int p = g.cellPitch;
+    const int x0 = (c - 1) * (p + 1) + 1;
+    const int y0 = (r - 1) * (p + 1) + 1;
+    for (int y = 1; y < p - 1; ++y)
+        for (int x = 1; x < p - 1; ++x)
+            if ((board.pixel(x0 + x, y0 + y) & 0xffffff) != (picture.pixel(x, y) & 0xffffff))
+                return false;
+    return true;
+}
+
+// b listens, a calls 127.0.0.1; both end up connected.
+bool connectPair(Peer& a, Peer& b) {
+    a.call(QStringLiteral("127.0.0.1"));
+    return eventually([&] { return a.g().connected && b.g().connected; });
+}
+
+// The caller presses Play; true once both boards are new and running.
+bool startGame(Peer& caller, Peer& other) {
+    const std::uint32_t before = other.g().boardSerial;
+    caller.w().LbSpeedButton1Click();
+    return caller.g().gameRunning &&
+           eventually([&] { return other.g().boardSerial != before && other.g().gameRunning; });
+}
+
+// Exactly one of the two has the turn, and the one waiting shows the hourglass.
+QString turnsAgree(Peer& a, Peer& b) {
+    if (a.g().blueToMove == b.g().blueToMove)
+        return QString("both have blueToMove %1").arg(a.g().blueToMove);
+    if (a.waiting() != !a.g().blueToMove) return "the caller's cursor does not match its turn";
+    if (b.waiting() != !b.g().blueToMove) return "the listener's cursor does not match its turn";
+    return {};
+}
+
+// The side to move clicks (c, r): its Blue piece goes out and lands on the
+// other board as Red. Empty on success, else what went wrong.
+QString playMove(Peer& mover, Peer& other, int c, int r) {
+    if (!mover.g().blueToMove || other.g().blueToMove) return "not the mover's turn";
+    const int otherMoves = other.g().moveCount;
+    mover.clickCell(c, r);
+    if (mover.g().cell(c, r) != kBlue) return "the click placed no Blue piece";
+    if (!cellShows(mover.w(), c, r, Side::Blue, mover.g().winner == kBlue))
+        return "the Blue piece is not drawn";
+    if (mover.g().gameRunning && !mover.waiting()) return "no hourglass after the move went out";
+    if (!eventually([&] { return other.g().moveCount == otherMoves + 1; }))
+        return "the move never arrived";
+    if (other.g().cell(c, r) != kRed) return "the move did not land as Red";
+    if (!cellShows(other.w(), c, r, Side::Red, other.g().winner == kRed))
+        return "the Red piece is not drawn";
+    if (other.waiting()) return "the receiver still shows the hourglass";
+    if (!other.g().blueToMove) return "the receiver did not get the turn";
+    return {};
+}
+
+// The colours of one board seen from the other machine.
+bool mirrored(const Game& a, const Game& b) {
+    for (int i = 0; i < kCellCount; ++i) {
+        const std::uint8_t swapped = b.cells[i] == kBlue ? kRed : b.cells[i] == kRed ? kBlue : kNone;
+        if (a.cells[i] != swapped) return false;
+    }
+    return true;
+}
+
+// A bare TCP connection standing in for the peer; it collects what the
+// window sends it.
+struct RawPeer {
+    QTcpSocket socket;
+    QByteArray got;
+
+    RawPeer() {
+        QObject::connect(&socket, &QTcpSocket::readyRead, [this] { got += socket.readAll(); });
+    }
+    bool connectTo(quint16 port) {
+        socket.connectToHost(QHostAddress(QHostAddress::LocalHost), port);
+        return eventually([&] { return socket.state() == QAbstractSocket::ConnectedState; });
+    }
+    // Sends bytes and waits until the window has read them all and handled
+    // them, so the next message comes in a read of its own.
+    bool deliver(MainWindow& w, const QByteArray& bytes) {
+        const std::int64_t total = w.netLink().bytesReceived() + bytes.size();
+        socket.write(bytes);
+        return eventually([&] { return w.netLink().bytesReceived() >= total; });
+    }
+    // Takes everything received so far.
+    QByteArray take() {
+        QByteArray out;
+        out.swap(got);
+        return out;
+    }
+};
+
+// What must not change when a message is ignored.
+struct Snapshot {
+    Board cells;
+    QImage bitmap;
+    std::uint8_t blueToMove, gameRunning, winner;
+    int moveCount;
+    std::array<std::uint8_t, 10> history;
+    bool waiting;
+
+    explicit Snapshot(Peer& p)
+        : cells(p.g().cells), bitmap(p.w().Image1->bitmap()), blueToMove(p.g().blueToMove),
+          gameRunning(p.g().gameRunning), winner(p.g().winner), moveCount(p.g().moveCount),
+          history(p.g().resultHistory), waiting(p.waiting()) {}
+
+    QString differsFrom(Peer& p) const {
+        if (p.g().cells != cells) return "cells changed";
+        if (p.w().Image1->bitmap() != bitmap) return "the board picture changed";
+        if (p.g().blueToMove != blueToMove) return "the turn changed";
+        if (p.g().gameRunning != gameRunning || p.g().winner != winner) return "the game state changed";
+        if (p.g().moveCount != moveCount) return "the move count changed";
+        if (p.g().resultHistory != history) return "the history changed";
+        if (p.waiting() != waiting) return "the cursor changed";
+        return {};
+    }
+};
+
+}  // namespace
+
+class NetPlayTest : public QObject {
+    Q_OBJECT
+private slots:
+    void callConnectsAndOnlyTheCallerStartsGames() {
+        const quint16 port = freePort();
+        Peer b(port, listening);
+        Peer a(port, notListening);
+        QCOMPARE(b.status(), QString("Listening"));
+        QCOMPARE(a.status(), QString("Not connected"));
+        QVERIFY(b.w().netLink().isListening());
+        QVERIFY(!a.w().netLink().isListening());
+        QCOMPARE(a.w().Image29->pixmap().toImage(), icon("icons/noconnection.png"));
+
+        QVERIFY(connectPair(a, b));
+        QCOMPARE(a.status(), QString("Connected"));
+        QCOMPARE(b.status(), QString("Connected"));
+        QCOMPARE(b.w().Panel2->AlignEdit2->text(), QString("127.0.0.1"));
+        QCOMPARE(a.w().Panel2->AlignEdit2->text(), QString("0.0.0.0"));
+        QCOMPARE(int(b.g().acceptedPeer), 1);
+        QCOMPARE(int(a.g().acceptedPeer), 0);
+        QCOMPARE(a.g().peerAddress, std::string("127.0.0.1"));
+        QCOMPARE(a.w().Image29->pixmap().toImage(), icon("icons/check.png"));
+        QCOMPARE(b.w().Image29->pixmap().toImage(), icon("icons/check.png"));
+        QVERIFY(a.hasPlayed("Scall"));
+
+        // Play on the side that accepted: its sound, and nothing else. The
+        // STOP that follows is the first thing the caller receives.
+        b.log.clear();
+        const std::uint32_t serial = b.g().boardSerial;
+        b.w().LbSpeedButton1Click();
+        QCOMPARE(b.played(), std::vector<std::string>{"ButonMare"});
+        QCOMPARE(int(b.g().gameRunning), 0);
+        QCOMPARE(b.g().boardSerial, serial);
+        b.w().LbSpeedButton6Click();
+        QVERIFY(eventually([&] { return a.w().netLink().bytesReceived() >= 4; }));
+        QCOMPARE(a.w().netLink().bytesReceived(), std::int64_t(4));
+        QCOMPARE(int(a.g().gameRunning), 0);
+
+        // CALL while connected: a good address does nothing, a bad one only
+        // says so; the connection stays up either way.
+        a.call(QStringLiteral("127.0.0.1"));
+        QCOMPARE(a.status(), QString("Connected"));
+        a.call(QStringLiteral("1.2.3.256"));
+        QCOMPARE(a.status(), QString("IP error!"));
+        QVERIFY(a.hasPlayed("Eroare"));
+        QCOMPARE(int(a.g().connected), 1);
+        QCOMPARE(int(b.g().connected), 1);
+    }
+
+    // The caller opens and wins along a row: Blue's win on its screen, Red's
+    // on the other, each scored in its own colours.
+    void wholeGameSeenInBothColours() {
+        const quint16 port = freePort();
+        Peer b(port, listening);
+        Peer a(port, notListening);
+        QVERIFY(connectPair(a, b));
+        QVERIFY(startGame(a, b));
+        QCOMPARE(int(a.g().blueToMove), 1);
+        QVERIFY2(turnsAgree(a, b).isEmpty(), qPrintable(turnsAgree(a, b)));
+        QVERIFY(b.waiting());
+
+        for (int c = 1; c <= 4; ++c) {
+            QString e = playMove(a, b, c, 1);
+            QVERIFY2(e.isEmpty(), qPrintable(e));
+            e = playMove(b, a, c, 3);
+            QVERIFY2(e.isEmpty(), qPrintable(e));
+        }
+        a.log.clear();
+        b.log.clear();
+        const QString e = playMove(a, b, 5, 1);
+        QVERIFY2(e.isEmpty(), qPrintable(e));
+        QVERIFY(eventually([&] { return b.g().winner == kRed; }));
+
+        QCOMPARE(a.g().winner, kBlue);
+        QCOMPARE(int(a.g().gameRunning), 0);
+        QCOMPARE(int(b.g().gameRunning), 0);
+        QVERIFY(mirrored(a.g(), b.g()));
+        QVERIFY(a.hasPlayed("Succes"));
+        QVERIFY(b.hasPlayed("Lose"));
+        QVERIFY(!a.waiting());
+        QVERIFY(!b.waiting());
+        // The winning line shows in one look on each board (it blinks).
+        for (auto [p, side] : {std::pair<Peer*, Side>{&a, Side::Blue}, {&b, Side::Red}}) {
+            const bool lit = cellShows(p->w(), 1, 1, side, true);
+            for (int c = 1; c <= 5; ++c) QVERIFY(cellShows(p->w(), c, 1, side, lit));
+        }
+
+        QCOMPARE(a.g().resultHistory[0], kBlue);
+        QCOMPARE(b.g().resultHistory[0], kRed);
+        QCOMPARE(a.g().scoreBlue, 1001);
+        QCOMPARE(a.g().scoreRed, 999);
+        QCOMPARE(b.g().scoreBlue, 999);
+        QCOMPARE(b.g().scoreRed, 1001);
+        QVERIFY(eventually([&] { return a.w().AntiAliasLabel1->text() == "1001"; }));
+        QVERIFY(eventually([&] { return b.w().AntiAliasLabel2->text() == "1001"; }));
+        QVERIFY(eventually([&] { return a.w().AntiAliasLabel2->text() == "999"; }));
+        QVERIFY(eventually([&] { return b.w().AntiAliasLabel1->text() == "999"; }));
+        QCOMPARE(quint8(a.settingsFile().at(8)), quint8(kBlue));
+        QCOMPARE(quint8(b.settingsFile().at(8)), quint8(kRed));
+    }
+
+    // On both machines the same person opens, and the opener passes back and
+    // forth; a Play over a running game scores it on both sides first.
+    void openerAlternatesAndPlayOverAGameScoresIt() {
+        const quint16 port = freePort();
+        Peer b(port, listening);
+        Peer a(port, notListening);
+        QVERIFY(connectPair(a, b));
+
+        QVERIFY(startGame(a, b));
+        QVERIFY2(turnsAgree(a, b).isEmpty(), qPrintable(turnsAgree(a, b)));
+        const bool callerOpenedFirst = a.g().blueToMove != 0;
+        Peer& first = callerOpenedFirst ? a : b;
+        Peer& second = callerOpenedFirst ? b : a;
+        const QString e = playMove(first, second, 8, 8);
+        QVERIFY2(e.isEmpty(), qPrintable(e));
+        // second is to move when the caller starts the next game: it loses
+        // on both machines.
+        QVERIFY(startGame(a, b));
+        QCOMPARE(second.g().resultHistory[0], kRed);
+        QCOMPARE(first.g().resultHistory[0], kBlue);
+        QCOMPARE(a.g().resultHistory[1], kNone);
+        QCOMPARE(b.g().resultHistory[1], kNone);
+
+        QVERIFY2(turnsAgree(a, b).isEmpty(), qPrintable(turnsAgree(a, b)));
+        QCOMPARE(bool(second.g().blueToMove), true);
+        QCOMPARE(a.g().cell(8, 8), kNone);
+        QCOMPARE(b.g().cell(8, 8), kNone);
+        const QString e2 = playMove(second, first, 7, 7);
+        QVERIFY2(e2.isEmpty(), qPrintable(e2));
+
+        // The boards follow the caller's size.
+        a.w().LbSpeedButton6Click();
+        QVERIFY(eventually([&] { return !b.g().gameRunning; }));
+        a.w().LbSpeedButton4Click();  // 20 x 20, and the opener flips once more
+        QVERIFY(startGame(a, b));
+        QCOMPARE(b.g().boardSize, 20);
+        QCOMPARE(b.g().cellPitch, 27);
+        QVERIFY2(turnsAgree(a, b).isEmpty(), qPrintable(turnsAgree(a, b)));
+        // The size click flipped the caller's opener once more.
+        QCOMPARE(bool(a.g().blueToMove), !callerOpenedFirst);
+    }
+
+    void stopFromEitherSide() {
+        const quint16 port = freePort();
+        Peer b(port, listening);
+        Peer a(port, notListening);
+        QVERIFY(connectPair(a, b));
+
+        // The caller opens and stops on its own turn: it loses on both.
+        QVERIFY(startGame(a, b));
+        QCOMPARE(int(a.g().blueToMove), 1);
+        a.w().LbSpeedButton6Click();
+        QVERIFY(eventually([&] { return !b.g().gameRunning; }));
+        QCOMPARE(int(a.g().gameRunning), 0);
+        QCOMPARE(a.g().resultHistory[0], kRed);
+        QCOMPARE(b.g().resultHistory[0], kBlue);
+        QVERIFY(!a.waiting());
+        QVERIFY(!b.waiting());
+
+        // The listener opens the next game, moves, and stops while the
+        // caller is to move: the caller loses again on both.
+        QVERIFY(startGame(a, b));
+        QCOMPARE(int(b.g().blueToMove), 1);
+        const QString e = playMove(b, a, 8, 8);
+        QVERIFY2(e.isEmpty(), qPrintable(e));
+        QVERIFY(b.waiting());
+        b.w().LbSpeedButton6Click();
+        QVERIFY(!b.waiting());
+        QVERIFY(eventually([&] { return !a.g().gameRunning; }));
+        QCOMPARE(b.g().resultHistory[0], kBlue);
+        QCOMPARE(a.g().resultHistory[0], kRed);
+        QCOMPARE(b.g().resultHistory[1], kBlue);
+        QCOMPARE(a.g().resultHistory[1], kRed);
+        QCOMPARE(int(a.g().winner), 0);
+        QCOMPARE(int(b.g().winner), 0);
+        QVERIFY(!a.waiting());
+    }
+
+    void endFromEitherSide() {
+        const quint16 port = freePort();
+        Peer b(port, listening);
+        Peer a(port, notListening);
+
+        // The caller hangs up during its own turn.
+        QVERIFY(connectPair(a, b));
+        QVERIFY(startGame(a, b));
+        QCOMPARE(int(a.g().blueToMove), 1);
+        a.w().LbSpeedButton18Click();
+        QCOMPARE(a.status(), QString("Not connected"));
+        QVERIFY(eventually([&] { return !b.g().connected; }));
+        QCOMPARE(b.status(), QString("Not connected"));
+        QVERIFY(b.w().netLink().isListening());
+        QVERIFY(!a.w().netLink().isListening());
+        QCOMPARE(a.w().Image29->pixmap().toImage(), icon("icons/noconnection.png"));
+        QCOMPARE(b.w().Image29->pixmap().toImage(), icon("icons/noconnection.png"));
+        QCOMPARE(int(a.g().gameRunning), 0);
+        QCOMPARE(int(b.g().gameRunning), 0);
+        QCOMPARE(a.g().resultHistory[0], kRed);
+        QCOMPARE(b.g().resultHistory[0], kBlue);
+        QVERIFY(!b.waiting());
+
+        // The listener takes the next call, opens the game, and hangs up on
+        // its own turn while the caller waits.
+        QVERIFY(connectPair(a, b));
+        QCOMPARE(b.w().netLink().acceptedCount(), 1);
+        QVERIFY(startGame(a, b));
+        QCOMPARE(int(b.g().blueToMove), 1);
+        QVERIFY(a.waiting());
+        b.w().LbSpeedButton18Click();
+        QCOMPARE(b.status(), QString("Not connected"));
+        QCOMPARE(int(b.g().acceptedPeer), 0);
+        QVERIFY(b.w().netLink().isListening());
+        QVERIFY(eventually([&] { return !a.g().connected; }));
+        QVERIFY(!a.waiting());
+        QCOMPARE(a.status(), QString("Not connected"));
+        QCOMPARE(a.g().resultHistory[0], kBlue);
+        QCOMPARE(b.g().resultHistory[0], kRed);
+        QCOMPARE(a.g().resultHistory[1], kRed);
+        QCOMPARE(b.g().resultHistory[1], kBlue);
+
+        // END with nothing connected does nothing.
+        b.w().LbSpeedButton18Click();
+        QCOMPARE(b.status(), QString("Not connected"));
+        QVERIFY(b.w().netLink().isListening());
+    }
+
+    // The peer's program ends mid-game: by Exit, by the system's close
+    // request, or by its window simply going away. The side to move loses on
+    // every machine that is still there to record it.
+    void peerWindowClosingMidGame() {
+        const quint16 port = freePort();
+        auto b = std::make_unique<Peer>(port, listening);
+        auto a = std::make_unique<Peer>(port, notListening);
+
+        // Exit on the caller while it is to move.
+        QVERIFY(connectPair(*a, *b));
+        QVERIFY(startGame(*a, *b));
+        QCOMPARE(int(a->g().blueToMove), 1);
+        a->w().LbSpeedButton3Click();
+        QVERIFY(eventually([&] { return !b->g().connected; }));
+        QCOMPARE(a->g().resultHistory[0], kRed);
+        QCOMPARE(b->g().resultHistory[0], kBlue);
+        QCOMPARE(a->g().resultHistory[1], kNone);
+        QCOMPARE(b->g().resultHistory[1], kNone);
+        QCOMPARE(quint8(a->settingsFile().at(8)), quint8(kRed));
+        QCOMPARE(int(b->g().gameRunning), 0);
+        QCOMPARE(b->status(), QString("Not connected"));
+        a.reset();
+
+        // The listener's window is closed while the caller is to move (the
+        // second game: the caller's opener has flipped, so after one move).
+        a = std::make_unique<Peer>(port, notListening);
+        QVERIFY(connectPair(*a, *b));
+        QVERIFY(startGame(*a, *b));
+        QCOMPARE(int(a->g().blueToMove), 1);
+        QString e = playMove(*a, *b, 8, 8);
+        QVERIFY2(e.isEmpty(), qPrintable(e));
+        e = playMove(*b, *a, 9, 9);
+        QVERIFY2(e.isEmpty(), qPrintable(e));
+        b->w().close();
+        QVERIFY(eventually([&] { return !a->g().connected; }));
+        QCOMPARE(a->g().resultHistory[0], kRed);
+        QCOMPARE(b->g().resultHistory[0], kBlue);
+        QCOMPARE(b->g().resultHistory[1], kBlue);
+        QCOMPARE(quint8(b->settingsFile().at(8)), quint8(kBlue));
+        QCOMPARE(int(a->g().gameRunning), 0);
+        QVERIFY(!a->waiting());
+        b.reset();
+
+        // The caller's window is destroyed outright while the listener waits.
+        b = std::make_unique<Peer>(port, listening);
+        QVERIFY(connectPair(*a, *b));
+        QVERIFY(startGame(*a, *b));
+        Peer& mover = a->g().blueToMove ? *a : *b;
+        Peer& waiter = a->g().blueToMove ? *b : *a;
+        e = playMove(mover, waiter, 5, 5);
+        QVERIFY2(e.isEmpty(), qPrintable(e));
+        const bool listenerWaits = b->waiting();
+        a.reset();
+        QVERIFY(eventually([&] { return !b->g().connected; }));
+        QCOMPARE(int(b->g().gameRunning), 0);
+        QCOMPARE(b->g().resultHistory[0], listenerWaits ? kBlue : kRed);
+        QVERIFY(!b->waiting());
+        QVERIFY(b->w().netLink().isListening());
+    }
+
+    void chatBothWaysWithTheLog() {
+        const quint16 port = freePort();
+        Peer b(port, [](Game& g) { g.listenOn = 1; g.chatBoxOn = 0; });
+        Peer a(port, [](Game& g) { g.listenOn = 0; g.chatBoxOn = 1; });
+        // Lines of earlier runs stay in the log.
+        {
+            QFile f(a.w().settingsStore().chatLogPath());
+            QVERIFY(f.open(QIODevice::WriteOnly));
+            f.write("x: earlier\r\n");
+        }
+        QVERIFY(!a.chatShown());
+        QVERIFY(connectPair(a, b));
+        QVERIFY(a.chatShown());
+        QVERIFY(!b.chatShown());
+
+        a.say(QStringLiteral("hello"));
+        QCOMPARE(a.chatLines(), QStringList{"x: hello"});
+        QVERIFY(a.w().Panel3->Edit3->text().isEmpty());
+        QVERIFY(eventually([&] { return !b.chatLines().isEmpty(); }));
+        QCOMPARE(b.chatLines(), QStringList{"o: hello"});
+        QVERIFY(b.chatShown());
+        QCOMPARE(b.w().Panel2->AntiAliasLabel30->text(), QString("Show chat box"));
+        QCOMPARE(int(b.g().chatBoxOn), 0);
+
+        b.say(QStringLiteral("hello"));
+        QVERIFY(eventually([&] { return a.chatLines().size() == 2; }));
+        QCOMPARE(a.chatLines(), (QStringList{"x: hello", "o: hello"}));
+        QCOMPARE(b.chatLines(), (QStringList{"o: hello", "x: hello"}));
+
+        // Enter on an empty input does nothing, not even a sound.
+        a.log.clear();
+        a.say(QString());
+        QCOMPARE(a.chatLines().size(), 2);
+        QVERIFY(a.played().empty());
+
+        // Text outside Latin-1 travels as "?"; Latin-1 letters as one byte.
+        a.say(QString::fromUtf8("\u03a9mega \u00e7a"));
+        QVERIFY(eventually([&] { return b.chatLines().size() == 3; }));
+        QCOMPARE(b.chatLines().last(), QString::fromUtf8("o: ?mega \u00e7a"));
+        QCOMPARE(a.chatLines().last(), QString::fromUtf8("x: ?mega \u00e7a"));
+
+        QCOMPARE(a.chatLog(), QByteArray("x: earlier\r\nx: hello\r\no: hello\r\nx: ?mega \xe7" "a\r\n"));
+        QCOMPARE(b.chatLog(), QByteArray("o: hello\r\nx: hello\r\no: ?mega \xe7" "a\r\n"));
+
+        // The line of a closed chat box still arrives and opens it.
+        b.w().LbSpeedButton19Click();
+        QVERIFY(!b.chatShown());
+        a.say(QStringLiteral("again"));
+        QVERIFY(eventually([&] { return b.chatShown(); }));
+        QCOMPARE(b.chatLines().last(), QString("o: again"));
+    }
+
+    void chatEnterWhileNotConnected() {
+        Peer a(freePort(), notListening);
+        a.w().LbSpeedButton24Click();
+        QVERIFY(a.chatShown());
+        a.log.clear();
+        a.say(QStringLiteral("anyone?"));
+        QCOMPARE(a.played(), std::vector<std::string>{"Eroare"});
+        QCOMPARE(a.w().Panel3->Edit3->text(), QString("anyone?"));
+        QVERIFY(a.chatLines().isEmpty());
+        QVERIFY(!QFile::exists(a.w().settingsStore().chatLogPath()));
+    }
+
+    // Addresses that fail the check are refused before anything is called.
+    void callRefusesBadAddresses() {
+        Peer a(freePort(), listening);
+        const char* bad[] = {"1.2.3.256", "1..2.3.4",         ".1.2.3.4",   "1.2.3.4.5",
+                             "10.2.3.",   "1.2.3.4 ",         "a.b.c.d",    "10.0.0.1000",
+                             "1.2.3",     "127.000.000.0001", "-1.0.0.1",   "$100.0.0.1",
+                             "",          "127.0.0.1x"};
+        for (const char* address : bad) {
+            a.log.clear();
+            a.call(QString::fromLatin1(address));
+            QVERIFY2(a.status() == "IP error!", address);
+            QCOMPARE(a.played(), std::vector<std::string>{"Eroare"});
+            QVERIFY(a.w().netLink().isListening());
+            QVERIFY(!a.w().netLink().callPending());
+            QCOMPARE(a.g().peerAddress, std::string(address));
+        }
+    }
+
+    // Every spelling the check accepts reaches the address it was read as:
+    // here always 127.0.0.1, where the listener waits.
+    void callConnectsToTheAddressThatWasChecked() {
+        const quint16 port = freePort();
+        Peer b(port, listening);
+        Peer a(port, notListening);
+        const char* good[] = {"127.0.0.1", "127.000.000.001", " 127.0.0.1", "$7f.0.0.x1",
+                              "+127.0.0.01"};
+        for (const char* address : good) {
+            QString seen;
+            QTimer::singleShot(0, &a.w(), [&] { seen = a.status(); });
+            a.call(QString::fromLatin1(address));
+            QVERIFY(eventually([&] { return a.g().connected && b.g().connected; }));
+            QVERIFY2(seen == "Calling...", qPrintable(QString(address) + ": " + seen));
+            QCOMPARE(b.w().Panel2->AlignEdit2->text(), QString("127.0.0.1"));
+            a.w().LbSpeedButton18Click();
+            QVERIFY(eventually([&] { return !b.g().connected; }));
+        }
+    }
+
+    // A call that nobody answers ends in "Error!", listening again only if
+    // Listen is on.
+    void callToAPortNobodyListensOn() {
+        for (bool listen : {true, false}) {
+            Peer a(freePort(), listen ? listening : notListening);
+            QCOMPARE(a.w().netLink().isListening(), listen);
+            QString seen;
+            QTimer::singleShot(0, &a.w(), [&] { seen = a.status(); });
+            a.log.clear();
+            a.call(QStringLiteral("127.0.0.1"));  // its own port, closed for the call
+            QVERIFY(eventually([&] { return a.status() == "Error!"; }));
+            QCOMPARE(seen, QString("Calling..."));
+            QVERIFY(a.hasPlayed("Scall"));
+            QVERIFY(a.hasPlayed("Eroare"));
+            QCOMPARE(int(a.g().connected), 0);
+            QCOMPARE(a.w().netLink().isListening(), listen);
+            QCOMPARE(a.w().Image29->pixmap().toImage(), icon("icons/noconnection.png"));
+        }
+    }
+
+    // A second copy on a port already taken starts all the same.
+    void portTakenAtStartUp() {
+        const quint16 port = freePort();
+        Peer first(port, listening);
+        Peer second(port, [](Game& g) { g.listenOn = 1; g.scoreBlue = 1234; });
+        QCOMPARE(second.status(), QString("Error!"));
+        QCOMPARE(first.status(), QString("Listening"));
+        QVERIFY(first.w().netLink().isListening());
+        QVERIFY(!second.w().netLink().isListening());
+        // The rest of the start-up ran: settings, captions, board, timers.
+        QCOMPARE(int(second.g().listenOn), 1);
+        QCOMPARE(second.w().Panel2->AntiAliasLabel26->text(), QString("Stop listen"));
+        QCOMPARE(second.w().AntiAliasLabel1->text(), QString("1234"));
+        QCOMPARE(second.w().Image1->boardSize(), 15);
+        QVERIFY(second.w().Timer2->isActive());
+
+        // Listen switched on by hand reports the system's reason in a box.
+        QVERIFY(second.w().findChildren<QMessageBox*>().isEmpty());
+        second.w().LbSpeedButton21Click();
+        QCOMPARE(second.status(), QString("Not connected"));
+        second.w().LbSpeedButton21Click();
+        const auto boxes = second.w().findChildren<QMessageBox*>();
+        QCOMPARE(boxes.size(), 1);
+        QVERIFY(!boxes.first()->text().isEmpty());
+        QVERIFY(!second.w().netLink().isListening());
+    }
+
+    // While connected, a further caller is closed at once; what it managed
+    // to send never reaches the game.
+    void secondCallerIsTurnedAway() {
+        const quint16 port = freePort();
+        Peer b(port, listening);
+        Peer a(port, notListening);
+        QVERIFY(connectPair(a, b));
+        QVERIFY(startGame(a, b));
+
+        const std::int64_t received = b.w().netLink().bytesReceived();
+        RawPeer intruder;
+        QObject::connect(&intruder.socket, &QTcpSocket::connected,
+                         [&] { intruder.socket.write("STOP"); });
+        intruder.socket.connectToHost(QHostAddress(QHostAddress::LocalHost), port);
+        QVERIFY(eventually([&] { return intruder.socket.state() == QAbstractSocket::UnconnectedState; }));
+        QCOMPARE(b.status(), QString("Connected"));
+        QCOMPARE(int(b.g().gameRunning), 1);
+        QCOMPARE(b.w().netLink().acceptedCount(), 1);
+        QCOMPARE(b.w().netLink().bytesReceived(), received);
+        QCOMPARE(b.w().Panel2->AlignEdit2->text(), QString("127.0.0.1"));
+
+        // The first peer plays on.
+        const QString e = playMove(a, b, 8, 8);
+        QVERIFY2(e.isEmpty(), qPrintable(e));
+    }
+
+    // A bare peer sends every message the protocol ignores, and the cases the
+    // receiver must refuse; the window's game stays as it should be.
+    void rawPeerMalformedMessages() {
+        const quint16 port = freePort();
+        Peer w(port, listening);
+        RawPeer raw;
+        QVERIFY(raw.connectTo(port));
+        QVERIFY(eventually([&] { return w.g().connected == 1; }));
+        QCOMPARE(int(w.g().acceptedPeer), 1);
+
+        auto ignored = [&](const QByteArray& message) -> QString {
+            const Snapshot before(w);
+            const int lines = w.chatLines().size();
+            if (!raw.deliver(w.w(), message)) return "not delivered: " + message;
+            const QString d = before.differsFrom(w);
+            if (!d.isEmpty()) return QString(message.toPercentEncoding()) + ": " + d;
+            if (w.chatLines().size() != lines) return QString(message) + ": a chat line appeared";
+            return {};
+        };
+        auto checkIgnored = [&](const QByteArray& message) {
+            const QString e = ignored(message);
+            QVERIFY2(e.isEmpty(), qPrintable(e));
+        };
+
+        // No game: short, unknown, lower case, empty chat, short PLAY, MOVE.
+        for (const char* m : {"PLA", "HELO", "play1C", "stop", "move0101", "chathi", "CHAT",
+                              "PLAY1", "PLAY", "MOVE0101"})
+            checkIgnored(m);
+        QCOMPARE(int(w.g().gameRunning), 0);
+
+        // PLAY2S: 20 x 20, this side opens.
+        QVERIFY(raw.deliver(w.w(), "PLAY2S"));
+        QCOMPARE(int(w.g().gameRunning), 1);
+        QCOMPARE(w.g().boardSize, 20);
+        QCOMPARE(int(w.g().blueToMove), 1);
+        QVERIFY(!w.waiting());
+        QCOMPARE(int(w.g().redIsHuman), 1);
+
+        // PLAY9C over it: this side was to move and loses; the new game keeps
+        // the size and the peer opens.
+        QVERIFY(raw.deliver(w.w(), "PLAY9C"));
+        QCOMPARE(w.g().resultHistory[0], kRed);
+        QCOMPARE(int(w.g().gameRunning), 1);
+        QCOMPARE(w.g().boardSize, 20);
+        QCOMPARE(int(w.g().blueToMove), 0);
+        QVERIFY(w.waiting());
+
+        // Wrong lengths, numbers off the board, failed conversions.
+        for (const char* m : {"MOVE315", "MOVE03150", "MOVE2121", "MOVE0021", "MOVE0000",
+                              "MOVExx05", "MOVE-1-1", "MOVE05 ", "move0305", "stop", "STO"})
+            checkIgnored(m);
+
+        // A message split over two reads is two messages, both meaningless.
+        checkIgnored("MO");
+        checkIgnored("VE0305");
+
+        QVERIFY(raw.deliver(w.w(), "MOVE0315"));
+        QCOMPARE(w.g().cell(3, 15), kRed);
+        QVERIFY(cellShows(w.w(), 3, 15, Side::Red));
+        QCOMPARE(int(w.g().blueToMove), 1);
+        QVERIFY(!w.waiting());
+
+        // The peer moving again out of turn.
+        checkIgnored("MOVE0404");
+
+        // This side's move goes out as eight bytes.
+        raw.take();
+        w.clickCell(10, 10);
+        QVERIFY(eventually([&] { return raw.got == "MOVE1010"; }));
+        QVERIFY(w.waiting());
+        // On its turn, the peer's move onto an occupied cell.
+        checkIgnored("MOVE1010");
+        checkIgnored("MOVE0315");
+        QCOMPARE(w.g().cell(10, 10), kBlue);
+
+        // A MOVE and a CHAT sent back to back land as both.
+        QVERIFY(raw.deliver(w.w(), "MOVE0505CHAThi"));
+        QCOMPARE(w.g().cell(5, 5), kRed);
+        QCOMPARE(w.chatLines().last(), QString("o: hi"));
+        QCOMPARE(int(w.g().blueToMove), 1);
+
+        // Control characters cannot forge lines in the history or the log;
+        // a line is cut to 255 characters.
+        QVERIFY(raw.deliver(w.w(), QByteArray("CHATab\r\nx: forged\x01z\x7f")));
+        QCOMPARE(w.chatLines().last(), QString("o: ab  x: forged z "));
+        QVERIFY(raw.deliver(w.w(), "CHAT" + QByteArray(300, 'y')));
+        QCOMPARE(w.chatLines().last(), "o: " + QString(255, 'y'));
+        QCOMPARE(w.chatLines().size(), 3);
+        QCOMPARE(w.chatLog(), "o: hi\r\no: ab  x: forged z \r\no: " + QByteArray(255, 'y') + "\r\n");
+
+        // This side's chat and Stop go out as sent; 255 characters make 259 bytes.
+        raw.take();
+        w.say(QString(300, 'q'));
+        QVERIFY(eventually([&] { return raw.got.size() == 259; }));
+        QCOMPARE(raw.take(), "CHAT" + QByteArray(255, 'q'));
+
+        // STOPxyz is a STOP: this side is to move and loses.
+        QVERIFY(raw.deliver(w.w(), "STOPxyz"));
+        QCOMPARE(int(w.g().gameRunning), 0);
+        QCOMPARE(w.g().resultHistory[0], kRed);
+        QCOMPARE(w.g().resultHistory[1], kRed);
+        QVERIFY(!w.waiting());
+        checkIgnored("MOVE0606");  // no game
+
+        // STOP and PLAY in one read: both honoured.
+        QVERIFY(raw.deliver(w.w(), "PLAY1S"));
+        QCOMPARE(int(w.g().blueToMove), 1);
+        QVERIFY(raw.deliver(w.w(), "STOPPLAY3C"));
+        QCOMPARE(w.g().resultHistory[0], kRed);
+        QCOMPARE(w.g().resultHistory[2], kRed);
+        QCOMPARE(w.g().resultHistory[3], kNone);
+        QCOMPARE(int(w.g().gameRunning), 1);
+        QCOMPARE(w.g().boardSize, 30);
+        QCOMPARE(int(w.g().blueToMove), 0);
+        QVERIFY(w.waiting());
+
+        // The last cell of the largest board is on it; one past is not.
+        checkIgnored("MOVE3031");
+        QVERIFY(raw.deliver(w.w(), "MOVE3030"));
+        QCOMPARE(w.g().cell(30, 30), kRed);
+
+        raw.take();
+        w.w().LbSpeedButton6Click();
+        QVERIFY(eventually([&] { return raw.got == "STOP"; }));
+        QCOMPARE(w.g().resultHistory[0], kRed);
+        QCOMPARE(w.status(), QString("Connected"));
+    }
+
+    // A peer floods 20 MB of noise and then sends a valid STOP: the window
+    // keeps running, the STOP counts, the board is untouched, and memory
+    // stays bounded.
+    void hostilePeerFloods() {
+        const quint16 port = freePort();
+        Peer w(port, listening);
+        RawPeer raw;
+        QVERIFY(raw.connectTo(port));
+        QVERIFY(eventually([&] { return w.g().connected == 1; }));
+        QVERIFY(raw.deliver(w.w(), "PLAY1C"));
+        QCOMPARE(int(w.g().gameRunning), 1);
+        QCOMPARE(int(w.g().blueToMove), 0);  // the peer is to move
+        const Snapshot before(w);
+        const qint64 rssBefore = residentKiB();
+        QVERIFY(rssBefore > 0);
+
+        constexpr qint64 kFlood = 20 * 1024 * 1024;
+        constexpr qint64 kPiece = 64 * 1024;
+        const std::int64_t target = w.w().netLink().bytesReceived() + kFlood;
+        std::mt19937 noise(6304);
+        QByteArray piece(kPiece, '\0');
+        qint64 left = kFlood;
+        // The next piece goes out only once the socket has handed the last
+        // to the system, so neither end holds much of the flood.
+        auto more = [&] {
+            while (left > 0 && raw.socket.bytesToWrite() < kPiece) {
+                for (char& c : piece) {
+                    c = char(noise());
+                    // No read can then begin with a command by chance.
+                    if (c == 'C' || c == 'M' || c == 'P' || c == 'S') c = char(c | 0x80);
+                }
+                const qint64 n = std::min(left, kPiece);
+                raw.socket.write(piece.constData(), n);
+                left -= n;
+            }
+        };
+        const auto feeding = QObject::connect(&raw.socket, &QTcpSocket::bytesWritten, &raw.socket, more);
+        bool ticked = false;
+        QTimer::singleShot(10, &w.w(), [&] { ticked = true; });
+        more();
+        QVERIFY(eventually([&] { return w.w().netLink().bytesReceived() >= target; }, 60000));
+        QCOMPARE(w.w().netLink().bytesReceived(), target);
+        QVERIFY(ticked);
+        QCOMPARE(w.status(), QString("Connected"));
+        const QString d = before.differsFrom(w);
+        QVERIFY2(d.isEmpty(), qPrintable(d));
+
+        QVERIFY(raw.deliver(w.w(), "STOP"));
+        QCOMPARE(int(w.g().gameRunning), 0);
+        QCOMPARE(w.g().resultHistory[0], kBlue);  // the peer was to move
+        QVERIFY(!w.waiting());
+        QObject::disconnect(feeding);
+        QVERIFY(w.g().cells == before.cells);
+        QVERIFY(w.w().Image1->bitmap() == before.bitmap);
+        QVERIFY(w.chatLines().isEmpty());
+
+        const qint64 grownKiB = residentKiB() - rssBefore;
+        QVERIFY2(grownKiB < 64 * 1024, qPrintable(QString("grew by %1 KiB").arg(grownKiB)));
+    }
+};
+
+QTEST_MAIN(NetPlayTest)
+#include "tst_netplay.moc"
