@@ -115,6 +115,7 @@ private slots:
         QCOMPARE(int(h.g().clocksOn), 0);
         QCOMPARE(w.AntiAliasLabel12->text(), QString("Show clocks"));
         QVERIFY(w.Label2->isVisible());
+        QCOMPARE(w.childAt(strip.topLeft() + QPoint(50, 15)), static_cast<QWidget*>(w.Label2));
         QVERIFY(allOneColour(w.grab(strip).toImage(), Qt::black));
         h.clockMs = (10 * 3600 + 30 * 60) * 1000;
         w.Timer2Timer();
@@ -308,11 +309,20 @@ private slots:
         QVERIFY(!w.Panel1->isVisible());
         QVERIFY(!w.htmlLite1->isVisible());
 
+        // What lies on top over the board's area.
+        auto topAt = [&](QPoint p) { return w.childAt(o + p); };
+        auto within = [](QWidget* top, QWidget* panel) {
+            return top == panel || panel->isAncestorOf(top);
+        };
+        QCOMPARE(topAt({300, 100}), static_cast<QWidget*>(w.Image1));
+
         h.press(w.LbSpeedButton9);
         QVERIFY(w.Panel1->isVisible());
+        QVERIFY(within(topAt({300, 100}), w.Panel1));
         h.press(w.LbSpeedButton7);
         QVERIFY(!w.Panel1->isVisible());
         QVERIFY(w.htmlLite1->isVisible());
+        QVERIFY(within(topAt({300, 100}), w.htmlLite1));
         h.press(w.LbSpeedButton9);
         QVERIFY(!w.htmlLite1->isVisible());
         QVERIFY(w.Panel1->isVisible());
@@ -340,6 +350,7 @@ private slots:
         h.press(w.LbSpeedButton1);
         QVERIFY(!w.htmlLite1->isVisible());
         QCOMPARE(int(h.g().gameRunning), 1);
+        QCOMPARE(topAt({300, 100}), static_cast<QWidget*>(w.Image1));
 
         // During a game Help neither opens nor closes anything; Options works.
         h.sounds.clear();
@@ -445,14 +456,20 @@ private slots:
             QCOMPARE(int(h.g().blueToMove), 1);
 
             h.sounds.clear();
+            const std::uint32_t serial = h.g().boardSerial;
             w.onDelay = [&] {
                 h.press(w.LbSpeedButton3);
                 h.clickCell(1, 1);
+                h.press(w.LbSpeedButton1);
             };
             h.press(w.LbSpeedButton3);
             QCOMPARE(quit.count(), 1);
-            QCOMPARE(h.sounds, (Strings{"stop", "play Boff", "delay 1000", "delay 600"}));
+            // The nested Play still sounds and pauses, but starts nothing.
+            QCOMPARE(h.sounds, (Strings{"stop", "play Boff", "delay 1000", "stop", "play ButonMare",
+                                        "delay 200", "delay 600"}));
             QCOMPARE(h.g().cell(1, 1), kNone);
+            QCOMPARE(h.g().boardSerial, serial);
+            QCOMPARE(int(h.g().gameRunning), 0);
             QCOMPARE(h.g().resultHistory, (History{kRed}));
             const QByteArray f = h.settingsFile();
             QCOMPARE(f.size(), 37);
