@@ -23,7 +23,8 @@ QString dottedPeer(const QTcpSocket* s) {
 
 }  // namespace
 
-NetLink::NetLink(std::uint16_t port, QObject* parent) : QObject(parent), port_(port) {
+NetLink::NetLink(std::uint16_t port, QObject* parent, bool loopbackOnly)
+    : QObject(parent), port_(port), loopbackOnly_(loopbackOnly) {
     server_ = new QTcpServer(this);
     connect(server_, &QTcpServer::newConnection, this, &NetLink::acceptPending);
 
@@ -56,7 +57,7 @@ NetLink::~NetLink() {
 
 bool NetLink::listen(QString* error) {
     if (server_->isListening()) return true;
-    if (server_->listen(QHostAddress::AnyIPv4, port_)) return true;
+    if (server_->listen(loopbackOnly_ ? QHostAddress::LocalHost : QHostAddress::AnyIPv4, port_)) return true;
     if (error) *error = server_->errorString();
     return false;
 }

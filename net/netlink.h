@@ -19,7 +19,8 @@ namespace zelvan {
 class NetLink : public QObject {
     Q_OBJECT
 public:
-    explicit NetLink(std::uint16_t port, QObject* parent = nullptr);
+    // Listens on every local IPv4 address, or on loopback only (tests).
+    explicit NetLink(std::uint16_t port, QObject* parent = nullptr, bool loopbackOnly = false);
     ~NetLink() override;
 
     std::uint16_t port() const { return port_; }
@@ -69,6 +70,7 @@ private:
     void forget(QTcpSocket* socket);
 
     std::uint16_t port_;
+    bool loopbackOnly_;
     QTcpServer* server_ = nullptr;
     QTcpSocket* client_ = nullptr;
     bool clientUp_ = false;

@@ -478,8 +478,8 @@ void MainWindow::LbSpeedButton7Click() {
     if (game_.gameRunning) return;
     Panel1->hide();
     Panel2->hide();
-    htmlLite1->setVisible(!htmlLite1->isVisible());
-    if (htmlLite1->isVisible()) htmlLite1->raise();
+    htmlLite1->setVisible(htmlLite1->isHidden());
+    if (!htmlLite1->isHidden()) htmlLite1->raise();
     processEvents();
 }
 
@@ -487,8 +487,8 @@ void MainWindow::LbSpeedButton9Click() {
     if (!game_.soundOff) playSound(Sound::Bmic);
     htmlLite1->hide();
     Panel2->hide();
-    Panel1->setVisible(!Panel1->isVisible());
-    if (Panel1->isVisible()) Panel1->raise();
+    Panel1->setVisible(Panel1->isHidden());
+    if (!Panel1->isHidden()) Panel1->raise();
     processEvents();
 }
 

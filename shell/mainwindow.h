@@ -39,6 +39,7 @@ class ChatPanel;
 struct MainWindowConfig {
     QString settingsFolder;               // empty: beside the executable, else app data
     std::uint16_t port = 6304;            // listening and calling
+    bool listenOnLoopbackOnly = false;    // tests: never reachable from outside
     SoundOutput* soundOutput = nullptr;   // not owned; null: the machine's audio output
     std::function<std::int64_t()> msSinceMidnight;  // null: the local wall clock
     std::function<std::int64_t()> monotonicMs;      // null: a steady clock

@@ -57,7 +57,7 @@ private:
 }  // namespace
 
 void MainWindow::createNetwork() {
-    net_ = new NetLink(config_.port, this);
+    net_ = new NetLink(config_.port, this, config_.listenOnLoopbackOnly);
     connect(net_, &NetLink::callConnected, this, &MainWindow::ClientSocket1Connect);
     connect(net_, &NetLink::callDisconnected, this, &MainWindow::ClientSocket1Disconnect);
     connect(net_, &NetLink::callError, this, &MainWindow::ClientSocket1Error);
@@ -135,8 +135,8 @@ void MainWindow::LbSpeedButton8Click() {
     if (!game_.soundOff) playSound(Sound::Bmic);
     htmlLite1->hide();
     Panel1->hide();
-    Panel2->setVisible(!Panel2->isVisible());
-    if (Panel2->isVisible()) Panel2->raise();
+    Panel2->setVisible(Panel2->isHidden());
+    if (!Panel2->isHidden()) Panel2->raise();
     processEvents();
 }
 

@@ -151,7 +151,7 @@ private slots:
         }
         QVERIFY(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden).isEmpty());
         QTcpServer again;
-        QVERIFY(again.listen(QHostAddress::AnyIPv4, port));
+        QVERIFY(again.listen(QHostAddress::LocalHost, port));
     }
 
     void delayKeepsEventsRunningWithoutSpinning() {

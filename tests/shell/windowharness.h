@@ -88,6 +88,7 @@ struct WindowHarness {
         c.settingsFolder = dir;
         c.soundOutput = &output;
         c.port = port ? port : freePort();
+        c.listenOnLoopbackOnly = true;
         c.screen = screen;
         c.msSinceMidnight = [this] { return clockMs; };
         c.monotonicMs = [this] { return steadyMs; };
