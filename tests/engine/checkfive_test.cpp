@@ -21,6 +21,9 @@ struct WinCase {
     int draws; // end-of-game draws: rows 4, columns 3, diagonals 2, anti-diagonals 1
 };
 
+// Names the case in test listings instead of dumping its bytes.
+void PrintTo(const WinCase& w, std::ostream* os) { *os << w.name; }
+
 const WinCase kWins[] = {
     {"RowOnBottomEdge",
      1,
