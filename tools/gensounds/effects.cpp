@@ -225,8 +225,8 @@ Recipe recipeFor(const std::string& name) {
 
 } // namespace
 
-const std::vector<EffectSpec>& effectSpecs() {
-    static const std::vector<EffectSpec> specs{
+const std::vector<EffectFormat>& effectFormats() {
+    static const std::vector<EffectFormat> formats{
         {"piesa", "Wooden click: your piece", 1, 3828, 3872},
         {"piesaadv", "Bright click: the opponent's piece", 1, 3052, 3096},
         {"succes", "Rising chime: you won", 1, 48462, 48506},
@@ -238,17 +238,17 @@ const std::vector<EffectSpec>& effectSpecs() {
         {"eroare", "Buzz: error", 1, 22854, 22898},
         {"t1", "Warm chord: start-up", 1, 79104, 79148},
     };
-    return specs;
+    return formats;
 }
 
-PcmClip renderEffect(const EffectSpec& spec) {
-    const std::size_t frames = spec.dataBytes / (2 * static_cast<std::size_t>(spec.channels));
-    const Signal mono = recipeFor(spec.name)(frames);
+PcmClip renderEffect(const EffectFormat& effect) {
+    const std::size_t frames = effect.dataBytes / (2 * static_cast<std::size_t>(effect.channels));
+    const Signal mono = recipeFor(effect.name)(frames);
     PcmClip clip;
-    clip.channels = spec.channels;
+    clip.channels = effect.channels;
     // Stereo effects sit in the middle: the same samples on both sides.
     for (std::int16_t v : toPcm16(mono))
-        for (int c = 0; c < spec.channels; ++c)
+        for (int c = 0; c < effect.channels; ++c)
             clip.samples.push_back(v);
     return clip;
 }

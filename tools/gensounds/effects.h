@@ -9,7 +9,7 @@
 
 namespace gensounds {
 
-struct EffectSpec {
+struct EffectFormat {
     std::string name;      // file name without ".wav"
     std::string title;     // what it is, for the reader and the INFO chunk
     int channels;          // 1 mono, 2 stereo
@@ -17,9 +17,9 @@ struct EffectSpec {
     std::size_t fileBytes; // whole file, exactly
 };
 
-const std::vector<EffectSpec>& effectSpecs();
+const std::vector<EffectFormat>& effectFormats();
 
-// Renders one effect; the clip holds exactly spec.dataBytes of samples.
-PcmClip renderEffect(const EffectSpec& spec);
+// Renders one effect; the clip holds exactly effect.dataBytes of samples.
+PcmClip renderEffect(const EffectFormat& effect);
 
 } // namespace gensounds

@@ -51,10 +51,10 @@ int main(int argc, char** argv) {
     if (dir.empty()) return usage();
 
     int failures = 0;
-    for (const auto& spec : gensounds::effectSpecs()) {
+    for (const auto& effect : gensounds::effectFormats()) {
         const auto bytes =
-            gensounds::encodeWave(gensounds::renderEffect(spec), spec.fileBytes, spec.title);
-        const std::string path = dir + "/" + spec.name + ".wav";
+            gensounds::encodeWave(gensounds::renderEffect(effect), effect.fileBytes, effect.title);
+        const std::string path = dir + "/" + effect.name + ".wav";
         if (check) {
             if (readFile(path) != bytes) {
                 std::fprintf(stderr, "%s differs from what the generator makes\n", path.c_str());
