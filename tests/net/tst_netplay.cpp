@@ -42,8 +42,7 @@ namespace {
 // Socket events take a moment on a loaded machine; nothing here is timed.
 constexpr int kWaitMs = 10000;
 
-template <class Pred>
-bool eventually(Pred pred, int ms = kWaitMs) {
+template <class Pred> bool eventually(Pred pred, int ms = kWaitMs) {
     return QTest::qWaitFor(pred, ms);
 }
 
@@ -55,8 +54,12 @@ quint16 freePort() {
     return probe.serverPort();
 }
 
-void listening(Game& g) { g.listenOn = 1; }
-void notListening(Game& g) { g.listenOn = 0; }
+void listening(Game& g) {
+    g.listenOn = 1;
+}
+void notListening(Game& g) {
+    g.listenOn = 0;
+}
 
 QImage icon(const char* name) {
     return Artwork::keyed(Artwork::load(QString::fromLatin1(name))).toImage();
@@ -67,7 +70,8 @@ qint64 residentKiB() {
     QFile f(QStringLiteral("/proc/self/status"));
     if (!f.open(QIODevice::ReadOnly)) return -1;
     for (const QByteArray& line : f.readAll().split('\n'))
-        if (line.startsWith("VmRSS:")) return line.mid(6).trimmed().split(' ').value(0).toLongLong();
+        if (line.startsWith("VmRSS:"))
+            return line.mid(6).trimmed().split(' ').value(0).toLongLong();
     return -1;
 }
 
@@ -215,7 +219,9 @@ QString playMove(Peer& mover, Peer& other, int c, int r) {
 // The colours of one board seen from the other machine.
 bool mirrored(const Game& a, const Game& b) {
     for (int i = 0; i < kCellCount; ++i) {
-        const std::uint8_t swapped = b.cells[i] == kBlue ? kRed : b.cells[i] == kRed ? kBlue : kNone;
+        const std::uint8_t swapped = b.cells[i] == kBlue  ? kRed
+                                     : b.cells[i] == kRed ? kBlue
+                                                          : kNone;
         if (a.cells[i] != swapped) return false;
     }
     return true;
@@ -267,7 +273,8 @@ struct Snapshot {
         if (p.g().cells != cells) return "cells changed";
         if (p.w().Image1->bitmap() != bitmap) return "the board picture changed";
         if (p.g().blueToMove != blueToMove) return "the turn changed";
-        if (p.g().gameRunning != gameRunning || p.g().winner != winner) return "the game state changed";
+        if (p.g().gameRunning != gameRunning || p.g().winner != winner)
+            return "the game state changed";
         if (p.g().moveCount != moveCount) return "the move count changed";
         if (p.g().resultHistory != history) return "the history changed";
         if (p.waiting() != waiting) return "the cursor changed";
@@ -292,7 +299,9 @@ void onceReceived(QTimer& watch, Peer& p, std::int64_t bytes, std::function<void
 // process; the parent judges its outcome.
 constexpr const char* kChildVariable = "ZELVAN_NETPLAY_CHILD";
 
-bool inChild() { return qEnvironmentVariableIsSet(kChildVariable); }
+bool inChild() {
+    return qEnvironmentVariableIsSet(kChildVariable);
+}
 
 // Empty when the one test function passed in a child process, else what
 // the child reported.
@@ -315,9 +324,8 @@ QString runAlone(const char* function) {
         return QStringLiteral("the child did not finish");
     }
     if (child.exitStatus() == QProcess::NormalExit && child.exitCode() == 0) return {};
-    QString report = child.exitStatus() == QProcess::CrashExit
-                         ? QStringLiteral("the child crashed")
-                         : QStringLiteral("the child failed");
+    QString report = child.exitStatus() == QProcess::CrashExit ? QStringLiteral("the child crashed")
+                                                               : QStringLiteral("the child failed");
     for (const QByteArray& line : child.readAll().split('\n'))
         if (line.startsWith("FAIL!") || line.contains("Loc:") || line.startsWith("Received signal"))
             report += QStringLiteral("\n") + QString::fromLocal8Bit(line.trimmed());
@@ -410,7 +418,8 @@ private slots:
         // The winning line shows in one look on each board (it blinks).
         for (auto [p, side] : {std::pair<Peer*, Side>{&a, Side::Blue}, {&b, Side::Red}}) {
             const bool lit = cellShows(p->w(), 1, 1, side, true);
-            for (int c = 1; c <= 5; ++c) QVERIFY(cellShows(p->w(), c, 1, side, lit));
+            for (int c = 1; c <= 5; ++c)
+                QVERIFY(cellShows(p->w(), c, 1, side, lit));
         }
 
         QCOMPARE(a.g().resultHistory[0], kBlue);
@@ -615,8 +624,14 @@ private slots:
 
     void chatBothWaysWithTheLog() {
         const quint16 port = freePort();
-        Peer b(port, [](Game& g) { g.listenOn = 1; g.chatBoxOn = 0; });
-        Peer a(port, [](Game& g) { g.listenOn = 0; g.chatBoxOn = 1; });
+        Peer b(port, [](Game& g) {
+            g.listenOn = 1;
+            g.chatBoxOn = 0;
+        });
+        Peer a(port, [](Game& g) {
+            g.listenOn = 0;
+            g.chatBoxOn = 1;
+        });
         // Lines of earlier runs stay in the log.
         {
             QFile f(a.w().settingsStore().chatLogPath());
@@ -654,8 +669,10 @@ private slots:
         QCOMPARE(b.chatLines().last(), QString::fromUtf8("o: ?mega \u00e7a"));
         QCOMPARE(a.chatLines().last(), QString::fromUtf8("x: ?mega \u00e7a"));
 
-        QCOMPARE(a.chatLog(), QByteArray("x: earlier\r\nx: hello\r\no: hello\r\nx: ?mega \xe7" "a\r\n"));
-        QCOMPARE(b.chatLog(), QByteArray("o: hello\r\nx: hello\r\no: ?mega \xe7" "a\r\n"));
+        QCOMPARE(a.chatLog(), QByteArray("x: earlier\r\nx: hello\r\no: hello\r\nx: ?mega \xe7"
+                                         "a\r\n"));
+        QCOMPARE(b.chatLog(), QByteArray("o: hello\r\nx: hello\r\no: ?mega \xe7"
+                                         "a\r\n"));
 
         // A character beyond the basic plane is one character, one "?".
         a.say(QString::fromUtf8("\U0001F600!"));
@@ -687,9 +704,9 @@ private slots:
     // Addresses that fail the check are refused before anything is called.
     void callRefusesBadAddresses() {
         Peer a(freePort(), listening);
-        const char* bad[] = {"1.2.3.256", "1..2.3.4",         ".1.2.3.4",   "1.2.3.4.5",
-                             "10.2.3.",   "1.2.3.4 ",         "a.b.c.d",    "10.0.0.1000",
-                             "1.2.3",     "127.000.000.0001", "-1.0.0.1",   "$100.0.0.1",
+        const char* bad[] = {"1.2.3.256", "1..2.3.4",         ".1.2.3.4", "1.2.3.4.5",
+                             "10.2.3.",   "1.2.3.4 ",         "a.b.c.d",  "10.0.0.1000",
+                             "1.2.3",     "127.000.000.0001", "-1.0.0.1", "$100.0.0.1",
                              "",          "127.0.0.1x"};
         for (const char* address : bad) {
             a.log.clear();
@@ -746,7 +763,10 @@ private slots:
     void portTakenAtStartUp() {
         const quint16 port = freePort();
         Peer first(port, listening);
-        Peer second(port, [](Game& g) { g.listenOn = 1; g.scoreBlue = 1234; });
+        Peer second(port, [](Game& g) {
+            g.listenOn = 1;
+            g.scoreBlue = 1234;
+        });
         QCOMPARE(second.status(), QString("Error!"));
         QCOMPARE(first.status(), QString("Listening"));
         QVERIFY(first.w().netLink().isListening());
@@ -783,7 +803,8 @@ private slots:
         QObject::connect(&intruder.socket, &QTcpSocket::connected,
                          [&] { intruder.socket.write("STOP"); });
         intruder.socket.connectToHost(QHostAddress(QHostAddress::LocalHost), port);
-        QVERIFY(eventually([&] { return intruder.socket.state() == QAbstractSocket::UnconnectedState; }));
+        QVERIFY(eventually(
+            [&] { return intruder.socket.state() == QAbstractSocket::UnconnectedState; }));
         QCOMPARE(b.status(), QString("Connected"));
         QCOMPARE(int(b.g().gameRunning), 1);
         QCOMPARE(b.w().netLink().acceptedCount(), 1);
@@ -850,8 +871,10 @@ private slots:
     void lastLineBeforeHangUpIsKept() {
         if (!inChild()) {
             const QString failure = runAlone("lastLineBeforeHangUpIsKept");
-            QEXPECT_FAIL("", "bytes not yet read when the peer's disconnect is handled are dropped "
-                             "(and the socket is deleted while its read signal runs)", Abort);
+            QEXPECT_FAIL("",
+                         "bytes not yet read when the peer's disconnect is handled are dropped "
+                         "(and the socket is deleted while its read signal runs)",
+                         Abort);
             QVERIFY2(failure.isEmpty(), qPrintable(failure));
             return;
         }
@@ -914,10 +937,10 @@ private slots:
             if (w.chatLines().size() != lines) return QString(message) + ": a chat line appeared";
             return {};
         };
-#define CHECK_IGNORED(message)                     \
-    do {                                           \
-        const QString e_ = ignored(message);       \
-        QVERIFY2(e_.isEmpty(), qPrintable(e_));    \
+#define CHECK_IGNORED(message)                                                                     \
+    do {                                                                                           \
+        const QString e_ = ignored(message);                                                       \
+        QVERIFY2(e_.isEmpty(), qPrintable(e_));                                                    \
     } while (0)
 
         // No game: short, unknown, lower case, empty chat, short PLAY, MOVE.
@@ -984,7 +1007,8 @@ private slots:
         QVERIFY(raw.deliver(w.w(), "CHAT" + QByteArray(300, 'y')));
         QCOMPARE(w.chatLines().last(), "o: " + QString(255, 'y'));
         QCOMPARE(w.chatLines().size(), 3);
-        QCOMPARE(w.chatLog(), "o: hi\r\no: ab  x: forged z \r\no: " + QByteArray(255, 'y') + "\r\n");
+        QCOMPARE(w.chatLog(),
+                 "o: hi\r\no: ab  x: forged z \r\no: " + QByteArray(255, 'y') + "\r\n");
 
         // This side's chat and Stop go out as sent; 255 characters make 259 bytes.
         raw.take();
@@ -1062,7 +1086,8 @@ private slots:
                 left -= n;
             }
         };
-        const auto feeding = QObject::connect(&raw.socket, &QTcpSocket::bytesWritten, &raw.socket, more);
+        const auto feeding =
+            QObject::connect(&raw.socket, &QTcpSocket::bytesWritten, &raw.socket, more);
         bool ticked = false;
         QTimer::singleShot(10, &w.w(), [&] { ticked = true; });
         more();
