@@ -3,6 +3,7 @@
 #include <QHostAddress>
 #include <QTcpServer>
 #include <QTcpSocket>
+#include <utility>
 
 namespace zelvan {
 
@@ -36,6 +37,10 @@ NetLink::NetLink(std::uint16_t port, QObject* parent, bool loopbackOnly)
     });
     connect(client_, &QTcpSocket::disconnected, this, [this] {
         if (!clientUp_) return;
+        if (reading_) {
+            clientGone_ = true;  // its last bytes are read before it is reported
+            return;
+        }
         clientUp_ = false;
         emit callDisconnected();
     });
@@ -68,9 +73,10 @@ void NetLink::closeListening() {
         if (!s) continue;
         s->disconnect(this);
         s->abort();
-        s->deleteLater();
+        retire(s);
     }
     accepted_.clear();
+    gone_.clear();
 }
 
 bool NetLink::isListening() const { return server_->isListening(); }
@@ -88,10 +94,7 @@ void NetLink::acceptPending() {
         tune(s);
         accepted_.emplace_back(s);
         connect(s, &QTcpSocket::readyRead, this, &NetLink::drainReads);
-        connect(s, &QTcpSocket::disconnected, this, [this, s] {
-            forget(s);
-            emit peerDisconnected();
-        });
+        connect(s, &QTcpSocket::disconnected, this, [this, s] { peerGone(s); });
         connect(s, &QTcpSocket::errorOccurred, this, [this, s](QAbstractSocket::SocketError e) {
             if (e == QAbstractSocket::RemoteHostClosedError) return;
             emit peerError(s->errorString());
@@ -107,12 +110,27 @@ void NetLink::forget(QTcpSocket* socket) {
             break;
         }
     socket->disconnect(this);
-    socket->deleteLater();
+    retire(socket);
+}
+
+void NetLink::retire(QTcpSocket* socket) {
+    if (reading_) retired_.emplace_back(socket);
+    else socket->deleteLater();
+}
+
+void NetLink::peerGone(QTcpSocket* socket) {
+    if (reading_) {
+        gone_.emplace_back(socket);
+        return;
+    }
+    forget(socket);
+    emit peerDisconnected();
 }
 
 void NetLink::call(const QString& address) {
     if (client_->state() != QAbstractSocket::UnconnectedState) client_->abort();
     clientUp_ = false;
+    clientGone_ = false;
     client_->connectToHost(address, port_);
 }
 
@@ -175,6 +193,14 @@ void NetLink::drainReads() {
         }
     }
     reading_ = false;
+    for (auto& s : std::exchange(retired_, {}))
+        if (s) s->deleteLater();
+    for (auto& s : std::exchange(gone_, {}))
+        if (s) peerGone(s);
+    if (std::exchange(clientGone_, false) && clientUp_) {
+        clientUp_ = false;
+        emit callDisconnected();
+    }
 }
 
 }  // namespace zelvan

@@ -68,14 +68,22 @@ private:
     void readFrom(QTcpSocket* socket);
     void drainReads();
     void forget(QTcpSocket* socket);
+    void peerGone(QTcpSocket* socket);
+    void retire(QTcpSocket* socket);
 
     std::uint16_t port_;
     bool loopbackOnly_;
     QTcpServer* server_ = nullptr;
     QTcpSocket* client_ = nullptr;
     bool clientUp_ = false;
+    bool clientGone_ = false;  // its disconnect came during a read; reported after it
     std::vector<QPointer<QTcpSocket>> accepted_;
     bool reading_ = false;
+    // While a read is being handled (its handler lets events run), sockets
+    // are neither deleted nor reported gone: the read may belong to one of
+    // them, and the bytes they still hold are read first.
+    std::vector<QPointer<QTcpSocket>> gone_;
+    std::vector<QPointer<QTcpSocket>> retired_;
     std::int64_t bytesReceived_ = 0;
 };
 

@@ -26,8 +26,9 @@ namespace {
 // Chat text travels and is logged as single bytes; a character outside
 // Latin-1 becomes "?".
 std::string toWire(const QString& text) {
-    const QByteArray bytes = text.toLatin1();
-    return std::string(bytes.constData(), std::size_t(bytes.size()));
+    std::string bytes;
+    for (const char32_t c : text.toUcs4()) bytes += c < 256 ? char(c) : '?';
+    return bytes;
 }
 
 QString fromWire(const std::string& bytes) {
