@@ -218,9 +218,11 @@ void MainWindow::connectionDown() {
 // ---------------------------------------------------------------------------
 // Socket events
 
+// The side of the connection is known before connectionUp lets events run,
+// so anything sent meanwhile goes out on the right socket.
 void MainWindow::ClientSocket1Connect() {
-    connectionUp();
     game_.acceptedPeer = 0;
+    connectionUp();
 }
 
 void MainWindow::ClientSocket1Disconnect() {
@@ -237,8 +239,8 @@ void MainWindow::ClientSocket1Error(const QString&) {
 
 void MainWindow::ServerSocket1ClientConnect(const QString& address) {
     Panel2->AlignEdit2->setText(address);
-    connectionUp();
     game_.acceptedPeer = 1;
+    connectionUp();
     delay(200);
 }
 
