@@ -146,7 +146,7 @@ void MainWindow::createControls() {
     auto picture = [this](const QString& name) {
         auto* l = new QLabel(this);
         l->resize(18, 18);
-        if (!name.isEmpty()) l->setPixmap(Artwork::keyed(Artwork::load(name)));
+        if (!name.isEmpty()) l->setPixmap(art_.icon(name));
         return l;
     };
     auto label = [this](QWidget* parent, const QFont& font, const QColor& colour,
@@ -180,7 +180,7 @@ void MainWindow::createControls() {
     AntiAliasLabel1 = label(this, arial(21, false), kScoreColour, Qt::AlignHCenter, {});
 
     Image8 = picture({});
-    Image7 = picture(QStringLiteral("icons/person-blue.png"));
+    Image7 = picture(QStringLiteral("person-blue.png"));
 
     LbSpeedButton5 = button(QStringLiteral("humancomputer.png"), QStringLiteral("Human / Computer"));
     LbSpeedButton3 = button(QStringLiteral("exit.png"), QStringLiteral("Exit"));
@@ -191,7 +191,7 @@ void MainWindow::createControls() {
     LbSpeedButton1 = button(QStringLiteral("play.png"), QStringLiteral("Play!"));
     LbSpeedButton6 = button(QStringLiteral("stop.png"), QStringLiteral("Stop"));
 
-    Image29 = picture(QStringLiteral("icons/noconnection.png"));
+    Image29 = picture(QStringLiteral("noconnection.png"));
     Image25 = picture({});
     Image23 = picture({});
     AntiAliasLabel7 = label(this, arial(15, true), kCaptionColour, Qt::AlignLeft, QStringLiteral("connection"));
@@ -378,26 +378,24 @@ void MainWindow::hidePanels() {
 }
 
 void MainWindow::showTurn() {
-    Image23->setPixmap(Artwork::keyed(Artwork::load(
-        game_.blueToMove ? QStringLiteral("icons/turn-blue.png") : QStringLiteral("icons/turn-red.png"))));
+    Image23->setPixmap(art_.icon(game_.blueToMove ? QStringLiteral("turn-blue.png")
+                                                  : QStringLiteral("turn-red.png")));
     processEvents();
 }
 
 void MainWindow::showOpponentKind() {
-    Image8->setPixmap(Artwork::keyed(Artwork::load(
-        game_.redIsHuman ? QStringLiteral("icons/person-red.png") : QStringLiteral("icons/computer.png"))));
+    Image8->setPixmap(art_.icon(game_.redIsHuman ? QStringLiteral("person-red.png")
+                                                 : QStringLiteral("computer.png")));
 }
 
 void MainWindow::showStyleChoice() {
-    Image25->setPixmap(Artwork::keyed(Artwork::load(game_.pieceStyleChoice
-                                                        ? QStringLiteral("icons/style-crosses.png")
-                                                        : QStringLiteral("icons/style-balls.png"))));
+    Image25->setPixmap(art_.icon(game_.pieceStyleChoice ? QStringLiteral("style-crosses.png")
+                                                        : QStringLiteral("style-balls.png")));
     processEvents();
 }
 
 void MainWindow::showConnection(bool up) {
-    Image29->setPixmap(Artwork::keyed(Artwork::load(
-        up ? QStringLiteral("icons/check.png") : QStringLiteral("icons/noconnection.png"))));
+    Image29->setPixmap(art_.icon(up ? QStringLiteral("check.png") : QStringLiteral("noconnection.png")));
 }
 
 void MainWindow::showLevel() {

@@ -42,6 +42,12 @@ Artwork::Artwork() {
                 }
 }
 
+const QPixmap& Artwork::icon(const QString& name) {
+    auto it = icons_.find(name);
+    if (it == icons_.end()) it = icons_.insert(name, keyed(load(QStringLiteral("icons/") + name)));
+    return *it;
+}
+
 const QImage& Artwork::piece(Side side, int style, int pitch, bool highlighted) const {
     return pieces_[side == Side::Blue ? 0 : 1][style ? 1 : 0][sizeIndex(pitch)][highlighted ? 1 : 0];
 }
