@@ -2,6 +2,7 @@
 // Positions for the computer player's tests: an empty board of a size, and
 // pieces put on it as a game would (with their zone) or bare.
 
+#include <initializer_list>
 #include <random>
 
 #include "engine/game.h"
@@ -21,6 +22,22 @@ inline Game emptyBoard(int n) {
 inline void put(Game& g, std::uint8_t colour, int col, int row) {
     g.cells[cellIndex(col, row)] = colour;
     markZone(g, col, row);
+}
+
+inline constexpr std::uint8_t B = kBlue;
+inline constexpr std::uint8_t R = kRed;
+
+struct Piece {
+    std::uint8_t colour;
+    int col, row;
+};
+
+// An empty n x n board with these pieces put on it.
+inline Game position(int n, std::initializer_list<Piece> pieces) {
+    Game g = emptyBoard(n);
+    for (const Piece& p : pieces)
+        put(g, p.colour, p.col, p.row);
+    return g;
 }
 
 inline int piecesOn(const Game& g) {

@@ -5,27 +5,20 @@
 #include "aiboard.h"
 
 using namespace zelvan;
+using zelvan::test::B;
 using zelvan::test::emptyBoard;
 using zelvan::test::put;
+using zelvan::test::R;
 
 namespace {
 
-struct Piece {
-    std::uint8_t colour;
-    int col, row;
-};
-
-Game position(int n, std::initializer_list<Piece> pieces, int level) {
-    Game g = emptyBoard(n);
-    for (const Piece& p : pieces)
-        put(g, p.colour, p.col, p.row);
+// The position as the computer meets it at a level, its move next.
+Game position(int n, std::initializer_list<test::Piece> pieces, int level) {
+    Game g = test::position(n, pieces);
     g.computerLevel = static_cast<std::uint8_t>(level);
     g.moveCount = test::piecesOn(g) + 1;
     return g;
 }
-
-constexpr std::uint8_t B = kBlue;
-constexpr std::uint8_t R = kRed;
 
 // The two look-aheads as the move choice runs them: the planSafe after the
 // blocking one, and after the attacking one (-1 when it does not run).

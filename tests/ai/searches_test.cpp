@@ -7,25 +7,13 @@
 #include "reference.h"
 
 using namespace zelvan;
+using zelvan::test::B;
 using zelvan::test::emptyBoard;
+using zelvan::test::position;
 using zelvan::test::put;
+using zelvan::test::R;
 
 namespace {
-
-struct Piece {
-    std::uint8_t colour;
-    int col, row;
-};
-
-Game position(int n, std::initializer_list<Piece> pieces) {
-    Game g = emptyBoard(n);
-    for (const Piece& p : pieces)
-        put(g, p.colour, p.col, p.row);
-    return g;
-}
-
-constexpr std::uint8_t B = kBlue;
-constexpr std::uint8_t R = kRed;
 
 Cell fixedRedAttack(const Game& g, ScanOrder main, ScanOrder fallback = kFixedOrder) {
     FixedScanDraw draw(main, fallback);
@@ -185,6 +173,26 @@ TEST(Searches, LeaveCellsAndZoneUnchangedAndReturnACandidate) {
         }
 }
 
+namespace {
+
+// Every search on g against the rules written plainly; the random-order
+// searches scan in their own main order, all with the same fallback.
+void expectPlainRules(const Game& g, ScanOrder attack, ScanOrder plain, ScanOrder defend,
+                      ScanOrder fallback) {
+    FixedScanDraw a(attack, fallback), b(plain, fallback), d(defend, fallback);
+    EXPECT_EQ(simRedMove(g),
+              test::referenceAttack(g, kRed, kFixedOrder, true, true, kFixedOrder, false));
+    EXPECT_EQ(simBlueAttack(g),
+              test::referenceAttack(g, kBlue, kFixedOrder, true, false, kFixedOrder, true));
+    EXPECT_EQ(simBlueBlock(g), test::referenceDefence(g, kBlue, kFixedOrder));
+    EXPECT_EQ(redAttack(g, a), test::referenceAttack(g, kRed, attack, true, true, fallback, false));
+    EXPECT_EQ(redPlainAttack(g, b),
+              test::referenceAttack(g, kRed, plain, false, false, fallback, false));
+    EXPECT_EQ(redDefend(g, d), test::referenceDefence(g, kRed, defend));
+}
+
+}  // namespace
+
 // Every search against the rules written plainly, on positions of every
 // size from a few pieces to a crowded board, in all four scan orders.
 TEST(Searches, MatchTheRulesWrittenPlainly) {
@@ -193,20 +201,11 @@ TEST(Searches, MatchTheRulesWrittenPlainly) {
     for (int n : {15, 20, 30})
         for (int pieces : {3, 6, 12, 25, 40, n * n * 2 / 5, 3, 6, 12, 25}) {
             const std::uint32_t seed = static_cast<std::uint32_t>(n * 1000 + pieces + compared);
-            const Game g = test::randomPosition(n, pieces, seed);
+            SCOPED_TRACE(testing::Message()
+                         << n << "x" << n << ", " << pieces << " pieces, seed " << seed);
             const ScanOrder main = orders[seed % 4];
-            const ScanOrder fallback = orders[(seed / 4) % 4];
-            FixedScanDraw a(main, fallback), b(main, fallback), d(main, fallback);
-            EXPECT_EQ(simRedMove(g),
-                      test::referenceAttack(g, kRed, kFixedOrder, true, true, kFixedOrder, false));
-            EXPECT_EQ(simBlueAttack(g),
-                      test::referenceAttack(g, kBlue, kFixedOrder, true, false, kFixedOrder, true));
-            EXPECT_EQ(simBlueBlock(g), test::referenceDefence(g, kBlue, kFixedOrder));
-            EXPECT_EQ(redAttack(g, a),
-                      test::referenceAttack(g, kRed, main, true, true, fallback, false));
-            EXPECT_EQ(redPlainAttack(g, b),
-                      test::referenceAttack(g, kRed, main, false, false, fallback, false));
-            EXPECT_EQ(redDefend(g, d), test::referenceDefence(g, kRed, main));
+            expectPlainRules(test::randomPosition(n, pieces, seed), main, main, main,
+                             orders[(seed / 4) % 4]);
             ++compared;
         }
     // Pieces spread on a lattice: the zone covers the board and nobody has
@@ -215,14 +214,7 @@ TEST(Searches, MatchTheRulesWrittenPlainly) {
     for (int c = 3, k = 0; c <= 30; c += 5)
         for (int r = 3; r <= 30; r += 5, ++k)
             put(spread, k % 2 ? kRed : kBlue, c, r);
-    FixedScanDraw a({false, true}, kFixedOrder), d({true, false}, kFixedOrder);
-    EXPECT_EQ(simRedMove(spread),
-              test::referenceAttack(spread, kRed, kFixedOrder, true, true, kFixedOrder, false));
-    EXPECT_EQ(simBlueAttack(spread),
-              test::referenceAttack(spread, kBlue, kFixedOrder, true, false, kFixedOrder, true));
-    EXPECT_EQ(simBlueBlock(spread), test::referenceDefence(spread, kBlue, kFixedOrder));
-    EXPECT_EQ(redPlainAttack(spread, a),
-              test::referenceAttack(spread, kRed, {false, true}, false, false, kFixedOrder, false));
-    EXPECT_EQ(redDefend(spread, d), test::referenceDefence(spread, kRed, {true, false}));
+    SCOPED_TRACE("lattice");
+    expectPlainRules(spread, {false, true}, {false, true}, {true, false}, kFixedOrder);
     EXPECT_EQ(compared, 30);
 }
