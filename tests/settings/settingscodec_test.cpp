@@ -1,44 +1,18 @@
 #include <gtest/gtest.h>
 
 #include "settings/settingscodec.h"
+#include "settingsgames.h"
 
 using namespace zelvan;
+using zelvan::test::defaultGame;
+using zelvan::test::unusualGame;
 using Bytes = std::vector<std::uint8_t>;
 
 namespace {
 
-Game defaults() {
-    Game g;
-    setDefaults(g);
-    return g;
-}
-
 Game decoded(const Bytes& b) {
-    Game g = defaults();
+    Game g = defaultGame();
     decodeSettings(b.data(), b.size(), g);
-    return g;
-}
-
-// A game whose stored values all differ from the defaults and from each other
-// where the file allows it.
-Game unusual() {
-    Game g = defaults();
-    g.scoreBlue = 0x01020304; // out of range on purpose: written as held
-    g.scoreRed = 9999;
-    g.resultHistory = {85, 170, 0, 170, 85, 85, 0, 170, 0, 85};
-    g.hintsOn = 0;
-    g.clocksOn = 0;
-    g.markRedMove = 0;
-    g.markBlueMove = 1;
-    g.computerLevel = 3;
-    g.pieceStyle = 1;
-    g.pieceStyleChoice = 0;
-    g.redIsHuman = 1;
-    g.sizeCode = 3;
-    g.soundOff = 1;
-    g.listenOn = 0;
-    g.chatBoxOn = 1;
-    g.peerAddress = "192.168.100.200";
     return g;
 }
 
@@ -51,12 +25,12 @@ TEST(SettingsCodec, DefaultFileBytes) {
                             1, 1, 1, 1, 2, 1, 0, 1, 0, 1, 0,           // options
                             7, '0', '.', '0', '.', '0', '.', '0'};     // the address
     // clang-format on
-    EXPECT_EQ(encodeSettings(defaults()), expected);
+    EXPECT_EQ(encodeSettings(defaultGame()), expected);
     EXPECT_EQ(expected.size(), 37u);
 }
 
 TEST(SettingsCodec, FieldsSitAtTheirOffsets) {
-    const Bytes b = encodeSettings(unusual());
+    const Bytes b = encodeSettings(unusualGame());
     ASSERT_EQ(b.size(), 45u);
     EXPECT_EQ((Bytes{b.begin(), b.begin() + 4}), (Bytes{4, 3, 2, 1})); // little-endian
     EXPECT_EQ((Bytes{b.begin() + 4, b.begin() + 8}), (Bytes{0x0f, 0x27, 0, 0}));
@@ -73,7 +47,7 @@ TEST(SettingsCodec, FieldsSitAtTheirOffsets) {
 }
 
 TEST(SettingsCodec, RoundTripRestoresEveryField) {
-    Game src = unusual();
+    Game src = unusualGame();
     src.scoreBlue = 1234;
     Game g = decoded(encodeSettings(src));
     EXPECT_EQ(g.pieceStyle, 0); // the chosen style is read into the current one ...
@@ -87,7 +61,7 @@ TEST(SettingsCodec, RoundTripRestoresEveryField) {
 }
 
 TEST(SettingsCodec, EmptyAndOddAddresses) {
-    Game src = defaults();
+    Game src = defaultGame();
     src.peerAddress = "";
     EXPECT_EQ(encodeSettings(src).size(), 30u);
     EXPECT_EQ(decoded(encodeSettings(src)).peerAddress, "");
@@ -97,7 +71,7 @@ TEST(SettingsCodec, EmptyAndOddAddresses) {
 }
 
 TEST(SettingsCodec, LongAddressKeepsItsLengthModulo256) {
-    Game src = defaults();
+    Game src = defaultGame();
     src.peerAddress = std::string(300, 'a');
     for (int i = 0; i < 300; ++i)
         src.peerAddress[i] = static_cast<char>('a' + i % 26);
@@ -111,11 +85,11 @@ TEST(SettingsCodec, LongAddressKeepsItsLengthModulo256) {
 }
 
 TEST(SettingsCodec, TruncatedFiles) {
-    const Game src = unusual();
+    const Game src = unusualGame();
     Game full = src;
     full.scoreBlue = 4321;
     const Bytes b = encodeSettings(full);
-    const Game def = defaults();
+    const Game def = defaultGame();
     auto cut = [&](std::size_t n) { return decoded(Bytes(b.begin(), b.begin() + n)); };
 
     EXPECT_EQ(encodeSettings(cut(0)), encodeSettings(def));
@@ -151,7 +125,7 @@ TEST(SettingsCodec, TruncatedFiles) {
 }
 
 TEST(SettingsCodec, ValuesOutOfRangeAreBroughtBack) {
-    Bytes b = encodeSettings(defaults());
+    Bytes b = encodeSettings(defaultGame());
     const Bytes negative = {0xff, 0xff, 0xff, 0xff}; // -1
     const Bytes huge = {0x10, 0x27, 0, 0};           // 10000
     std::copy(negative.begin(), negative.end(), b.begin());

@@ -12,8 +12,11 @@
 
 #include "settings/settingscodec.h"
 #include "settings/settingsstore.h"
+#include "settingsgames.h"
 
 using namespace zelvan;
+using zelvan::test::defaultGame;
+using zelvan::test::unusualGame;
 
 namespace {
 
@@ -49,25 +52,10 @@ struct Folders {
     void lock() { ::chmod(QFile::encodeName(readOnly).constData(), 0555); }
 };
 
-Game unusualGame() {
-    Game g;
-    setDefaults(g);
+// Stored values all in range, so a load brings back every one as saved.
+Game unusualInRange() {
+    Game g = unusualGame();
     g.scoreBlue = 17;
-    g.scoreRed = 9999;
-    g.resultHistory = {170, 85, 85, 0, 0, 0, 0, 0, 0, 0};
-    g.hintsOn = 0;
-    g.clocksOn = 0;
-    g.markRedMove = 0;
-    g.markBlueMove = 0;
-    g.computerLevel = 1;
-    g.pieceStyle = 1;
-    g.pieceStyleChoice = 0;
-    g.redIsHuman = 1;
-    g.sizeCode = 2;
-    g.soundOff = 1;
-    g.listenOn = 0;
-    g.chatBoxOn = 1;
-    g.peerAddress = "10.0.0.42";
     return g;
 }
 
@@ -117,19 +105,18 @@ class SettingsStoreTest : public QObject {
     void saveThenLoadRestoresEveryValue() {
         QTemporaryDir dir;
         const SettingsStore store(dir.path());
-        const Game saved = unusualGame();
+        const Game saved = unusualInRange();
         store.save(saved);
         const QByteArray bytes = readAll(store.settingsPath());
-        QCOMPARE(bytes.size(), 30 + 9);
+        QCOMPARE(bytes.size(), 30 + 15);
 
-        Game g;
-        setDefaults(g);
+        Game g = defaultGame();
         store.load(g);
         // Every stored value is back (the bytes cover them all), and the
         // stored style is both the current and the chosen one.
         QVERIFY(encodeSettings(g) == encodeSettings(saved));
         QCOMPARE(g.scoreBlue, 17);
-        QCOMPARE(g.peerAddress, std::string("10.0.0.42"));
+        QCOMPARE(g.peerAddress, std::string("192.168.100.200"));
         QCOMPARE(g.pieceStyle, std::uint8_t{0});
         QCOMPARE(g.pieceStyleChoice, std::uint8_t{0});
         // Nothing but the file itself is left in the folder.
@@ -139,8 +126,7 @@ class SettingsStoreTest : public QObject {
     void missingFileLeavesTheDefaults() {
         QTemporaryDir dir;
         const SettingsStore store(dir.path());
-        Game g;
-        setDefaults(g);
+        Game g = defaultGame();
         const std::vector<std::uint8_t> before = encodeSettings(g);
         store.load(g);
         QVERIFY(encodeSettings(g) == before);
@@ -152,7 +138,7 @@ class SettingsStoreTest : public QObject {
     void failedSaveKeepsTheOldFile_fullDisk() {
         QTemporaryDir dir;
         const SettingsStore store(dir.path());
-        store.save(unusualGame());
+        store.save(unusualInRange());
         const QByteArray old = readAll(store.settingsPath());
 
         // No file may grow past 8 bytes: the temporary file fills up mid-write.
@@ -162,7 +148,7 @@ class SettingsStoreTest : public QObject {
         rlimit small = before;
         small.rlim_cur = 8;
         setrlimit(RLIMIT_FSIZE, &small);
-        Game next = unusualGame();
+        Game next = unusualInRange();
         next.scoreBlue = 5000;
         store.save(next);
         setrlimit(RLIMIT_FSIZE, &before);
@@ -187,9 +173,7 @@ class SettingsStoreTest : public QObject {
         dirs.lock();
         {
             Unprivileged nobody;
-            Game next;
-            setDefaults(next);
-            store.save(next);
+            store.save(defaultGame());
         }
         QCOMPARE(readAll(store.settingsPath()), old);
     }
