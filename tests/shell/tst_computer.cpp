@@ -11,19 +11,19 @@
 
 #include "boardpixels.h"
 #include "engine/rules.h"
+#include "qverifyempty.h"
 #include "shell/startup.h"
 #include "ui/artwork.h"
 #include "ui/boardpicture.h"
 #include "widgets/antialiaslabel.h"
 #include "widgets/lbspeedbutton.h"
 #include "windowharness.h"
+#include "windowlooks.h"
 
 using namespace zelvan;
 using namespace zelvan::test;
 
 namespace {
-
-using Strings = std::vector<std::string>;
 
 int count(const Game& g, std::uint8_t colour) {
     int n = 0;
@@ -98,10 +98,6 @@ QPoint greedy(const Game& g) {
     return best;
 }
 
-QImage icon(const char* name) {
-    return Artwork::keyed(Artwork::load(QString::fromLatin1(name))).toImage();
-}
-
 }  // namespace
 
 class ComputerTest : public QObject {
@@ -140,9 +136,8 @@ private slots:
         QCOMPARE(int(g.blueToMove), 1);
         QCOMPARE(int(g.busy), 0);
         QCOMPARE(int(g.gameRunning), 1);
-        QVERIFY2(cellShows(w, centre, centre, pieceOf(art, w, Side::Red)).isEmpty(),
-                 qPrintable(cellShows(w, centre, centre, pieceOf(art, w, Side::Red))));
-        QVERIFY(ringIs(w, centre, centre, liveFrame(g)).isEmpty());
+        QVERIFY_EMPTY(cellShows(w, centre, centre, pieceOf(art, w, Side::Red)));
+        QVERIFY_EMPTY(ringIs(w, centre, centre, liveFrame(g)));
         QCOMPARE(w.Image23->pixmap().toImage(), icon("icons/turn-blue.png"));
         QCOMPARE(h.sounds,
                  (Strings{"stop", "play ButonMare", "delay 200", "stop", "play PiesaAdv"}));
@@ -151,10 +146,7 @@ private slots:
     // Blue's click is answered before the click's handling ends: the Red
     // piece is on the board and in the picture when the click returns.
     void blueClickIsAnsweredAtOnce() {
-        WindowHarness h;
-        h.driveTimersByHand();
-        MainWindow& w = h.w();
-        Game& g = h.g();
+        auto&& [h, w, g] = DrivenWindow{};
         const Artwork art;
         h.press(w.LbSpeedButton1);
         QCOMPARE(int(g.blueToMove), 1);
@@ -171,9 +163,9 @@ private slots:
         QCOMPARE(g.moveCount, 2);
         QCOMPARE(int(g.blueToMove), 1);
         QCOMPARE(int(g.busy), 0);
-        QVERIFY(cellShows(w, reply.x(), reply.y(), pieceOf(art, w, Side::Red)).isEmpty());
-        QVERIFY(ringIs(w, reply.x(), reply.y(), kLiveFrame15).isEmpty());
-        QVERIFY(ringIs(w, 8, 8, kLiveFrame15).isEmpty());
+        QVERIFY_EMPTY(cellShows(w, reply.x(), reply.y(), pieceOf(art, w, Side::Red)));
+        QVERIFY_EMPTY(ringIs(w, reply.x(), reply.y(), kLiveFrame15));
+        QVERIFY_EMPTY(ringIs(w, 8, 8, kLiveFrame15));
         QCOMPARE(w.Image23->pixmap().toImage(), icon("icons/turn-blue.png"));
         QCOMPARE(h.sounds, (Strings{"stop", "play Piesa", "delay 150", "stop", "play PiesaAdv"}));
 
@@ -183,19 +175,16 @@ private slots:
         h.clickCell(blue.x(), blue.y());
         const auto red2 = newPieces(before2, g, kRed);
         QCOMPARE(red2.size(), std::size_t(1));
-        QVERIFY(ringIs(w, 8, 8, kTrace).isEmpty());
-        QVERIFY(ringIs(w, reply.x(), reply.y(), kTrace).isEmpty());
-        QVERIFY(ringIs(w, red2.front().x(), red2.front().y(), kLiveFrame15).isEmpty());
+        QVERIFY_EMPTY(ringIs(w, 8, 8, kTrace));
+        QVERIFY_EMPTY(ringIs(w, reply.x(), reply.y(), kTrace));
+        QVERIFY_EMPTY(ringIs(w, red2.front().x(), red2.front().y(), kLiveFrame15));
     }
 
     // While the computer chooses and places its piece (busy), a board click,
     // Play and Stop that arrive in its event pump do nothing; Play still
     // sounds and pauses, Stop still clicks.
     void inputWhileTheComputerIsBusy() {
-        WindowHarness h;
-        h.driveTimersByHand();
-        HarnessWindow& w = h.w();
-        Game& g = h.g();
+        auto&& [h, w, g] = DrivenWindow{};
         h.press(w.LbSpeedButton1);
         bool injected = false;
         w.onPump = [&] {
@@ -226,10 +215,7 @@ private slots:
     // Blue's winning click: the game ends there, the computer does not
     // answer, and the victory sounds.
     void blueWinsAgainstTheComputer() {
-        WindowHarness h;
-        h.driveTimersByHand();
-        MainWindow& w = h.w();
-        Game& g = h.g();
+        auto&& [h, w, g] = DrivenWindow{};
         const Artwork art;
         h.press(w.LbSpeedButton1);
         for (int c = 2; c <= 5; ++c) {
@@ -247,7 +233,7 @@ private slots:
         QVERIFY(newPieces(before, g, kRed).empty());
         QCOMPARE(g.moveCount, 9);
         QCOMPARE(h.sounds, (Strings{"stop", "play Piesa", "delay 150", "stop", "play Succes"}));
-        QVERIFY(cellShows(w, 6, 2, pieceOf(art, w, Side::Blue, true), true).isEmpty());
+        QVERIFY_EMPTY(cellShows(w, 6, 2, pieceOf(art, w, Side::Blue, true), true));
         QCOMPARE(g.resultHistory[0], kBlue);
         QCOMPARE(g.scoreBlue, 1001);
         QVERIFY(w.Timer1->isActive());
@@ -271,10 +257,7 @@ private slots:
         QFETCH(int, level);
         QFETCH(int, sizeCode);
         QFETCH(bool, greedyBlue);
-        WindowHarness h;
-        h.driveTimersByHand();
-        MainWindow& w = h.w();
-        Game& g = h.g();
+        auto&& [h, w, g] = DrivenWindow{};
         const Artwork art;
         h.press(w.LbSpeedButton16);  // quiet and without pauses
         while (g.computerLevel != level)
@@ -310,11 +293,10 @@ private slots:
             QCOMPARE(count(g, kRed), count(g, kBlue) + (redOpened ? 1 : 0));
             if (g.gameRunning) {
                 QCOMPARE(int(g.blueToMove), 1);
-                QVERIFY2(cellShows(w, r.x(), r.y(), pieceOf(art, w, Side::Red)).isEmpty(),
-                         qPrintable(cellShows(w, r.x(), r.y(), pieceOf(art, w, Side::Red))));
-                QVERIFY(ringIs(w, r.x(), r.y(), liveFrame(g)).isEmpty());
-                if (lastRed.x() > 0) QVERIFY(ringIs(w, lastRed.x(), lastRed.y(), kTrace).isEmpty());
-                QVERIFY(ringIs(w, blue.x(), blue.y(), liveFrame(g)).isEmpty());
+                QVERIFY_EMPTY(cellShows(w, r.x(), r.y(), pieceOf(art, w, Side::Red)));
+                QVERIFY_EMPTY(ringIs(w, r.x(), r.y(), liveFrame(g)));
+                if (lastRed.x() > 0) QVERIFY_EMPTY(ringIs(w, lastRed.x(), lastRed.y(), kTrace));
+                QVERIFY_EMPTY(ringIs(w, blue.x(), blue.y(), liveFrame(g)));
             }
             lastRed = r;
         }
@@ -339,8 +321,7 @@ private slots:
                 const int c = line[0] + k * dc;
                 const int r = line[1] + k * dr;
                 QCOMPARE(g.cell(c, r), g.winner);
-                QVERIFY2(cellShows(w, c, r, pieceOf(art, w, side, true), true).isEmpty(),
-                         qPrintable(cellShows(w, c, r, pieceOf(art, w, side, true), true)));
+                QVERIFY_EMPTY(cellShows(w, c, r, pieceOf(art, w, side, true), true));
             }
             QCOMPARE(g.resultHistory[0], g.winner);
             QCOMPARE(g.scoreBlue, g.winner == kBlue ? 1001 : 999);
@@ -358,7 +339,7 @@ private slots:
         } else {
             QCOMPARE(g.cell(centre, centre), kRed);
             QCOMPARE(count(g, kRed), 1);
-            QVERIFY(cellShows(w, centre, centre, pieceOf(art, w, Side::Red)).isEmpty());
+            QVERIFY_EMPTY(cellShows(w, centre, centre, pieceOf(art, w, Side::Red)));
         }
         QCOMPARE(int(g.blueToMove), 1);
     }

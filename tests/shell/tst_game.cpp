@@ -10,33 +10,19 @@
 
 #include "boardpixels.h"
 #include "engine/rules.h"
+#include "qverifyempty.h"
 #include "shell/startup.h"
 #include "ui/artwork.h"
 #include "ui/boardpicture.h"
 #include "widgets/antialiaslabel.h"
 #include "widgets/lbspeedbutton.h"
 #include "windowharness.h"
+#include "windowlooks.h"
 
 using namespace zelvan;
 using namespace zelvan::test;
 
 namespace {
-
-QImage icon(const char* name) {
-    return Artwork::keyed(Artwork::load(QString::fromLatin1(name))).toImage();
-}
-
-bool shows(const QLabel* label, const QImage& picture) {
-    return label->pixmap().toImage() == picture;
-}
-
-std::int32_t le32(const QByteArray& bytes, int at) {
-    return std::int32_t(std::uint8_t(bytes[at]) | std::uint8_t(bytes[at + 1]) << 8 |
-                        std::uint8_t(bytes[at + 2]) << 16 |
-                        std::uint32_t(std::uint8_t(bytes[at + 3])) << 24);
-}
-
-using History = std::array<std::uint8_t, 10>;
 
 // Alternate clicks, in the order given, each on the side to move.
 void clickAll(WindowHarness& h, std::initializer_list<std::pair<int, int>> cells) {
@@ -50,7 +36,6 @@ void clickAll(WindowHarness& h, std::initializer_list<std::pair<int, int>> cells
 // A person plays Red; Play starts the first game, which Blue opens (the
 // opener drawn at start is flipped by the first board and again by Play).
 void startTwoPersonGame(WindowHarness& h) {
-    h.driveTimersByHand();
     h.press(h.w().LbSpeedButton5);
     QCOMPARE(int(h.g().redIsHuman), 1);
     h.press(h.w().LbSpeedButton1);
@@ -64,10 +49,8 @@ class GameTest : public QObject {
 private slots:
     // Blue wins along a row, then Red (opening the next game) down a column.
     void rowWinByBlueThenColumnWinByRed() {
-        WindowHarness h;
+        auto&& [h, w, g] = DrivenWindow{};
         startTwoPersonGame(h);
-        MainWindow& w = h.w();
-        Game& g = h.g();
         const Artwork art;
         QCOMPARE(int(g.blueToMove), 1);
         QVERIFY(shows(w.Image23, icon("icons/turn-blue.png")));
@@ -75,31 +58,28 @@ private slots:
         // Each piece shows its picture with a live frame on the cell's ring.
         h.clickCell(3, 5);
         QCOMPARE(g.cell(3, 5), kBlue);
-        QVERIFY2(cellShows(w, 3, 5, pieceOf(art, w, Side::Blue)).isEmpty(),
-                 qPrintable(cellShows(w, 3, 5, pieceOf(art, w, Side::Blue))));
-        QVERIFY2(ringIs(w, 3, 5, kLiveFrame15).isEmpty(),
-                 qPrintable(ringIs(w, 3, 5, kLiveFrame15)));
+        QVERIFY_EMPTY(cellShows(w, 3, 5, pieceOf(art, w, Side::Blue)));
+        QVERIFY_EMPTY(ringIs(w, 3, 5, kLiveFrame15));
         QCOMPARE(w.Image1->markCell(Side::Blue), QPoint(3, 5));
         QVERIFY(shows(w.Image23, icon("icons/turn-red.png")));
 
         h.clickCell(3, 9);
         QCOMPARE(g.cell(3, 9), kRed);
-        QVERIFY2(cellShows(w, 3, 9, pieceOf(art, w, Side::Red)).isEmpty(),
-                 qPrintable(cellShows(w, 3, 9, pieceOf(art, w, Side::Red))));
-        QVERIFY(ringIs(w, 3, 9, kLiveFrame15).isEmpty());
-        QVERIFY(ringIs(w, 3, 5, kLiveFrame15).isEmpty());  // the sides' frames are independent
+        QVERIFY_EMPTY(cellShows(w, 3, 9, pieceOf(art, w, Side::Red)));
+        QVERIFY_EMPTY(ringIs(w, 3, 9, kLiveFrame15));
+        QVERIFY_EMPTY(ringIs(w, 3, 5, kLiveFrame15));  // the sides' frames are independent
         QVERIFY(shows(w.Image23, icon("icons/turn-blue.png")));
 
         // A side's next move leaves a trace where its frame was.
         h.clickCell(4, 5);
-        QVERIFY2(ringIs(w, 3, 5, kTrace).isEmpty(), qPrintable(ringIs(w, 3, 5, kTrace)));
-        QVERIFY(cellShows(w, 3, 5, pieceOf(art, w, Side::Blue)).isEmpty());
-        QVERIFY(ringIs(w, 4, 5, kLiveFrame15).isEmpty());
-        QVERIFY(ringIs(w, 3, 9, kLiveFrame15).isEmpty());
+        QVERIFY_EMPTY(ringIs(w, 3, 5, kTrace));
+        QVERIFY_EMPTY(cellShows(w, 3, 5, pieceOf(art, w, Side::Blue)));
+        QVERIFY_EMPTY(ringIs(w, 4, 5, kLiveFrame15));
+        QVERIFY_EMPTY(ringIs(w, 3, 9, kLiveFrame15));
         h.clickCell(4, 9);
-        QVERIFY(ringIs(w, 3, 9, kTrace).isEmpty());
-        QVERIFY(ringIs(w, 4, 9, kLiveFrame15).isEmpty());
-        QVERIFY(cellEmpty(w, 8, 8).isEmpty());
+        QVERIFY_EMPTY(ringIs(w, 3, 9, kTrace));
+        QVERIFY_EMPTY(ringIs(w, 4, 9, kLiveFrame15));
+        QVERIFY_EMPTY(cellEmpty(w, 8, 8));
 
         clickAll(h, {{5, 5}, {5, 9}, {6, 5}, {6, 9}});
         QCOMPARE(g.resultHistory, History{});
@@ -114,9 +94,8 @@ private slots:
         // The line at once highlighted, whole cells, so the frame on the
         // winning piece is gone; Red's frame stays.
         for (int c = 3; c <= 7; ++c)
-            QVERIFY2(cellShows(w, c, 5, pieceOf(art, w, Side::Blue, true), true).isEmpty(),
-                     qPrintable(cellShows(w, c, 5, pieceOf(art, w, Side::Blue, true), true)));
-        QVERIFY(ringIs(w, 6, 9, kLiveFrame15).isEmpty());
+            QVERIFY_EMPTY(cellShows(w, c, 5, pieceOf(art, w, Side::Blue, true), true));
+        QVERIFY_EMPTY(ringIs(w, 6, 9, kLiveFrame15));
         QVERIFY(w.Timer1->isActive());
 
         // Scores, history and the file.
@@ -143,23 +122,23 @@ private slots:
         // The blink: normal after one tick, highlighted after two.
         w.Timer1Timer();
         for (int c = 3; c <= 7; ++c)
-            QVERIFY(cellShows(w, c, 5, pieceOf(art, w, Side::Blue, false), true).isEmpty());
+            QVERIFY_EMPTY(cellShows(w, c, 5, pieceOf(art, w, Side::Blue, false), true));
         QVERIFY(cellShows(w, 3, 5, pieceOf(art, w, Side::Blue, true), true) != QString());
         w.Timer1Timer();
         for (int c = 3; c <= 7; ++c)
-            QVERIFY(cellShows(w, c, 5, pieceOf(art, w, Side::Blue, true), true).isEmpty());
+            QVERIFY_EMPTY(cellShows(w, c, 5, pieceOf(art, w, Side::Blue, true), true));
 
         // The game is over: the board takes no more pieces.
         h.clickCell(10, 10);
         QCOMPARE(g.cell(10, 10), kNone);
-        QVERIFY(cellEmpty(w, 10, 10).isEmpty());
+        QVERIFY_EMPTY(cellEmpty(w, 10, 10));
 
         // Next game: Red opens; a fresh board, the blink stopped.
         h.press(w.LbSpeedButton1);
         QCOMPARE(int(g.blueToMove), 0);
         QVERIFY(!w.Timer1->isActive());
-        QVERIFY(cellEmpty(w, 3, 5).isEmpty());
-        QVERIFY(cellEmpty(w, 6, 9).isEmpty());
+        QVERIFY_EMPTY(cellEmpty(w, 3, 5));
+        QVERIFY_EMPTY(cellEmpty(w, 6, 9));
         QCOMPARE(w.Image1->markCell(Side::Blue), QPoint(0, 0));
         QVERIFY(shows(w.Image23, icon("icons/turn-red.png")));
 
@@ -169,8 +148,8 @@ private slots:
         QCOMPARE(g.redLine, (std::array<std::int32_t, 4>{10, 2, 10, 6}));
         QCOMPARE(h.playedSounds().back(), std::string("Lose"));
         for (int r = 2; r <= 6; ++r)
-            QVERIFY(cellShows(w, 10, r, pieceOf(art, w, Side::Red, true), true).isEmpty());
-        QVERIFY(ringIs(w, 1, 7, kLiveFrame15).isEmpty());
+            QVERIFY_EMPTY(cellShows(w, 10, r, pieceOf(art, w, Side::Red, true), true));
+        QVERIFY_EMPTY(ringIs(w, 1, 7, kLiveFrame15));
         QCOMPARE(g.resultHistory, (History{kRed, kBlue}));
         QCOMPARE(g.scoreRed, 1000);
         QCOMPARE(g.scoreBlue, 1000);
@@ -184,17 +163,15 @@ private slots:
     // Blue wins on a diagonal; Stop after one blink tick freezes the normal
     // look. Red then wins on an anti-diagonal, drawn down to the left.
     void diagonalsAndStopFreezingTheBlink() {
-        WindowHarness h;
+        auto&& [h, w, g] = DrivenWindow{};
         startTwoPersonGame(h);
-        MainWindow& w = h.w();
-        Game& g = h.g();
         const Artwork art;
         clickAll(h, {{2, 2}, {10, 1}, {3, 3}, {12, 1}, {4, 4}, {14, 1}, {5, 5}, {10, 3}});
         h.clickCell(6, 6);
         QCOMPARE(g.winner, kBlue);
         QCOMPARE(g.blueLine, (std::array<std::int32_t, 4>{2, 2, 6, 6}));
         for (int k = 2; k <= 6; ++k)
-            QVERIFY(cellShows(w, k, k, pieceOf(art, w, Side::Blue, true), true).isEmpty());
+            QVERIFY_EMPTY(cellShows(w, k, k, pieceOf(art, w, Side::Blue, true), true));
 
         w.Timer1Timer();  // one second on: normal
         const QByteArray before = h.settingsFile();
@@ -207,7 +184,7 @@ private slots:
         w.Timer1Timer();
         w.Timer1Timer();
         for (int k = 2; k <= 6; ++k)
-            QVERIFY(cellShows(w, k, k, pieceOf(art, w, Side::Blue, false), true).isEmpty());
+            QVERIFY_EMPTY(cellShows(w, k, k, pieceOf(art, w, Side::Blue, false), true));
 
         h.press(w.LbSpeedButton1);
         QCOMPARE(int(g.blueToMove), 0);
@@ -216,24 +193,19 @@ private slots:
         QCOMPARE(g.winner, kRed);
         QCOMPARE(g.redLine, (std::array<std::int32_t, 4>{11, 3, 7, 7}));
         for (int k = 0; k <= 4; ++k)
-            QVERIFY2(
-                cellShows(w, 11 - k, 3 + k, pieceOf(art, w, Side::Red, true), true).isEmpty(),
-                qPrintable(cellShows(w, 11 - k, 3 + k, pieceOf(art, w, Side::Red, true), true)));
-        QVERIFY(cellEmpty(w, 12, 2).isEmpty());
-        QVERIFY(cellEmpty(w, 6, 8).isEmpty());
+            QVERIFY_EMPTY(cellShows(w, 11 - k, 3 + k, pieceOf(art, w, Side::Red, true), true));
+        QVERIFY_EMPTY(cellEmpty(w, 12, 2));
+        QVERIFY_EMPTY(cellEmpty(w, 6, 8));
         w.Timer1Timer();
         for (int k = 0; k <= 4; ++k)
-            QVERIFY(cellShows(w, 11 - k, 3 + k, pieceOf(art, w, Side::Red, false), true).isEmpty());
+            QVERIFY_EMPTY(cellShows(w, 11 - k, 3 + k, pieceOf(art, w, Side::Red, false), true));
         QCOMPARE(g.resultHistory, (History{kRed, kBlue}));
     }
 
     // A run of six on a 20x20 board: all six cells blink; the frames there
     // have the larger boards' colour.
     void runOfSixOnTwentyBoard() {
-        WindowHarness h;
-        h.driveTimersByHand();
-        MainWindow& w = h.w();
-        Game& g = h.g();
+        auto&& [h, w, g] = DrivenWindow{};
         const Artwork art;
         h.press(w.LbSpeedButton5);
         h.press(w.LbSpeedButton4);
@@ -243,33 +215,30 @@ private slots:
         QCOMPARE(int(g.blueToMove), 0);  // the size press flipped the opener once more
 
         h.clickCell(15, 15);
-        QVERIFY(cellShows(w, 15, 15, pieceOf(art, w, Side::Red)).isEmpty());
-        QVERIFY2(ringIs(w, 15, 15, kLiveFrameOther).isEmpty(),
-                 qPrintable(ringIs(w, 15, 15, kLiveFrameOther)));
+        QVERIFY_EMPTY(cellShows(w, 15, 15, pieceOf(art, w, Side::Red)));
+        QVERIFY_EMPTY(ringIs(w, 15, 15, kLiveFrameOther));
         h.clickCell(2, 8);
-        QVERIFY(ringIs(w, 2, 8, kLiveFrameOther).isEmpty());
+        QVERIFY_EMPTY(ringIs(w, 2, 8, kLiveFrameOther));
         clickAll(
             h, {{15, 17}, {3, 8}, {17, 15}, {4, 8}, {17, 17}, {6, 8}, {19, 19}, {7, 8}, {12, 12}});
-        QVERIFY(ringIs(w, 2, 8, kTrace).isEmpty());
-        QVERIFY(ringIs(w, 15, 15, kTrace).isEmpty());
+        QVERIFY_EMPTY(ringIs(w, 2, 8, kTrace));
+        QVERIFY_EMPTY(ringIs(w, 15, 15, kTrace));
         h.clickCell(5, 8);
         QCOMPARE(g.winner, kBlue);
         QCOMPARE(g.blueLine, (std::array<std::int32_t, 4>{2, 8, 7, 8}));
         for (int c = 2; c <= 7; ++c)
-            QVERIFY(cellShows(w, c, 8, pieceOf(art, w, Side::Blue, true), true).isEmpty());
+            QVERIFY_EMPTY(cellShows(w, c, 8, pieceOf(art, w, Side::Blue, true), true));
         w.Timer1Timer();
         for (int c = 2; c <= 7; ++c)
-            QVERIFY(cellShows(w, c, 8, pieceOf(art, w, Side::Blue, false), true).isEmpty());
-        QVERIFY(cellEmpty(w, 8, 8).isEmpty());
+            QVERIFY_EMPTY(cellShows(w, c, 8, pieceOf(art, w, Side::Blue, false), true));
+        QVERIFY_EMPTY(cellEmpty(w, 8, 8));
     }
 
     // Play during a game abandons it for the side to move, then starts the
     // next with the opener flipped; Stop abandons likewise and starts nothing.
     void playAndStopAbandonTheGame() {
-        WindowHarness h;
+        auto&& [h, w, g] = DrivenWindow{};
         startTwoPersonGame(h);
-        MainWindow& w = h.w();
-        Game& g = h.g();
         const Artwork art;
         clickAll(h, {{8, 8}, {9, 9}});
         QCOMPARE(int(g.blueToMove), 1);
@@ -284,8 +253,8 @@ private slots:
         QCOMPARE(int(g.winner), 0);
         QCOMPARE(int(g.blueToMove), 0);
         QVERIFY(!w.Timer1->isActive());
-        QVERIFY(cellEmpty(w, 8, 8).isEmpty());
-        QVERIFY(cellEmpty(w, 9, 9).isEmpty());
+        QVERIFY_EMPTY(cellEmpty(w, 8, 8));
+        QVERIFY_EMPTY(cellEmpty(w, 9, 9));
 
         clickAll(h, {{5, 5}, {6, 6}});
         QCOMPARE(int(g.blueToMove), 0);
@@ -299,7 +268,7 @@ private slots:
         QCOMPARE(int(g.winner), 0);
         QVERIFY(!w.Timer1->isActive());  // nothing blinks
         // The pieces stay where they were; no more are taken.
-        QVERIFY(cellShows(w, 5, 5, pieceOf(art, w, Side::Red)).isEmpty());
+        QVERIFY_EMPTY(cellShows(w, 5, 5, pieceOf(art, w, Side::Red)));
         h.clickCell(7, 7);
         QCOMPARE(g.cell(7, 7), kNone);
 
@@ -311,9 +280,8 @@ private slots:
 
     // A full board without five: the game ends, unscored, silent, unsaved.
     void fullBoardIsADraw() {
-        WindowHarness h;
+        auto&& [h, w, g] = DrivenWindow{};
         startTwoPersonGame(h);
-        Game& g = h.g();
         // Pairs along rows and the anti-diagonals, alternation down the
         // columns and pairs on the diagonals: no line longer than two.
         for (int c = 1; c <= 15; ++c)
@@ -341,10 +309,7 @@ private slots:
     // board at its place and a flip of the opener; during a game the press
     // only changes the size the next Play draws.
     void sizeCycleAndOpener() {
-        WindowHarness h;
-        h.driveTimersByHand();
-        MainWindow& w = h.w();
-        Game& g = h.g();
+        auto&& [h, w, g] = DrivenWindow{};
         const QPoint o = w.backgroundOrigin();
         QCOMPARE(w.Image1->geometry(), QRect(o + QPoint(222, 21), QSize(556, 556)));
         QCOMPARE(int(g.blueOpens), 0);
@@ -362,7 +327,7 @@ private slots:
             QCOMPARE(h.playedSounds(), std::vector<std::string>{"Bmic"});
         }
         // The board picture is refilled for the smaller size.
-        QVERIFY(cellEmpty(w, 15, 15).isEmpty());
+        QVERIFY_EMPTY(cellEmpty(w, 15, 15));
         QCOMPARE(QColor(w.Image1->bitmap().pixel(555, 555)), QColor(0, 64, 69));
 
         h.press(w.LbSpeedButton5);
@@ -384,10 +349,7 @@ private slots:
 
     // Human/Computer changes the opponent and its icon only while idle.
     void humanComputerOnlyWhileIdle() {
-        WindowHarness h;
-        h.driveTimersByHand();
-        MainWindow& w = h.w();
-        Game& g = h.g();
+        auto&& [h, w, g] = DrivenWindow{};
         QVERIFY(shows(w.Image8, icon("icons/computer.png")));
         h.press(w.LbSpeedButton5);
         QCOMPARE(int(g.redIsHuman), 1);
@@ -408,10 +370,7 @@ private slots:
     // occupied cell, while the computer is choosing, and the nested ones
     // that arrive inside a placement's or a Play's pause.
     void clicksThatPlaceNothing() {
-        WindowHarness h;
-        h.driveTimersByHand();
-        HarnessWindow& w = h.w();
-        Game& g = h.g();
+        auto&& [h, w, g] = DrivenWindow{};
         h.press(w.LbSpeedButton5);
         h.clickCell(8, 8);
         QCOMPARE(g.cell(8, 8), kNone);
@@ -422,7 +381,7 @@ private slots:
         h.clickCell(8, 8, Qt::RightButton);
         h.clickCell(8, 8, Qt::MiddleButton);
         QCOMPARE(g.cell(8, 8), kNone);
-        QVERIFY(cellEmpty(w, 8, 8).isEmpty());
+        QVERIFY_EMPTY(cellEmpty(w, 8, 8));
         QVERIFY(h.sounds.empty());
         QCOMPARE(int(g.blueToMove), 1);
 
@@ -453,7 +412,7 @@ private slots:
         h.clickCell(2, 2);
         QCOMPARE(g.cell(2, 2), kBlue);
         QCOMPARE(g.cell(1, 1), kNone);
-        QVERIFY(cellEmpty(w, 1, 1).isEmpty());
+        QVERIFY_EMPTY(cellEmpty(w, 1, 1));
         QCOMPARE(int(g.blueToMove), 0);
         QCOMPARE(g.moveCount, 3);
 

@@ -11,6 +11,7 @@
 #include "boardpixels.h"
 #include "engine/rules.h"
 #include "net/internetpanel.h"
+#include "qverifyempty.h"
 #include "shell/startup.h"
 #include "ui/artwork.h"
 #include "ui/boardpicture.h"
@@ -18,29 +19,12 @@
 #include "widgets/antialiaslabel.h"
 #include "widgets/lbspeedbutton.h"
 #include "windowharness.h"
+#include "windowlooks.h"
 
 using namespace zelvan;
 using namespace zelvan::test;
 
 namespace {
-
-using Strings = std::vector<std::string>;
-using History = std::array<std::uint8_t, 10>;
-
-QImage icon(const char* name) {
-    return Artwork::keyed(Artwork::load(QString::fromLatin1(name))).toImage();
-}
-
-bool shows(const QLabel* label, const QImage& picture) {
-    return label->pixmap().toImage() == picture;
-}
-
-std::int32_t le32(const QByteArray& bytes, int at) {
-    return std::int32_t(std::uint32_t(std::uint8_t(bytes[at])) |
-                        std::uint32_t(std::uint8_t(bytes[at + 1])) << 8 |
-                        std::uint32_t(std::uint8_t(bytes[at + 2])) << 16 |
-                        std::uint32_t(std::uint8_t(bytes[at + 3])) << 24);
-}
 
 // The eight main buttons and the hints they carry while hints are on.
 std::vector<std::pair<LbSpeedButton*, QString>> mainButtons(MainWindow& w) {
@@ -102,9 +86,7 @@ private slots:
     // The cover hides the whole clock row, level digit included; the clocks
     // go on being computed beneath it.
     void clocksToggle() {
-        WindowHarness h;
-        h.driveTimersByHand();
-        MainWindow& w = h.w();
+        auto&& [h, w, g] = DrivenWindow{};
         w.show();
         const QRect strip(w.backgroundOrigin() + QPoint(0, 400), QSize(200, 45));
         w.Timer2Timer();
@@ -149,9 +131,7 @@ private slots:
     // once and leaves its next moves unframed; switching on draws nothing
     // until that side's next move.
     void moveFramesToggle() {
-        WindowHarness h;
-        h.driveTimersByHand();
-        MainWindow& w = h.w();
+        auto&& [h, w, g] = DrivenWindow{};
         const Artwork art;
         h.press(w.LbSpeedButton5);
         h.press(w.LbSpeedButton1);
@@ -159,39 +139,38 @@ private slots:
         const QImage& redPiece = pieceOf(art, w, Side::Red);
 
         h.clickCell(8, 8);
-        QVERIFY(ringIs(w, 8, 8, kLiveFrame15).isEmpty());
+        QVERIFY_EMPTY(ringIs(w, 8, 8, kLiveFrame15));
         h.sounds.clear();
         h.press(w.LbSpeedButton13);
         QVERIFY(h.sounds.empty());
         QCOMPARE(w.AntiAliasLabel15->text(), QString("Show Blue move"));
-        QVERIFY2(ringIs(w, 8, 8, kTrace).isEmpty(), qPrintable(ringIs(w, 8, 8, kTrace)));
-        QVERIFY(cellShows(w, 8, 8, bluePiece).isEmpty());
+        QVERIFY_EMPTY(ringIs(w, 8, 8, kTrace));
+        QVERIFY_EMPTY(cellShows(w, 8, 8, bluePiece));
 
         h.clickCell(9, 9);  // Red, framed as before
-        QVERIFY(ringIs(w, 9, 9, kLiveFrame15).isEmpty());
+        QVERIFY_EMPTY(ringIs(w, 9, 9, kLiveFrame15));
         h.clickCell(10, 10);  // Blue, unframed
-        QVERIFY2(ringUnframed(w, 10, 10, bluePiece).isEmpty(),
-                 qPrintable(ringUnframed(w, 10, 10, bluePiece)));
-        QVERIFY(ringIs(w, 8, 8, kTrace).isEmpty());
+        QVERIFY_EMPTY(ringUnframed(w, 10, 10, bluePiece));
+        QVERIFY_EMPTY(ringIs(w, 8, 8, kTrace));
 
         h.press(w.LbSpeedButton13);
         QCOMPARE(w.AntiAliasLabel15->text(), QString("Hide Blue move"));
-        QVERIFY(ringUnframed(w, 10, 10, bluePiece).isEmpty());
-        QVERIFY(ringIs(w, 8, 8, kTrace).isEmpty());
+        QVERIFY_EMPTY(ringUnframed(w, 10, 10, bluePiece));
+        QVERIFY_EMPTY(ringIs(w, 8, 8, kTrace));
 
         h.press(w.LbSpeedButton14);
         QCOMPARE(w.AntiAliasLabel16->text(), QString("Show Red move"));
-        QVERIFY(ringIs(w, 9, 9, kTrace).isEmpty());
+        QVERIFY_EMPTY(ringIs(w, 9, 9, kTrace));
         h.clickCell(11, 11);  // Red, unframed
-        QVERIFY(ringUnframed(w, 11, 11, redPiece).isEmpty());
+        QVERIFY_EMPTY(ringUnframed(w, 11, 11, redPiece));
         h.clickCell(12, 12);  // Blue, framed again
-        QVERIFY(ringIs(w, 12, 12, kLiveFrame15).isEmpty());
-        QVERIFY(ringUnframed(w, 10, 10, bluePiece).isEmpty());
+        QVERIFY_EMPTY(ringIs(w, 12, 12, kLiveFrame15));
+        QVERIFY_EMPTY(ringUnframed(w, 10, 10, bluePiece));
         h.press(w.LbSpeedButton14);
         QCOMPARE(w.AntiAliasLabel16->text(), QString("Hide Red move"));
         h.clickCell(13, 13);
-        QVERIFY(ringIs(w, 13, 13, kLiveFrame15).isEmpty());
-        QVERIFY(ringUnframed(w, 11, 11, redPiece).isEmpty());
+        QVERIFY_EMPTY(ringIs(w, 13, 13, kLiveFrame15));
+        QVERIFY_EMPTY(ringUnframed(w, 11, 11, redPiece));
     }
 
     void levelCycle() {
@@ -213,10 +192,7 @@ private slots:
     // Reset puts both scores to 1000, keeps the history, writes nothing; the
     // scoreboard counts each side toward 1000 on its own.
     void resetScores() {
-        WindowHarness h;
-        h.driveTimersByHand();
-        MainWindow& w = h.w();
-        Game& g = h.g();
+        auto&& [h, w, g] = DrivenWindow{};
         g.scoreBlue = 1500;
         g.scoreRed = 400;
         for (int i = 0; i < 20; ++i)
@@ -266,10 +242,7 @@ private slots:
     // The style chosen during a game waits for the next one; the indicator
     // shows the choice at once.
     void styleToggle() {
-        WindowHarness h;
-        h.driveTimersByHand();
-        MainWindow& w = h.w();
-        Game& g = h.g();
+        auto&& [h, w, g] = DrivenWindow{};
         const Artwork art;
         h.press(w.LbSpeedButton5);
         h.press(w.LbSpeedButton1);
@@ -279,16 +252,16 @@ private slots:
         QCOMPARE(int(g.pieceStyle), 1);
         QVERIFY(shows(w.Image25, icon("icons/style-balls.png")));
         h.clickCell(9, 9);
-        QVERIFY(cellShows(w, 8, 8, art.piece(Side::Blue, 1, 36, false)).isEmpty());
-        QVERIFY(cellShows(w, 9, 9, art.piece(Side::Red, 1, 36, false)).isEmpty());
+        QVERIFY_EMPTY(cellShows(w, 8, 8, art.piece(Side::Blue, 1, 36, false)));
+        QVERIFY_EMPTY(cellShows(w, 9, 9, art.piece(Side::Red, 1, 36, false)));
 
         h.press(w.LbSpeedButton1);  // the next game draws balls
         QCOMPARE(int(g.pieceStyle), 0);
         QVERIFY(g.blueToMove == 0);
         h.clickCell(5, 5);
         h.clickCell(6, 6);
-        QVERIFY(cellShows(w, 5, 5, art.piece(Side::Red, 0, 36, false)).isEmpty());
-        QVERIFY(cellShows(w, 6, 6, art.piece(Side::Blue, 0, 36, false)).isEmpty());
+        QVERIFY_EMPTY(cellShows(w, 5, 5, art.piece(Side::Red, 0, 36, false)));
+        QVERIFY_EMPTY(cellShows(w, 6, 6, art.piece(Side::Blue, 0, 36, false)));
         QVERIFY(art.piece(Side::Blue, 0, 36, false) != art.piece(Side::Blue, 1, 36, false));
 
         h.press(w.LbSpeedButton10);
@@ -299,9 +272,7 @@ private slots:
     // Options, Help and Internet share the board area: each hides the
     // others; a new board hides them all; Help does nothing during a game.
     void panelsOverTheBoard() {
-        WindowHarness h;
-        h.driveTimersByHand();
-        MainWindow& w = h.w();
+        auto&& [h, w, g] = DrivenWindow{};
         w.show();
         const QPoint o = w.backgroundOrigin();
         QCOMPARE(w.Panel1->geometry(), QRect(o + QPoint(225, 35), QSize(189, 352)));
@@ -369,9 +340,7 @@ private slots:
     void settingsSurviveARestart() {
         QTemporaryDir folder;
         {
-            WindowHarness h(QRect(0, 0, 1024, 768), folder.path());
-            h.driveTimersByHand();
-            MainWindow& w = h.w();
+            auto&& [h, w, g] = DrivenWindow{QRect(0, 0, 1024, 768), folder.path()};
             h.press(w.LbSpeedButton12);  // hints off
             h.press(w.LbSpeedButton11);  // clocks off
             h.press(w.LbSpeedButton13);  // Blue's frames off
@@ -434,7 +403,7 @@ private slots:
         h.press(w.LbSpeedButton1);
         if (g.blueToMove == 0) h.clickCell(20, 20);
         h.clickCell(10, 10);
-        QVERIFY(ringUnframed(w, 10, 10, art.piece(Side::Blue, 1, 27, false)).isEmpty());
+        QVERIFY_EMPTY(ringUnframed(w, 10, 10, art.piece(Side::Blue, 1, 27, false)));
         QVERIFY(h.sounds.empty());
     }
 
@@ -444,9 +413,7 @@ private slots:
     void exitDuringAGame() {
         QTemporaryDir folder;
         {
-            WindowHarness h(QRect(0, 0, 1024, 768), folder.path());
-            h.driveTimersByHand();
-            HarnessWindow& w = h.w();
+            auto&& [h, w, g] = DrivenWindow{QRect(0, 0, 1024, 768), folder.path()};
             QSignalSpy quit(&w, &MainWindow::quitRequested);
             h.press(w.LbSpeedButton5);
             h.press(w.LbSpeedButton1);
@@ -505,10 +472,7 @@ private slots:
 
     // Which effect each event plays, and the pauses that follow some of them.
     void soundTable() {
-        WindowHarness h;
-        h.driveTimersByHand();
-        HarnessWindow& w = h.w();
-        Game& g = h.g();
+        auto&& [h, w, g] = DrivenWindow{};
         auto step = [&](const char* what, const std::function<void()>& action,
                         const Strings& expected) {
             h.sounds.clear();
@@ -596,10 +560,7 @@ private slots:
 
     // With sound off nothing plays and nothing pauses after a sound.
     void soundOffSilencesEverything() {
-        WindowHarness h;
-        h.driveTimersByHand();
-        HarnessWindow& w = h.w();
-        Game& g = h.g();
+        auto&& [h, w, g] = DrivenWindow{};
         h.press(w.LbSpeedButton16);
         QCOMPARE(w.AntiAliasLabel20->text(), QString("Enable sound FX"));
         QVERIFY(h.sounds.empty());

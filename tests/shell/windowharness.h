@@ -12,6 +12,7 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "shell/mainwindow.h"
@@ -140,6 +141,19 @@ struct WindowHarness {
         const int p = g().cellPitch;
         QTest::mouseClick(window->Image1, button, Qt::NoModifier,
                           QPoint((c - 1) * (p + 1) + 1 + p / 2, (r - 1) * (p + 1) + 1 + p / 2));
+    }
+};
+
+// A harness whose timers the test drives by hand, with the window and its
+// game named: `auto&& [h, w, g] = DrivenWindow{};`.
+struct DrivenWindow {
+    WindowHarness h;
+    HarnessWindow& w = h.w();
+    Game& g = h.g();
+
+    template <class... Args>
+    explicit DrivenWindow(Args&&... args) : h(std::forward<Args>(args)...) {
+        h.driveTimersByHand();
     }
 };
 
