@@ -32,77 +32,62 @@ inline bool onRing(int x, int y, int p) {
     return x == 0 || y == 0 || x == p - 1 || y == p - 1;
 }
 
-// The interior of cell (c, r) against a p x p picture, pixel for pixel; the
-// ring is compared too when withRing is set.
-inline QString cellShows(const MainWindow& w, int c, int r, const QImage& picture,
-                         bool withRing = false) {
-    const Game& g = w.game();
-    const QImage& board = w.Image1->bitmap();
-    const int p = g.cellPitch;
-    if (picture.size() != QSize(p, p))
-        return QString("picture is %1x%2, cell is %3")
-            .arg(picture.width())
-            .arg(picture.height())
-            .arg(p);
-    const int x0 = (c - 1) * (p + 1) + 1;
-    const int y0 = (r - 1) * (p + 1) + 1;
-    for (int y = 0; y < p; ++y)
-        for (int x = 0; x < p; ++x) {
-            if (!withRing && onRing(x, y, p)) continue;
-            const QRgb got = board.pixel(x0 + x, y0 + y) & 0xffffff;
-            const QRgb want = picture.pixel(x, y) & 0xffffff;
-            if (got != want)
-                return QString("cell (%1,%2) pixel (%3,%4) is %5, picture has %6")
-                    .arg(c)
-                    .arg(r)
-                    .arg(x)
-                    .arg(y)
-                    .arg(describe(got), describe(want));
-        }
-    return {};
-}
+// Which pixels of a p x p cell a check looks at.
+enum class Pixels { Interior, Ring, All };
 
-// Every pixel of the ring of cell (c, r) in one colour.
-inline QString ringIs(const MainWindow& w, int c, int r, const QColor& colour) {
-    const Game& g = w.game();
-    const QImage& board = w.Image1->bitmap();
-    const int p = g.cellPitch;
-    const int x0 = (c - 1) * (p + 1) + 1;
-    const int y0 = (r - 1) * (p + 1) + 1;
-    for (int y = 0; y < p; ++y)
-        for (int x = 0; x < p; ++x) {
-            if (!onRing(x, y, p)) continue;
-            const QRgb got = board.pixel(x0 + x, y0 + y) & 0xffffff;
-            if (got != (colour.rgb() & 0xffffff))
-                return QString("cell (%1,%2) ring pixel (%3,%4) is %5, expected %6")
-                    .arg(c)
-                    .arg(r)
-                    .arg(x)
-                    .arg(y)
-                    .arg(describe(got), describe(colour.rgb()));
-        }
-    return {};
-}
-
-// The ring of cell (c, r) as the piece picture itself has it: no frame.
-inline QString ringUnframed(const MainWindow& w, int c, int r, const QImage& picture) {
+// The first pixel of cell (c, r) among `which` that differs from want(x, y),
+// told as "<what> (x,y) is <got>, <wantSays> <wanted>"; empty when none does.
+template <class Want>
+QString firstMismatch(const MainWindow& w, int c, int r, Pixels which, Want want, const char* what,
+                      const char* wantSays) {
     const QImage& board = w.Image1->bitmap();
     const int p = w.game().cellPitch;
     const int x0 = (c - 1) * (p + 1) + 1;
     const int y0 = (r - 1) * (p + 1) + 1;
     for (int y = 0; y < p; ++y)
         for (int x = 0; x < p; ++x) {
-            if (!onRing(x, y, p)) continue;
+            const bool ring = onRing(x, y, p);
+            if ((which == Pixels::Interior && ring) || (which == Pixels::Ring && !ring)) continue;
             const QRgb got = board.pixel(x0 + x, y0 + y) & 0xffffff;
-            if (got != (picture.pixel(x, y) & 0xffffff))
-                return QString("cell (%1,%2) ring pixel (%3,%4) is %5, picture has %6")
+            const QRgb wanted = want(x, y) & 0xffffff;
+            if (got != wanted)
+                return QString("cell (%1,%2) %3 (%4,%5) is %6, %7 %8")
                     .arg(c)
                     .arg(r)
+                    .arg(what)
                     .arg(x)
                     .arg(y)
-                    .arg(describe(got), describe(picture.pixel(x, y)));
+                    .arg(describe(got), wantSays, describe(wanted));
         }
     return {};
+}
+
+// The interior of cell (c, r) against a p x p picture, pixel for pixel; the
+// ring is compared too when withRing is set.
+inline QString cellShows(const MainWindow& w, int c, int r, const QImage& picture,
+                         bool withRing = false) {
+    const int p = w.game().cellPitch;
+    if (picture.size() != QSize(p, p))
+        return QString("picture is %1x%2, cell is %3")
+            .arg(picture.width())
+            .arg(picture.height())
+            .arg(p);
+    return firstMismatch(
+        w, c, r, withRing ? Pixels::All : Pixels::Interior,
+        [&](int x, int y) { return picture.pixel(x, y); }, "pixel", "picture has");
+}
+
+// Every pixel of the ring of cell (c, r) in one colour.
+inline QString ringIs(const MainWindow& w, int c, int r, const QColor& colour) {
+    return firstMismatch(
+        w, c, r, Pixels::Ring, [&](int, int) { return colour.rgb(); }, "ring pixel", "expected");
+}
+
+// The ring of cell (c, r) as the piece picture itself has it: no frame.
+inline QString ringUnframed(const MainWindow& w, int c, int r, const QImage& picture) {
+    return firstMismatch(
+        w, c, r, Pixels::Ring, [&](int x, int y) { return picture.pixel(x, y); }, "ring pixel",
+        "picture has");
 }
 
 // A cell with nothing on it: its whole interior in the board colour.
