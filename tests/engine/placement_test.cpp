@@ -27,25 +27,20 @@ bool zoneSquare(const Game& g, int c1, int r1, int c2, int r2) {
 }
 
 TEST_F(EngineTest, MarkZoneStopsAtTheEdgesOfTheBoardInPlay) {
-    startGame(1);
-    markZone(g, 1, 1);
-    EXPECT_TRUE(zoneSquare(g, 1, 1, 5, 5));
-
-    startGame(1);
-    markZone(g, 15, 15);
-    EXPECT_TRUE(zoneSquare(g, 11, 11, 15, 15));
-
-    startGame(1);
-    markZone(g, 8, 8);
-    EXPECT_TRUE(zoneSquare(g, 4, 4, 12, 12));
-
-    startGame(3);
-    markZone(g, 15, 15); // the same cell is inside a 30x30 board
-    EXPECT_TRUE(zoneSquare(g, 11, 11, 19, 19));
-
-    startGame(3);
-    markZone(g, 30, 1);
-    EXPECT_TRUE(zoneSquare(g, 26, 1, 30, 5));
+    // The zone a lone piece marks on a fresh board of a size code.
+    const struct {
+        int sizeCode, c, r, c1, r1, c2, r2;
+    } cases[] = {{1, 1, 1, 1, 1, 5, 5},
+                 {1, 15, 15, 11, 11, 15, 15},
+                 {1, 8, 8, 4, 4, 12, 12},
+                 {3, 15, 15, 11, 11, 19, 19}, // the same cell is inside a 30x30 board
+                 {3, 30, 1, 26, 1, 30, 5}};
+    for (const auto& k : cases) {
+        startGame(k.sizeCode);
+        markZone(g, k.c, k.r);
+        EXPECT_TRUE(zoneSquare(g, k.c1, k.r1, k.c2, k.r2))
+            << "(" << k.c << "," << k.r << ") at size code " << k.sizeCode;
+    }
     markZone(g, 29, 2); // overlapping marks just add up to the union
     EXPECT_EQ(zoneCount(g), 6 * 6);
 }
