@@ -140,20 +140,8 @@ void paintGroove(QPainter& p, int y, int x0, int x1) {
 
 // A rounded recess in the well colour with a soft lip, behind a button.
 void paintButtonWell(QPainter& p, const QRectF& r, double radius) {
-    QLinearGradient lip(r.topLeft(), r.bottomRight());
-    lip.setColorAt(0, QColor(88, 138, 140));
-    lip.setColorAt(1, QColor(222, 246, 246));
-    p.setPen(Qt::NoPen);
-    p.setBrush(lip);
-    p.drawRoundedRect(r.adjusted(-1.5, -1.5, 1.5, 1.5), radius + 1.5, radius + 1.5);
-    p.setBrush(kWell);
-    p.drawRoundedRect(r, radius, radius);
-    // Shadow cast by the upper lip into the recess.
-    QLinearGradient shadow(0, r.top(), 0, r.top() + 4);
-    shadow.setColorAt(0, QColor(0, 20, 24, 110));
-    shadow.setColorAt(1, QColor(0, 20, 24, 0));
-    p.setBrush(shadow);
-    p.drawRoundedRect(r, radius, radius);
+    paintRecess(p, r, radius, kWell,
+                {QColor(88, 138, 140), QColor(222, 246, 246), 1.5, QColor(0, 20, 24, 110), 4});
 }
 
 void paintPlayWell(QPainter& p) {

@@ -78,6 +78,25 @@ void bevelRing(QPainter& p, const QRect& r, const QColor& light, const QColor& d
     p.restore();
 }
 
+void paintRecess(QPainter& p, const QRectF& r, double radius, const QColor& fill, const Recess& look) {
+    QLinearGradient lip(r.topLeft(), r.bottomRight());
+    lip.setColorAt(0, look.lipFrom);
+    lip.setColorAt(1, look.lipTo);
+    p.setPen(Qt::NoPen);
+    p.setBrush(lip);
+    const double w = look.lipWidth;
+    p.drawRoundedRect(r.adjusted(-w, -w, w, w), radius + w, radius + w);
+    p.setBrush(fill);
+    p.drawRoundedRect(r, radius, radius);
+    QLinearGradient shade(0, r.top(), 0, r.top() + look.shadeDepth);
+    QColor clear = look.shade;
+    clear.setAlpha(0);
+    shade.setColorAt(0, look.shade);
+    shade.setColorAt(1, clear);
+    p.setBrush(shade);
+    p.drawRoundedRect(r, radius, radius);
+}
+
 bool loadFonts() {
     const int id = QFontDatabase::addApplicationFont(QString::fromLatin1(kBoldFontFile));
     if (id < 0) return false;

@@ -38,6 +38,18 @@ QColor mix(const QColor& a, const QColor& b, double t);
 void bevelRing(QPainter& p, const QRect& r, const QColor& light, const QColor& dark);
 
 // Lettering in Liberation Sans Bold.
+// A rounded recess: a lip lit from lipFrom (upper left) to lipTo (lower
+// right), lipWidth pixels wide, the fill, and a shade cast by the upper lip
+// fading over shadeDepth pixels.
+struct Recess {
+    QColor lipFrom;
+    QColor lipTo;
+    double lipWidth;
+    QColor shade;
+    double shadeDepth;
+};
+void paintRecess(QPainter& p, const QRectF& r, double radius, const QColor& fill, const Recess& look);
+
 bool loadFonts();
 QFont boldFont(double pixelSize);
 // Outline of `text` with extra spacing between letters, centred on `centre`

@@ -34,20 +34,8 @@ void paintPlate(QPainter& p, const QRectF& r, double radius) {
 }
 
 // A recess with a soft lip: shadow on the upper left, light on the lower right.
-void paintRecess(QPainter& p, const QRectF& r, double radius, const QColor& fill) {
-    QLinearGradient lip(r.topLeft(), r.bottomRight());
-    lip.setColorAt(0, QColor(0, 10, 12));
-    lip.setColorAt(1, QColor(92, 158, 162));
-    p.setPen(Qt::NoPen);
-    p.setBrush(lip);
-    p.drawRoundedRect(r.adjusted(-1, -1, 1, 1), radius + 1, radius + 1);
-    p.setBrush(fill);
-    p.drawRoundedRect(r, radius, radius);
-    QLinearGradient shade(0, r.top(), 0, r.top() + 6);
-    shade.setColorAt(0, QColor(0, 0, 0, 90));
-    shade.setColorAt(1, QColor(0, 0, 0, 0));
-    p.setBrush(shade);
-    p.drawRoundedRect(r, radius, radius);
+void panelRecess(QPainter& p, const QRectF& r, double radius, const QColor& fill) {
+    paintRecess(p, r, radius, fill, {QColor(0, 10, 12), QColor(92, 158, 162), 1, QColor(0, 0, 0, 90), 6});
 }
 
 } // namespace
@@ -61,8 +49,8 @@ QImage paintOptionsPanel() {
     p.setRenderHint(QPainter::Antialiasing);
     paintPlate(p, QRectF(0, 0, kW, kH), 4);
     // A title band behind the panel's name, then the body of the toggles.
-    paintRecess(p, QRectF(8, 8, kW - 16, 28), 5, QColor(10, 38, 42));
-    paintRecess(p, QRectF(4, 42, kW - 8, kH - 48), 6, QColor(18, 54, 58));
+    panelRecess(p, QRectF(8, 8, kW - 16, 28), 5, QColor(10, 38, 42));
+    panelRecess(p, QRectF(4, 42, kW - 8, kH - 48), 6, QColor(18, 54, 58));
     QLinearGradient glow(0, 42, 0, kH - 6);
     glow.setColorAt(0, QColor(60, 140, 146, 40));
     glow.setColorAt(0.4, QColor(60, 140, 146, 0));
@@ -85,9 +73,9 @@ QImage paintChatPanel() {
     p.fillPath(title, palette::kPanelText);
 
     // The close button and the two text fields sit in recesses.
-    paintRecess(p, QRectF(layout::kChatClose).adjusted(-1, -1, 1, 1), 3, QColor(20, 56, 60));
+    panelRecess(p, QRectF(layout::kChatClose).adjusted(-1, -1, 1, 1), 3, QColor(20, 56, 60));
     for (const QRect& field : {layout::kChatHistory, layout::kChatInput}) {
-        paintRecess(p, QRectF(field), 2, palette::kChatField);
+        panelRecess(p, QRectF(field), 2, palette::kChatField);
     }
     return img;
 }
