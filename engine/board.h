@@ -22,9 +22,13 @@ const BoardGeometry* geometryForBoardSize(int boardSize);
 // Column (or row) of a pixel coordinate on the board picture: (x-1) div (p+1) + 1,
 // division truncating toward zero, so the left frame line x = 0 still maps to 1.
 // The result may lie outside 1..n; callers check.
-inline int pixelToCell(int x, int cellPitch) { return (x - 1) / (cellPitch + 1) + 1; }
+inline int pixelToCell(int x, int cellPitch) {
+    return (x - 1) / (cellPitch + 1) + 1;
+}
 
 // First interior pixel of column (or row) c.
-inline int cellOrigin(int c, int cellPitch) { return (c - 1) * (cellPitch + 1) + 1; }
+inline int cellOrigin(int c, int cellPitch) {
+    return (c - 1) * (cellPitch + 1) + 1;
+}
 
 }  // namespace zelvan

@@ -8,8 +8,7 @@ namespace {
 // game relies on: rows, columns, diagonals down-right, anti-diagonals
 // down-left. After rows, columns, the diagonals and the anti-diagonals it
 // calls groupDone(), which is where checkFive ends the game.
-template <class GroupDone>
-void walkLines(const Game& g, FiveScan& s, GroupDone groupDone) {
+template <class GroupDone> void walkLines(const Game& g, FiveScan& s, GroupDone groupDone) {
     const int n = g.boardSize;
     int blueRun = 0;
     int redRun = 0;
@@ -34,30 +33,36 @@ void walkLines(const Game& g, FiveScan& s, GroupDone groupDone) {
 
     for (int r = 1; r <= n; ++r) {
         startLine();
-        for (int c = 1; c <= n; ++c) visit(c, r, 1, 0);
+        for (int c = 1; c <= n; ++c)
+            visit(c, r, 1, 0);
     }
     groupDone();
     for (int c = 1; c <= n; ++c) {
         startLine();
-        for (int r = 1; r <= n; ++r) visit(c, r, 0, 1);
+        for (int r = 1; r <= n; ++r)
+            visit(c, r, 0, 1);
     }
     groupDone();
     for (int d = 0; d <= n - 5; ++d) {
         startLine();
-        for (int c = 1; c <= n - d; ++c) visit(c, c + d, 1, 1);
+        for (int c = 1; c <= n - d; ++c)
+            visit(c, c + d, 1, 1);
     }
     for (int d = 1; d <= n - 5; ++d) {
         startLine();
-        for (int r = 1; r <= n - d; ++r) visit(r + d, r, 1, 1);
+        for (int r = 1; r <= n - d; ++r)
+            visit(r + d, r, 1, 1);
     }
     groupDone();
     for (int i = 1; i <= n - 4; ++i) {
         startLine();
-        for (int c = n; c >= i; --c) visit(c, n + i - c, -1, 1);
+        for (int c = n; c >= i; --c)
+            visit(c, n + i - c, -1, 1);
     }
     for (int j = 5; j <= n - 1; ++j) {
         startLine();
-        for (int r = 1; r <= j; ++r) visit(j + 1 - r, r, -1, 1);
+        for (int r = 1; r <= j; ++r)
+            visit(j + 1 - r, r, -1, 1);
     }
     groupDone();
 }

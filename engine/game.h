@@ -17,15 +17,19 @@ inline constexpr std::uint8_t kRed = 170;
 // zone value of a candidate cell for the computer player.
 inline constexpr std::uint8_t kZoneMark = 99;
 
-inline constexpr int kStride = 30;          // storage is 30x30 whatever the board size
+inline constexpr int kStride = 30;  // storage is 30x30 whatever the board size
 inline constexpr int kCellCount = kStride * kStride;
 
 enum class Side : std::uint8_t { Blue, Red };
 
-inline constexpr std::uint8_t colourOf(Side s) { return s == Side::Blue ? kBlue : kRed; }
+inline constexpr std::uint8_t colourOf(Side s) {
+    return s == Side::Blue ? kBlue : kRed;
+}
 
 // Byte offset of cell (col, row), both counted from 1; column-major, stride 30.
-inline constexpr int cellIndex(int col, int row) { return (col - 1) * kStride + (row - 1); }
+inline constexpr int cellIndex(int col, int row) {
+    return (col - 1) * kStride + (row - 1);
+}
 
 using Board = std::array<std::uint8_t, kCellCount>;
 

@@ -33,11 +33,14 @@ void drawWinLine(Game& g, Host& host, bool highlighted) {
         };
         if (c1 == c2 || r1 == r2) {
             for (int c = c1; c <= c2; ++c)
-                for (int r = r1; r <= r2; ++r) draw(c, r);
+                for (int r = r1; r <= r2; ++r)
+                    draw(c, r);
         } else if (c1 < c2) {
-            for (int k = 0; k <= c2 - c1; ++k) draw(c1 + k, r1 + k);
+            for (int k = 0; k <= c2 - c1; ++k)
+                draw(c1 + k, r1 + k);
         } else {
-            for (int k = 0; k <= c1 - c2; ++k) draw(c1 - k, r1 + k);
+            for (int k = 0; k <= c1 - c2; ++k)
+                draw(c1 - k, r1 + k);
         }
     }
     host.processEvents();
@@ -56,11 +59,14 @@ void abandonGame(Game& g, Host& host) {
     updateScores(g, host);
 }
 
-void updateScores(Game& g, Host& host) { recordResult(g, host, g.winner); }
+void updateScores(Game& g, Host& host) {
+    recordResult(g, host, g.winner);
+}
 
 void recordResult(Game& g, Host& host, std::uint8_t won) {
     auto& h = g.resultHistory;
-    for (int i = 9; i >= 1; --i) h[i] = h[i - 1];
+    for (int i = 9; i >= 1; --i)
+        h[i] = h[i - 1];
     h[0] = won;
 
     int total = 0;

@@ -8,15 +8,15 @@ namespace zelvan {
 
 // Sets the flag and puts back what it held, so guards may nest.
 class Hold {
-  public:
+public:
     explicit Hold(std::uint8_t& flag) : flag_(flag), before_(flag) { flag_ = 1; }
     ~Hold() { flag_ = before_; }
     Hold(const Hold&) = delete;
     Hold& operator=(const Hold&) = delete;
 
-  private:
+private:
     std::uint8_t& flag_;
     std::uint8_t before_;
 };
 
-} // namespace zelvan
+}  // namespace zelvan

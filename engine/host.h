@@ -49,10 +49,10 @@ public:
 
     // The world outside.
     virtual void sendMessage(const std::string& bytes) = 0;
-    virtual void hangUp() = 0;  // the Internet panel's END
+    virtual void hangUp() = 0;                               // the Internet panel's END
     virtual void chatReceived(const std::string& text) = 0;  // a peer's chat line
     virtual void saveSettings() = 0;
-    virtual void quit() = 0;    // end the event loop
+    virtual void quit() = 0;  // end the event loop
     virtual void reseedRandom() = 0;
     virtual std::uint32_t randomBelow(std::uint32_t n) = 0;  // uniform in 0..n-1
 };

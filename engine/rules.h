@@ -57,6 +57,6 @@ void sizeButton(Game& g, Host& host);           // LbSpeedButton4Click
 void humanComputerButton(Game& g, Host& host);  // LbSpeedButton5Click
 enum class MouseButton : std::uint8_t { Left, Right, Middle };
 void boardClick(Game& g, Host& host, MouseButton button, int x, int y);  // Image1MouseDown
-void exitSequence(Game& g, Host& host);         // LbSpeedButton3Click and the close request
+void exitSequence(Game& g, Host& host);  // LbSpeedButton3Click and the close request
 
 }  // namespace zelvan

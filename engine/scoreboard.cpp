@@ -19,10 +19,10 @@ std::string twoDigitNumber(std::int64_t v) {
     return twoDigits(std::to_string(v));
 }
 
-} // namespace
+}  // namespace
 
 std::int32_t scoreTick(std::int32_t shown, std::int32_t real) {
-    std::int64_t d = shown; // wide, so a step near the type's ends cannot overflow
+    std::int64_t d = shown;  // wide, so a step near the type's ends cannot overflow
     const std::int64_t t = real;
     if (d < t) {
         if (d + 100 < t) d += 100;
@@ -56,4 +56,4 @@ std::string gameClockText(std::int64_t elapsedMs) {
     return twoDigitNumber(e / 60) + ":" + twoDigitNumber(e % 60);
 }
 
-} // namespace zelvan
+}  // namespace zelvan

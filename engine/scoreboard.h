@@ -24,4 +24,4 @@ std::string timeOfDayText(std::int64_t msSinceMidnight);
 // day, whole hours dropped. A negative time shows "00:00".
 std::string gameClockText(std::int64_t elapsedMs);
 
-} // namespace zelvan
+}  // namespace zelvan

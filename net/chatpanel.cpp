@@ -22,7 +22,9 @@ void chatColours(QWidget* w) {
     w->setFont(f);
 }
 
-bool isEnter(const QKeyEvent* k) { return k->key() == Qt::Key_Return || k->key() == Qt::Key_Enter; }
+bool isEnter(const QKeyEvent* k) {
+    return k->key() == Qt::Key_Return || k->key() == Qt::Key_Enter;
+}
 
 }  // namespace
 

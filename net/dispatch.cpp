@@ -30,7 +30,7 @@ void receiveStop(Game& g, Host& host) {
     host.setCursor(Cursor::Normal);
 }
 
-} // namespace
+}  // namespace
 
 bool peerMayMove(const Game& g) {
     return g.blueToMove == 0 || g.turnPassing;
@@ -121,4 +121,4 @@ void connectionLostGame(Game& g, Host& host) {
     host.setCursor(Cursor::Normal);
 }
 
-} // namespace zelvan
+}  // namespace zelvan

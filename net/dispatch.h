@@ -52,4 +52,4 @@ bool peerMayMove(const Game& g);
 // goes back to normal either way. The connection flags are the caller's.
 void connectionLostGame(Game& g, Host& host);
 
-} // namespace zelvan
+}  // namespace zelvan

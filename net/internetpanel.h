@@ -17,15 +17,15 @@ class InternetPanel : public QWidget {
 public:
     explicit InternetPanel(QWidget* parent, const QImage& background, const QImage& toggleGlyph);
 
-    QLabel* Image34 = nullptr;                 // background, a copy of the options panel's
-    AlignEdit* AlignEdit1 = nullptr;           // the address to call
-    LbSpeedButton* LbSpeedButton17 = nullptr;  // CALL
-    AlignEdit* AlignEdit2 = nullptr;           // the last caller's address, read-only
-    LbSpeedButton* LbSpeedButton21 = nullptr;  // Listen toggle
+    QLabel* Image34 = nullptr;                   // background, a copy of the options panel's
+    AlignEdit* AlignEdit1 = nullptr;             // the address to call
+    LbSpeedButton* LbSpeedButton17 = nullptr;    // CALL
+    AlignEdit* AlignEdit2 = nullptr;             // the last caller's address, read-only
+    LbSpeedButton* LbSpeedButton21 = nullptr;    // Listen toggle
     AntiAliasLabel* AntiAliasLabel26 = nullptr;  // its caption
-    LbSpeedButton* LbSpeedButton18 = nullptr;  // END
+    LbSpeedButton* LbSpeedButton18 = nullptr;    // END
     AntiAliasLabel* AntiAliasLabel23 = nullptr;  // status
-    LbSpeedButton* LbSpeedButton24 = nullptr;  // chat-box toggle
+    LbSpeedButton* LbSpeedButton24 = nullptr;    // chat-box toggle
     AntiAliasLabel* AntiAliasLabel30 = nullptr;  // its caption
 };
 

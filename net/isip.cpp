@@ -39,4 +39,4 @@ std::optional<std::string> dottedAddress(const std::string& text) {
            "." + std::to_string((*n)[3]);
 }
 
-} // namespace zelvan
+}  // namespace zelvan

@@ -23,4 +23,4 @@ std::optional<std::array<int, 4>> ipNumbers(const std::string& text);
 // checked. Nothing when isip fails.
 std::optional<std::string> dottedAddress(const std::string& text);
 
-} // namespace zelvan
+}  // namespace zelvan

@@ -62,7 +62,8 @@ NetLink::~NetLink() {
 
 bool NetLink::listen(QString* error) {
     if (server_->isListening()) return true;
-    if (server_->listen(loopbackOnly_ ? QHostAddress::LocalHost : QHostAddress::AnyIPv4, port_)) return true;
+    if (server_->listen(loopbackOnly_ ? QHostAddress::LocalHost : QHostAddress::AnyIPv4, port_))
+        return true;
     if (error) *error = server_->errorString();
     return false;
 }
@@ -79,7 +80,9 @@ void NetLink::closeListening() {
     gone_.clear();
 }
 
-bool NetLink::isListening() const { return server_->isListening(); }
+bool NetLink::isListening() const {
+    return server_->isListening();
+}
 
 void NetLink::acceptPending() {
     while (QTcpSocket* s = server_->nextPendingConnection()) {
@@ -114,8 +117,10 @@ void NetLink::forget(QTcpSocket* socket) {
 }
 
 void NetLink::retire(QTcpSocket* socket) {
-    if (reading_) retired_.emplace_back(socket);
-    else socket->deleteLater();
+    if (reading_)
+        retired_.emplace_back(socket);
+    else
+        socket->deleteLater();
 }
 
 void NetLink::peerGone(QTcpSocket* socket) {
@@ -147,7 +152,9 @@ void NetLink::closeCall() {
     }
 }
 
-bool NetLink::callActive() const { return clientUp_; }
+bool NetLink::callActive() const {
+    return clientUp_;
+}
 
 bool NetLink::callPending() const {
     const auto st = client_->state();

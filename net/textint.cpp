@@ -15,7 +15,7 @@ int digitValue(char c, int base) {
     return v < base ? v : -1;
 }
 
-} // namespace
+}  // namespace
 
 std::optional<std::int32_t> textToInt(std::string_view text) {
     std::size_t i = 0;
@@ -38,7 +38,7 @@ std::optional<std::int32_t> textToInt(std::string_view text) {
         i += 2;
     }
 
-    if (i == text.size()) return std::nullopt; // no digits at all
+    if (i == text.size()) return std::nullopt;  // no digits at all
 
     // The magnitude may reach 2^31 only for a negative number.
     const std::int64_t limit = negative ? std::int64_t{1} << 31 : (std::int64_t{1} << 31) - 1;
@@ -52,4 +52,4 @@ std::optional<std::int32_t> textToInt(std::string_view text) {
     return static_cast<std::int32_t>(negative ? -value : value);
 }
 
-} // namespace zelvan
+}  // namespace zelvan

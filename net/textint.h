@@ -16,4 +16,4 @@ namespace zelvan {
 // empty number ("", "-", "$") or any stray character gives no result.
 std::optional<std::int32_t> textToInt(std::string_view text);
 
-} // namespace zelvan
+}  // namespace zelvan

@@ -15,7 +15,7 @@ bool startsWithCommand(std::string_view bytes) {
            head == kChatCommand;
 }
 
-} // namespace
+}  // namespace
 
 std::string playMessage(int sizeCode, bool senderOpens) {
     return std::string(kPlayCommand) + std::to_string(sizeCode) + (senderOpens ? "C" : "S");
@@ -56,4 +56,4 @@ std::vector<std::string> splitRead(std::string_view bytes) {
     return messages;
 }
 
-} // namespace zelvan
+}  // namespace zelvan

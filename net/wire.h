@@ -46,4 +46,4 @@ std::size_t firstMessageLength(std::string_view bytes);
 // read gives no message.
 std::vector<std::string> splitRead(std::string_view bytes);
 
-} // namespace zelvan
+}  // namespace zelvan

@@ -15,7 +15,7 @@ void putInt32(std::vector<std::uint8_t>& out, std::int32_t v) {
 // Reads the fields in file order; each read that finds too few bytes left
 // leaves its variable alone.
 class Reader {
-  public:
+public:
     Reader(const std::uint8_t* data, std::size_t size) : data_(data), size_(size) {}
 
     bool has(std::size_t n) const { return size_ - pos_ >= n; }
@@ -39,7 +39,7 @@ class Reader {
     std::size_t left() const { return size_ - pos_; }
     const std::uint8_t* here() const { return data_ + pos_; }
 
-  private:
+private:
     const std::uint8_t* data_;
     std::size_t size_;
     std::size_t pos_ = 0;
@@ -58,7 +58,7 @@ std::uint8_t sanitizedResult(std::uint8_t v) {
     return v == kBlue || v == kRed ? v : kNone;
 }
 
-} // namespace
+}  // namespace
 
 std::vector<std::uint8_t> encodeSettings(const Game& g) {
     const std::size_t n = g.peerAddress.size() % 256;
@@ -132,4 +132,4 @@ void adoptLoadedStyle(Game& g) {
     g.pieceStyleChoice = g.pieceStyle;
 }
 
-} // namespace zelvan
+}  // namespace zelvan

@@ -46,4 +46,4 @@ void decodeSettings(const std::uint8_t* data, std::size_t size, Game& g);
 // pieceStyle is also the style chosen for the next game.
 void adoptLoadedStyle(Game& g);
 
-} // namespace zelvan
+}  // namespace zelvan

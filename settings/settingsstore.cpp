@@ -54,7 +54,7 @@ void SettingsStore::save(const Game& g) const {
         file.size() != size) {
         file.cancelWriting();
     }
-    file.commit(); // after any error the temporary file is dropped and the old file stays
+    file.commit();  // after any error the temporary file is dropped and the old file stays
 }
 
 void SettingsStore::appendChatLog(const std::string& line) const {
@@ -66,4 +66,4 @@ void SettingsStore::appendChatLog(const std::string& line) const {
     file.close();
 }
 
-} // namespace zelvan
+}  // namespace zelvan

@@ -12,7 +12,7 @@
 namespace zelvan {
 
 class SettingsStore {
-  public:
+public:
     static constexpr const char* kSettingsFileName = "zelvan.ini";
     static constexpr const char* kChatLogFileName = "zelvanchat.txt";
 
@@ -42,8 +42,8 @@ class SettingsStore {
     // truncating it. Errors are ignored.
     void appendChatLog(const std::string& line) const;
 
-  private:
+private:
     QString folder_;
 };
 
-} // namespace zelvan
+}  // namespace zelvan

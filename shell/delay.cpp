@@ -18,7 +18,8 @@ void delayMs(unsigned ms) {
     timer.setTimerType(Qt::PreciseTimer);
     QObject::connect(&timer, &QTimer::timeout, &loop, &QEventLoop::quit);
     // A timer may fire a little early on some platforms; wait out the rest.
-    for (qint64 left = qint64(ms) - clock.elapsed(); left > 0; left = qint64(ms) - clock.elapsed()) {
+    for (qint64 left = qint64(ms) - clock.elapsed(); left > 0;
+         left = qint64(ms) - clock.elapsed()) {
         timer.start(int(left));
         loop.exec(QEventLoop::AllEvents);
     }

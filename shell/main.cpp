@@ -1,3 +1,5 @@
 #include "shell/startup.h"
 
-int main(int argc, char** argv) { return zelvan::runZelvan(argc, argv); }
+int main(int argc, char** argv) {
+    return zelvan::runZelvan(argc, argv);
+}

@@ -54,9 +54,12 @@ const QColor kPanelTextColour(141, 197, 197);
 
 const char* levelName(int level) {
     switch (level) {
-    case 1: return " - easy";
-    case 2: return " - medium";
-    case 3: return " - hard";
+    case 1:
+        return " - easy";
+    case 2:
+        return " - medium";
+    case 3:
+        return " - hard";
     }
     return nullptr;
 }
@@ -76,11 +79,13 @@ MainWindow::MainWindow(MainWindowConfig config)
     setAutoFillBackground(true);
 
     if (config_.soundOutput)
-        sound_ = std::make_unique<SoundPlayer>(std::make_unique<ForwardingOutput>(config_.soundOutput));
+        sound_ =
+            std::make_unique<SoundPlayer>(std::make_unique<ForwardingOutput>(config_.soundOutput));
     else
         sound_ = std::make_unique<SoundPlayer>();
-    store_ = config_.settingsFolder.isEmpty() ? std::make_unique<SettingsStore>()
-                                              : std::make_unique<SettingsStore>(config_.settingsFolder);
+    store_ = config_.settingsFolder.isEmpty()
+                 ? std::make_unique<SettingsStore>()
+                 : std::make_unique<SettingsStore>(config_.settingsFolder);
 
     Timer1 = new QTimer(this);
     Timer1->setInterval(1000);
@@ -91,9 +96,9 @@ MainWindow::MainWindow(MainWindowConfig config)
 
     createControls();  // 1. the help page is loaded as its viewer is made
 
-    setDefaults(game_);   // 2.
-    store_->load(game_);  // 3. (the style read also becomes the chosen style)
-    applyLoadedOptions(); // 4.
+    setDefaults(game_);    // 2.
+    store_->load(game_);   // 3. (the style read also becomes the chosen style)
+    applyLoadedOptions();  // 4.
     applyNetworkOptions();
 
     // 5. The scoreboard shows the loaded scores at once.
@@ -123,8 +128,10 @@ MainWindow::MainWindow(MainWindowConfig config)
     // 11. Full screen.
     screen_ = config_.screen;
     if (screen_.isEmpty()) {
-        if (QScreen* s = QGuiApplication::primaryScreen()) screen_ = s->geometry();
-        else screen_ = QRect(0, 0, 800, 600);
+        if (QScreen* s = QGuiApplication::primaryScreen())
+            screen_ = s->geometry();
+        else
+            screen_ = QRect(0, 0, 800, 600);
     }
     setGeometry(screen_);
     processEvents();
@@ -182,7 +189,8 @@ void MainWindow::createControls() {
     Image8 = picture({});
     Image7 = picture(QStringLiteral("person-blue.png"));
 
-    LbSpeedButton5 = button(QStringLiteral("humancomputer.png"), QStringLiteral("Human / Computer"));
+    LbSpeedButton5 =
+        button(QStringLiteral("humancomputer.png"), QStringLiteral("Human / Computer"));
     LbSpeedButton3 = button(QStringLiteral("exit.png"), QStringLiteral("Exit"));
     LbSpeedButton7 = button(QStringLiteral("help.png"), QStringLiteral("Help"));
     LbSpeedButton8 = button(QStringLiteral("internet.png"), QStringLiteral("Internet"));
@@ -194,13 +202,17 @@ void MainWindow::createControls() {
     Image29 = picture(QStringLiteral("noconnection.png"));
     Image25 = picture({});
     Image23 = picture({});
-    AntiAliasLabel7 = label(this, arial(15, true), kCaptionColour, Qt::AlignLeft, QStringLiteral("connection"));
-    AntiAliasLabel8 = label(this, arial(15, true), kCaptionColour, Qt::AlignLeft, QStringLiteral("pieces style"));
-    AntiAliasLabel9 = label(this, arial(15, true), kCaptionColour, Qt::AlignLeft, QStringLiteral("game turn"));
+    AntiAliasLabel7 =
+        label(this, arial(15, true), kCaptionColour, Qt::AlignLeft, QStringLiteral("connection"));
+    AntiAliasLabel8 =
+        label(this, arial(15, true), kCaptionColour, Qt::AlignLeft, QStringLiteral("pieces style"));
+    AntiAliasLabel9 =
+        label(this, arial(15, true), kCaptionColour, Qt::AlignLeft, QStringLiteral("game turn"));
 
     AntiAliasLabel6 = label(this, arial(16, true), kStripColour, Qt::AlignHCenter, {});
     AntiAliasLabel18 = label(this, arial(16, true), kStripColour, Qt::AlignLeft, {});
-    AntiAliasLabel3 = label(this, arial(16, true), kStripColour, Qt::AlignHCenter, QStringLiteral("00:00"));
+    AntiAliasLabel3 =
+        label(this, arial(16, true), kStripColour, Qt::AlignHCenter, QStringLiteral("00:00"));
     Label2 = new QLabel(this);  // an opaque black box over the clock row
     Label2->setAutoFillBackground(true);
     QPalette black = Label2->palette();
@@ -367,9 +379,13 @@ void MainWindow::drawPiece(Side side, int col, int row, bool highlighted) {
     Image1->drawPicture(art_.piece(side, game_.pieceStyle, game_.cellPitch, highlighted), col, row);
 }
 
-void MainWindow::markMove(Side side, int col, int row) { Image1->markMove(side, col, row); }
+void MainWindow::markMove(Side side, int col, int row) {
+    Image1->markMove(side, col, row);
+}
 
-void MainWindow::forgetMarks() { Image1->forgetMarks(); }
+void MainWindow::forgetMarks() {
+    Image1->forgetMarks();
+}
 
 void MainWindow::hidePanels() {
     htmlLite1->hide();
@@ -395,7 +411,8 @@ void MainWindow::showStyleChoice() {
 }
 
 void MainWindow::showConnection(bool up) {
-    Image29->setPixmap(art_.icon(up ? QStringLiteral("check.png") : QStringLiteral("noconnection.png")));
+    Image29->setPixmap(
+        art_.icon(up ? QStringLiteral("check.png") : QStringLiteral("noconnection.png")));
 }
 
 void MainWindow::showLevel() {
@@ -405,17 +422,27 @@ void MainWindow::showLevel() {
 }
 
 void MainWindow::setBlinkTimer(bool enabled) {
-    if (enabled) Timer1->start();
-    else Timer1->stop();
+    if (enabled)
+        Timer1->start();
+    else
+        Timer1->stop();
 }
 
-void MainWindow::startGameClock() { gameStartMs_ = monotonicMs(); }
+void MainWindow::startGameClock() {
+    gameStartMs_ = monotonicMs();
+}
 
-void MainWindow::playSound(Sound sound) { sound_->play(sound); }
+void MainWindow::playSound(Sound sound) {
+    sound_->play(sound);
+}
 
-void MainWindow::delay(unsigned ms) { delayMs(ms); }
+void MainWindow::delay(unsigned ms) {
+    delayMs(ms);
+}
 
-void MainWindow::processEvents() { QCoreApplication::processEvents(); }
+void MainWindow::processEvents() {
+    QCoreApplication::processEvents();
+}
 
 void MainWindow::setCursor(Cursor cursor) {
     // The cursor is this window's own, so two windows in one process (tests)
@@ -423,11 +450,15 @@ void MainWindow::setCursor(Cursor cursor) {
     const bool wait = cursor == Cursor::Wait;
     if (wait == waitCursor_) return;
     waitCursor_ = wait;
-    if (wait) QWidget::setCursor(Qt::WaitCursor);
-    else unsetCursor();
+    if (wait)
+        QWidget::setCursor(Qt::WaitCursor);
+    else
+        unsetCursor();
 }
 
-void MainWindow::saveSettings() { store_->save(game_); }
+void MainWindow::saveSettings() {
+    store_->save(game_);
+}
 
 void MainWindow::quit() {
     quitting_ = true;
@@ -438,8 +469,8 @@ void MainWindow::quit() {
 }
 
 void MainWindow::reseedRandom() {
-    rng_.seed(static_cast<std::uint32_t>(
-        std::chrono::system_clock::now().time_since_epoch().count()));
+    rng_.seed(
+        static_cast<std::uint32_t>(std::chrono::system_clock::now().time_since_epoch().count()));
 }
 
 std::uint32_t MainWindow::randomBelow(std::uint32_t n) {
@@ -461,15 +492,25 @@ std::int64_t MainWindow::monotonicMs() const {
 // ---------------------------------------------------------------------------
 // Handlers
 
-void MainWindow::LbSpeedButton1Click() { playButton(game_, *this); }
+void MainWindow::LbSpeedButton1Click() {
+    playButton(game_, *this);
+}
 
-void MainWindow::LbSpeedButton3Click() { exitSequence(game_, *this); }
+void MainWindow::LbSpeedButton3Click() {
+    exitSequence(game_, *this);
+}
 
-void MainWindow::LbSpeedButton4Click() { sizeButton(game_, *this); }
+void MainWindow::LbSpeedButton4Click() {
+    sizeButton(game_, *this);
+}
 
-void MainWindow::LbSpeedButton5Click() { humanComputerButton(game_, *this); }
+void MainWindow::LbSpeedButton5Click() {
+    humanComputerButton(game_, *this);
+}
 
-void MainWindow::LbSpeedButton6Click() { stopButton(game_, *this); }
+void MainWindow::LbSpeedButton6Click() {
+    stopButton(game_, *this);
+}
 
 void MainWindow::LbSpeedButton7Click() {
     if (!game_.soundOff) playSound(Sound::Bmic);
@@ -545,7 +586,9 @@ void MainWindow::Image1MouseDown(Qt::MouseButton button, int x, int y) {
     boardClick(game_, *this, b, x, y);
 }
 
-void MainWindow::Timer1Timer() { blinkTick(game_, *this); }
+void MainWindow::Timer1Timer() {
+    blinkTick(game_, *this);
+}
 
 void MainWindow::Timer2Timer() {
     if (quitting_) return;
@@ -557,8 +600,7 @@ void MainWindow::Timer2Timer() {
     const QString now = QString::fromStdString(timeOfDayText(msSinceMidnight()));
     if (AntiAliasLabel6->text() != now) AntiAliasLabel6->setText(now);
     if (game_.gameRunning) {
-        const QString elapsed =
-            QString::fromStdString(gameClockText(monotonicMs() - gameStartMs_));
+        const QString elapsed = QString::fromStdString(gameClockText(monotonicMs() - gameStartMs_));
         if (AntiAliasLabel3->text() != elapsed) AntiAliasLabel3->setText(elapsed);
     }
 }

@@ -37,14 +37,14 @@ class ChatPanel;
 
 // What a test (or a second copy in one process) needs to control.
 struct MainWindowConfig {
-    QString settingsFolder;               // empty: beside the executable, else app data
-    std::uint16_t port = 6304;            // listening and calling
-    bool listenOnLoopbackOnly = false;    // tests: never reachable from outside
-    SoundOutput* soundOutput = nullptr;   // not owned; null: the machine's audio output
+    QString settingsFolder;                         // empty: beside the executable, else app data
+    std::uint16_t port = 6304;                      // listening and calling
+    bool listenOnLoopbackOnly = false;              // tests: never reachable from outside
+    SoundOutput* soundOutput = nullptr;             // not owned; null: the machine's audio output
     std::function<std::int64_t()> msSinceMidnight;  // null: the local wall clock
     std::function<std::int64_t()> monotonicMs;      // null: a steady clock
     std::function<std::uint32_t(std::uint32_t)> random;  // null: seeded from the clock
-    QRect screen;                         // empty: the primary screen's geometry
+    QRect screen;                                        // empty: the primary screen's geometry
 };
 
 class MainWindow : public QWidget, public Host {
@@ -87,29 +87,29 @@ public:
     void showLevel();
 
     // The controls, under the names the handlers use.
-    QLabel* Image2 = nullptr;           // background
-    BoardPicture* Image1 = nullptr;     // board
+    QLabel* Image2 = nullptr;                   // background
+    BoardPicture* Image1 = nullptr;             // board
     AntiAliasLabel* AntiAliasLabel1 = nullptr;  // Blue's score
     AntiAliasLabel* AntiAliasLabel2 = nullptr;  // Red's score
     AntiAliasLabel* AntiAliasLabel4 = nullptr;  // Red's score, shadow
     AntiAliasLabel* AntiAliasLabel5 = nullptr;  // Blue's score, shadow
-    QLabel* Image7 = nullptr;           // Blue's icon
-    QLabel* Image8 = nullptr;           // Red's icon: computer or person
-    LbSpeedButton* LbSpeedButton1 = nullptr;  // Play
-    LbSpeedButton* LbSpeedButton3 = nullptr;  // Exit
-    LbSpeedButton* LbSpeedButton4 = nullptr;  // board size
-    LbSpeedButton* LbSpeedButton5 = nullptr;  // Human / Computer
-    LbSpeedButton* LbSpeedButton6 = nullptr;  // Stop
-    LbSpeedButton* LbSpeedButton7 = nullptr;  // Help
-    LbSpeedButton* LbSpeedButton8 = nullptr;  // Internet
-    LbSpeedButton* LbSpeedButton9 = nullptr;  // Options
-    QLabel* Image29 = nullptr;          // connection indicator
-    QLabel* Image25 = nullptr;          // piece style indicator
-    QLabel* Image23 = nullptr;          // turn indicator
+    QLabel* Image7 = nullptr;                   // Blue's icon
+    QLabel* Image8 = nullptr;                   // Red's icon: computer or person
+    LbSpeedButton* LbSpeedButton1 = nullptr;    // Play
+    LbSpeedButton* LbSpeedButton3 = nullptr;    // Exit
+    LbSpeedButton* LbSpeedButton4 = nullptr;    // board size
+    LbSpeedButton* LbSpeedButton5 = nullptr;    // Human / Computer
+    LbSpeedButton* LbSpeedButton6 = nullptr;    // Stop
+    LbSpeedButton* LbSpeedButton7 = nullptr;    // Help
+    LbSpeedButton* LbSpeedButton8 = nullptr;    // Internet
+    LbSpeedButton* LbSpeedButton9 = nullptr;    // Options
+    QLabel* Image29 = nullptr;                  // connection indicator
+    QLabel* Image25 = nullptr;                  // piece style indicator
+    QLabel* Image23 = nullptr;                  // turn indicator
     AntiAliasLabel* AntiAliasLabel7 = nullptr;
     AntiAliasLabel* AntiAliasLabel8 = nullptr;
     AntiAliasLabel* AntiAliasLabel9 = nullptr;
-    QLabel* Label2 = nullptr;           // clock cover
+    QLabel* Label2 = nullptr;                    // clock cover
     AntiAliasLabel* AntiAliasLabel6 = nullptr;   // time of day
     AntiAliasLabel* AntiAliasLabel18 = nullptr;  // level digit
     AntiAliasLabel* AntiAliasLabel3 = nullptr;   // game clock

@@ -27,7 +27,8 @@ namespace {
 // Latin-1 becomes "?".
 std::string toWire(const QString& text) {
     std::string bytes;
-    for (const char32_t c : text.toUcs4()) bytes += c < 256 ? char(c) : '?';
+    for (const char32_t c : text.toUcs4())
+        bytes += c < 256 ? char(c) : '?';
     return bytes;
 }
 
@@ -74,11 +75,16 @@ void MainWindow::createNetwork() {
     Panel3 = new ChatPanel(this, Artwork::load(QStringLiteral("chatpanel.png")));
     Panel3->hide();
 
-    connect(Panel2->LbSpeedButton17, &LbSpeedButton::clicked, this, &MainWindow::LbSpeedButton17Click);
-    connect(Panel2->LbSpeedButton18, &LbSpeedButton::clicked, this, &MainWindow::LbSpeedButton18Click);
-    connect(Panel2->LbSpeedButton21, &LbSpeedButton::clicked, this, &MainWindow::LbSpeedButton21Click);
-    connect(Panel2->LbSpeedButton24, &LbSpeedButton::clicked, this, &MainWindow::LbSpeedButton24Click);
-    connect(Panel3->LbSpeedButton19, &LbSpeedButton::clicked, this, &MainWindow::LbSpeedButton19Click);
+    connect(Panel2->LbSpeedButton17, &LbSpeedButton::clicked, this,
+            &MainWindow::LbSpeedButton17Click);
+    connect(Panel2->LbSpeedButton18, &LbSpeedButton::clicked, this,
+            &MainWindow::LbSpeedButton18Click);
+    connect(Panel2->LbSpeedButton21, &LbSpeedButton::clicked, this,
+            &MainWindow::LbSpeedButton21Click);
+    connect(Panel2->LbSpeedButton24, &LbSpeedButton::clicked, this,
+            &MainWindow::LbSpeedButton24Click);
+    connect(Panel3->LbSpeedButton19, &LbSpeedButton::clicked, this,
+            &MainWindow::LbSpeedButton19Click);
     connect(Panel3, &ChatPanel::enterReleased, this, &MainWindow::Edit3KeyUp);
     Panel2->AlignEdit1->installEventFilter(new AddressKeys(this, [this] { AlignEdit1KeyUp(); }));
     // A paste with the mouse is an edit too.
@@ -99,7 +105,9 @@ void MainWindow::startListening() {
     if (game_.listenOn && !net_->listen()) setStatus(QStringLiteral("Error!"));
 }
 
-void MainWindow::setStatus(const QString& text) { Panel2->AntiAliasLabel23->setText(text); }
+void MainWindow::setStatus(const QString& text) {
+    Panel2->AntiAliasLabel23->setText(text);
+}
 
 // The socket layer's own report of an error, which does not hold up play.
 void MainWindow::showSocketError(const QString& reason) {
@@ -118,7 +126,9 @@ void MainWindow::sendMessage(const std::string& bytes) {
     net_->send(QByteArray(bytes.data(), qsizetype(bytes.size())), game_.acceptedPeer != 0);
 }
 
-void MainWindow::hangUp() { LbSpeedButton18Click(); }
+void MainWindow::hangUp() {
+    LbSpeedButton18Click();
+}
 
 void MainWindow::chatReceived(const std::string& text) {
     const std::string line = "o: " + text;

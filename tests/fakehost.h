@@ -15,16 +15,26 @@ namespace zelvan::test {
 
 inline const char* soundName(Sound s) {
     switch (s) {
-    case Sound::Piesa: return "Piesa";
-    case Sound::PiesaAdv: return "PiesaAdv";
-    case Sound::Succes: return "Succes";
-    case Sound::Lose: return "Lose";
-    case Sound::ButonMare: return "ButonMare";
-    case Sound::Bmic: return "Bmic";
-    case Sound::Boff: return "Boff";
-    case Sound::Scall: return "Scall";
-    case Sound::Eroare: return "Eroare";
-    case Sound::T1: return "T1";
+    case Sound::Piesa:
+        return "Piesa";
+    case Sound::PiesaAdv:
+        return "PiesaAdv";
+    case Sound::Succes:
+        return "Succes";
+    case Sound::Lose:
+        return "Lose";
+    case Sound::ButonMare:
+        return "ButonMare";
+    case Sound::Bmic:
+        return "Bmic";
+    case Sound::Boff:
+        return "Boff";
+    case Sound::Scall:
+        return "Scall";
+    case Sound::Eroare:
+        return "Eroare";
+    case Sound::T1:
+        return "T1";
     }
     return "?";
 }
@@ -43,7 +53,10 @@ public:
     std::function<void()> onDelay;
     std::function<void()> onPump;
 
-    void clear() { calls.clear(); sent.clear(); }
+    void clear() {
+        calls.clear();
+        sent.clear();
+    }
     bool has(const std::string& c) const {
         for (const auto& x : calls)
             if (x == c) return true;
@@ -51,7 +64,8 @@ public:
     }
     int count(const std::string& c) const {
         int n = 0;
-        for (const auto& x : calls) n += x == c;
+        for (const auto& x : calls)
+            n += x == c;
         return n;
     }
 

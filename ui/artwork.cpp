@@ -6,7 +6,9 @@ namespace zelvan {
 
 namespace {
 
-int sizeIndex(int pitch) { return pitch == 36 ? 0 : pitch == 27 ? 1 : 2; }
+int sizeIndex(int pitch) {
+    return pitch == 36 ? 0 : pitch == 27 ? 1 : 2;
+}
 
 }  // namespace
 
@@ -31,8 +33,7 @@ Artwork::Artwork() {
         for (int style = 0; style < 2; ++style)
             for (int pitch : {36, 27, 18})
                 for (int hl = 0; hl < 2; ++hl) {
-                    const char* figure =
-                        style == 0 ? "ball" : (side == 0 ? "cross" : "ring");
+                    const char* figure = style == 0 ? "ball" : (side == 0 ? "cross" : "ring");
                     const QString name = QStringLiteral("pieces/%1-%2-%3%4.png")
                                              .arg(figure)
                                              .arg(side == 0 ? "blue" : "red")
@@ -49,7 +50,8 @@ const QPixmap& Artwork::icon(const QString& name) {
 }
 
 const QImage& Artwork::piece(Side side, int style, int pitch, bool highlighted) const {
-    return pieces_[side == Side::Blue ? 0 : 1][style ? 1 : 0][sizeIndex(pitch)][highlighted ? 1 : 0];
+    return pieces_[side == Side::Blue ? 0 : 1][style ? 1 : 0][sizeIndex(pitch)]
+                  [highlighted ? 1 : 0];
 }
 
 }  // namespace zelvan

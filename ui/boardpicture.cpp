@@ -10,8 +10,12 @@ namespace zelvan {
 const QColor BoardPicture::kBoardColour(0, 8, 12);
 const QColor BoardPicture::kTraceColour(0, 32, 36);
 
-QColor gridColour(int n) { return n == 15 ? QColor(0, 64, 69) : QColor(0, 58, 64); }
-QColor liveFrameColour(int n) { return n == 15 ? QColor(0, 112, 116) : QColor(0, 107, 112); }
+QColor gridColour(int n) {
+    return n == 15 ? QColor(0, 64, 69) : QColor(0, 58, 64);
+}
+QColor liveFrameColour(int n) {
+    return n == 15 ? QColor(0, 112, 116) : QColor(0, 107, 112);
+}
 
 BoardPicture::BoardPicture(QWidget* parent)
     : QWidget(parent), bitmap_(kBitmapSide, kBitmapSide, QImage::Format_RGB32) {

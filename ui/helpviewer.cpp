@@ -21,7 +21,7 @@ const char* const kPage = ":/help/help.html";
 const char* const kStyle = "p { margin-top: 0px; margin-bottom: 10px; line-height: 115%; }";
 constexpr int kMargin = 16;
 
-} // namespace
+}  // namespace
 
 HelpViewer::HelpViewer(QWidget* parent) : QTextBrowser(parent) {
     setFrameShape(QFrame::NoFrame);
@@ -76,4 +76,4 @@ HelpViewer::HelpViewer(QWidget* parent) : QTextBrowser(parent) {
     hide();
 }
 
-} // namespace zelvan
+}  // namespace zelvan

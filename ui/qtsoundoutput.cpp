@@ -18,13 +18,13 @@ namespace {
 // failed", "No audio device detected"), mostly without a logging category.
 // Every call into it therefore runs with messages swallowed.
 class QuietScope {
-  public:
+public:
     QuietScope() : previous_(qInstallMessageHandler(&swallow)) {}
     ~QuietScope() { qInstallMessageHandler(previous_); }
     QuietScope(const QuietScope&) = delete;
     QuietScope& operator=(const QuietScope&) = delete;
 
-  private:
+private:
     static void swallow(QtMsgType, const QMessageLogContext&, const QString&) {}
     QtMessageHandler previous_;
 };
@@ -73,7 +73,7 @@ QByteArray loadResource(Sound sound) {
 // samples out before the stream runs dry.
 constexpr int kTailMs = 250;
 
-} // namespace
+}  // namespace
 
 QString soundResource(Sound sound) {
     return QStringLiteral(":/sounds/%1.wav").arg(QLatin1String(kNames[indexOf(sound)]));
@@ -119,7 +119,7 @@ void QtSoundOutput::play(Sound sound) {
     format.setChannelCount(wave.channels);
     format.setSampleFormat(QAudioFormat::Int16);
 
-    source_.setData(wave.pcm); // shares the bytes, no copy
+    source_.setData(wave.pcm);  // shares the bytes, no copy
     source_.open(QIODevice::ReadOnly);
     sink_ = std::make_unique<QAudioSink>(device, format);
     // Pull mode: the sink reads the buffer from the audio thread's pace and
@@ -137,4 +137,4 @@ void QtSoundOutput::stop() {
     source_.close();
 }
 
-} // namespace zelvan
+}  // namespace zelvan

@@ -24,12 +24,12 @@ inline constexpr int kSoundCount = 10;
 QString soundResource(Sound sound);
 
 class QtSoundOutput : public SoundOutput {
-  public:
+public:
     // Returns the WAVE image of an effect; an empty or damaged image makes
     // that effect silent.
     using Loader = std::function<QByteArray(Sound)>;
 
-    QtSoundOutput(); // the embedded effects
+    QtSoundOutput();  // the embedded effects
     explicit QtSoundOutput(const Loader& load);
     ~QtSoundOutput() override;
 
@@ -45,10 +45,10 @@ class QtSoundOutput : public SoundOutput {
     // already have run out). Always false on a machine without audio.
     bool hasStream() const { return sink_ != nullptr; }
 
-  private:
+private:
     std::array<WaveData, kSoundCount> effects_;
     QBuffer source_;
     std::unique_ptr<QAudioSink> sink_;
 };
 
-} // namespace zelvan
+}  // namespace zelvan

@@ -7,7 +7,7 @@
 namespace zelvan {
 
 class SoundOutput {
-  public:
+public:
     virtual ~SoundOutput() = default;
     // Starts `sound` and returns at once; it plays on by itself.
     virtual void play(Sound sound) = 0;
@@ -15,4 +15,4 @@ class SoundOutput {
     virtual void stop() = 0;
 };
 
-} // namespace zelvan
+}  // namespace zelvan

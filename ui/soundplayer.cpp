@@ -19,4 +19,4 @@ void SoundPlayer::stop() {
     output_->stop();
 }
 
-} // namespace zelvan
+}  // namespace zelvan

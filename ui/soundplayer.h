@@ -10,8 +10,8 @@
 namespace zelvan {
 
 class SoundPlayer {
-  public:
-    SoundPlayer(); // plays the embedded effects on the default audio output
+public:
+    SoundPlayer();  // plays the embedded effects on the default audio output
     explicit SoundPlayer(std::unique_ptr<SoundOutput> output);
 
     // Stops whatever plays, then starts `sound`. Never waits for it.
@@ -20,8 +20,8 @@ class SoundPlayer {
 
     SoundOutput& output() { return *output_; }
 
-  private:
+private:
     std::unique_ptr<SoundOutput> output_;
 };
 
-} // namespace zelvan
+}  // namespace zelvan

@@ -16,7 +16,7 @@ quint16 le16(const QByteArray& b, qsizetype at) {
 
 constexpr quint16 kFormatPcm = 1;
 
-} // namespace
+}  // namespace
 
 WaveData parseWave(const QByteArray& image) {
     if (image.size() < 12 || !image.startsWith("RIFF") || image.mid(8, 4) != "WAVE") return {};
@@ -53,4 +53,4 @@ WaveData parseWave(const QByteArray& image) {
     return {};
 }
 
-} // namespace zelvan
+}  // namespace zelvan

@@ -8,7 +8,7 @@ namespace zelvan {
 struct WaveData {
     int channels = 0;
     int sampleRate = 0;
-    QByteArray pcm; // interleaved little-endian 16-bit samples, whole frames
+    QByteArray pcm;  // interleaved little-endian 16-bit samples, whole frames
 
     bool isEmpty() const { return pcm.isEmpty(); }
 };
@@ -19,4 +19,4 @@ struct WaveData {
 // A data chunk longer than the image keeps the samples that are there.
 WaveData parseWave(const QByteArray& image);
 
-} // namespace zelvan
+}  // namespace zelvan

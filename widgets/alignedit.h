@@ -6,7 +6,7 @@
 class AlignEdit : public QLineEdit {
     Q_OBJECT
 
-  public:
+public:
     explicit AlignEdit(QWidget* parent = nullptr);
 
     // Qt::AlignLeft, Qt::AlignRight or Qt::AlignHCenter; the text, selection

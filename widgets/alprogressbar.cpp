@@ -34,7 +34,7 @@ QColor rampColor(const QColor& a, const QColor& b, int k, int n) {
                   rampChannel(a.blue(), b.blue(), k, n));
 }
 
-} // namespace
+}  // namespace
 
 ALProgressBar::ALProgressBar(QWidget* parent) : QWidget(parent) {
     const QPalette pal;
@@ -176,7 +176,7 @@ void ALProgressBar::rebuildBarCache() {
     const bool reversed =
         direction_ == Direction::pdRightToLeft || direction_ == Direction::pdBottomToTop;
     const int n = horizontal ? w : h;
-    auto colourAt = [&](int i) -> QColor { // i from 0, counted from the growing side
+    auto colourAt = [&](int i) -> QColor {  // i from 0, counted from the growing side
         if (barColorStyle_ == BarColorStyle::cs2Colors)
             return rampColor(barColor1_, barColor2_, i + 1, n);
         const int half = n / 2;
@@ -238,10 +238,10 @@ void ALProgressBar::renderOffscreen() {
 
     QPainter p(&offscreen_);
     if (showBorder_) {
-        p.fillRect(QRect(0, 0, w, 1), borderColor1_);         // top
-        p.fillRect(QRect(0, 0, 1, h), borderColor1_);         // left
-        p.fillRect(QRect(1, h - 1, w - 1, 1), borderColor2_); // bottom
-        p.fillRect(QRect(w - 1, 1, 1, h - 1), borderColor2_); // right
+        p.fillRect(QRect(0, 0, w, 1), borderColor1_);          // top
+        p.fillRect(QRect(0, 0, 1, h), borderColor1_);          // left
+        p.fillRect(QRect(1, h - 1, w - 1, 1), borderColor2_);  // bottom
+        p.fillRect(QRect(w - 1, 1, 1, h - 1), borderColor2_);  // right
     }
     if (showPosText_) {
         const QString text = posTextPrefix_ + QString::number(position_) + posTextSuffix_;

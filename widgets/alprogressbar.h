@@ -12,7 +12,7 @@
 class ALProgressBar : public QWidget {
     Q_OBJECT
 
-  public:
+public:
     enum class BarColorStyle { cs1Color, cs2Colors, cs3Colors };
     enum class Direction { pdLeftToRight, pdRightToLeft, pdBottomToTop, pdTopToBottom };
 
@@ -69,12 +69,12 @@ class ALProgressBar : public QWidget {
 
     QSize sizeHint() const override { return {200, 20}; }
 
-  protected:
+protected:
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void changeEvent(QEvent* event) override;
 
-  private:
+private:
     void propertyChanged();
     void renderOffscreen();
     void drawBar();

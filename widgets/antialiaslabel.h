@@ -8,7 +8,7 @@
 class AntiAliasLabel : public QLabel {
     Q_OBJECT
 
-  public:
+public:
     explicit AntiAliasLabel(QWidget* parent = nullptr);
     explicit AntiAliasLabel(const QString& text, QWidget* parent = nullptr);
 
@@ -30,10 +30,10 @@ class AntiAliasLabel : public QLabel {
     // Hides QLabel::setText so an auto-sized label follows its text.
     void setText(const QString& text);
 
-  protected:
+protected:
     void changeEvent(QEvent* event) override;
 
-  private:
+private:
     void applyQuality();
     void fitToText();
 

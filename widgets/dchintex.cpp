@@ -53,7 +53,7 @@ QScreen* screenFor(const QPoint& p, const QWidget* fallback) {
     return QGuiApplication::primaryScreen();
 }
 
-} // namespace
+}  // namespace
 
 DcInternalHintEx::DcInternalHintEx(DcHintEx& settings)
     : QWidget(nullptr, Qt::ToolTip | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint |
@@ -234,7 +234,7 @@ bool DcHintEx::eventFilter(QObject* watched, QEvent* event) {
             hintOwner_ = widget;
             showHint(widget->toolTip(), help->globalPos() + QPoint(0, kCursorMargin));
         }
-        return true; // the standard tip never shows
+        return true;  // the standard tip never shows
     }
     case QEvent::Leave:
     case QEvent::Hide:

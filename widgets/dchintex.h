@@ -18,7 +18,7 @@ class DcHintEx;
 class DcInternalHintEx : public QWidget {
     Q_OBJECT
 
-  public:
+public:
     explicit DcInternalHintEx(DcHintEx& settings);
 
     // Shows `text` in `rect` (screen coordinates, as computed by
@@ -31,10 +31,10 @@ class DcInternalHintEx : public QWidget {
     const QImage& background() const { return tinted_; }
     bool isActivating() const { return activating_; }
 
-  protected:
+protected:
     void paintEvent(QPaintEvent* event) override;
 
-  private:
+private:
     void captureBackground();
 
     DcHintEx& settings_;
@@ -51,7 +51,7 @@ class DcInternalHintEx : public QWidget {
 class DcHintEx : public QObject {
     Q_OBJECT
 
-  public:
+public:
     // `form` must be a window; otherwise the component can never be enabled
     // and errorString() says why.
     explicit DcHintEx(QWidget* form);
@@ -106,10 +106,10 @@ class DcHintEx : public QObject {
     // The hint window, created on first use.
     DcInternalHintEx* hintWindow();
 
-  protected:
+protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
-  private:
+private:
     QPointer<QWidget> form_;
     bool transparent_ = true;
     int transparency_ = 30;
@@ -124,7 +124,7 @@ class DcHintEx : public QObject {
     int hidePause_ = 2500;
     QString error_;
 
-    DcInternalHintEx* window_ = nullptr; // owned; a top-level window has no parent
-    QPointer<QWidget> hintOwner_;        // the widget whose hint shows
+    DcInternalHintEx* window_ = nullptr;  // owned; a top-level window has no parent
+    QPointer<QWidget> hintOwner_;         // the widget whose hint shows
     QTimer hideTimer_;
 };

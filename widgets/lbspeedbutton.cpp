@@ -14,7 +14,7 @@ namespace {
 // Frames 0..2 are the faces; a strip's frame 3 is never shown.
 constexpr int kShownFrames = 3;
 
-} // namespace
+}  // namespace
 
 LbSpeedButton::LbSpeedButton(QWidget* parent) : QWidget(parent) {
     // Buttons never take the keyboard focus; the parent is painted beneath.

@@ -15,7 +15,7 @@
 class LbSpeedButton : public QWidget {
     Q_OBJECT
 
-  public:
+public:
     enum class Layout { blGlyphLeft, blGlyphRight, blcenter };
 
     explicit LbSpeedButton(QWidget* parent = nullptr);
@@ -73,14 +73,14 @@ class LbSpeedButton : public QWidget {
 
     bool isMouseInside() const { return mouseInside_; }
 
-  signals:
+signals:
     // Left button released inside, raised while the button still shows down.
     void clicked();
     void doubleClicked();
     void mouseEntered();
     void mouseExited();
 
-  protected:
+protected:
     void paintEvent(QPaintEvent* event) override;
     void enterEvent(QEnterEvent* event) override;
     void leaveEvent(QEvent* event) override;
@@ -88,7 +88,7 @@ class LbSpeedButton : public QWidget {
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
 
-  private:
+private:
     void refresh();
     void rebuildFrames();
     int frameWidth() const;

@@ -54,12 +54,12 @@ const QRgb kBoard = rgb(0, 8, 12);
 const QRgb kWell = rgb(46, 110, 113);
 const QRgb kPanel = rgb(155, 204, 204);
 
-} // namespace
+}  // namespace
 
 class ArtTest : public QObject {
     Q_OBJECT
 
-  private slots:
+private slots:
     void picturesHaveTheirSizes_data();
     void picturesHaveTheirSizes();
 

@@ -16,13 +16,15 @@ struct WinCase {
     const char* name;
     int sizeCode;
     std::uint8_t colour;
-    std::vector<std::pair<int, int>> cells; // in the scan's walking order
+    std::vector<std::pair<int, int>> cells;  // in the scan's walking order
     std::array<std::int32_t, 4> line;
-    int draws; // end-of-game draws: rows 4, columns 3, diagonals 2, anti-diagonals 1
+    int draws;  // end-of-game draws: rows 4, columns 3, diagonals 2, anti-diagonals 1
 };
 
 // Names the case in test listings instead of dumping its bytes.
-void PrintTo(const WinCase& w, std::ostream* os) { *os << w.name; }
+void PrintTo(const WinCase& w, std::ostream* os) {
+    *os << w.name;
+}
 
 const WinCase kWins[] = {
     {"RowOnBottomEdge",
@@ -163,11 +165,11 @@ TEST_F(EngineTest, RowAndColumnAtOnceRecordTheColumnAndDrawTheRowOnce) {
 
 TEST_F(EngineTest, BrokenAndShortRunsDoNotWin) {
     startGame();
-    put(kBlue, {{1, 1}, {2, 1}, {3, 1}, {5, 1}, {6, 1}}); // gap
-    put(kBlue, {{1, 3}, {2, 3}, {3, 3}, {4, 3}});         // four
+    put(kBlue, {{1, 1}, {2, 1}, {3, 1}, {5, 1}, {6, 1}});  // gap
+    put(kBlue, {{1, 3}, {2, 3}, {3, 3}, {4, 3}});          // four
     put(kRed, {{5, 3}});
     put(kBlue, {{6, 3}, {7, 3}});
-    put(kBlue, {{15, 2}, {14, 3}, {13, 4}, {12, 5}}); // four on an anti-diagonal
+    put(kBlue, {{15, 2}, {14, 3}, {13, 4}, {12, 5}});  // four on an anti-diagonal
     put(kRed, {{11, 6}});
     checkFive(g, h);
     EXPECT_EQ(g.winner, kNone);
@@ -180,8 +182,8 @@ TEST_F(EngineTest, OldPiecesOutsideASmallerBoardNeverCount) {
     put(kBlue, {{12, 3}, {13, 3}, {14, 3}, {15, 3}, {16, 3}, {17, 3}, {18, 3}, {19, 3}, {20, 3}});
     put(kRed, {{16, 16}, {17, 17}, {18, 18}, {19, 19}, {20, 20}});
     startGame(1);
-    EXPECT_EQ(g.cell(12, 3), kNone); // the active square is cleared
-    EXPECT_EQ(g.cell(16, 3), kBlue); // the rest is left behind
+    EXPECT_EQ(g.cell(12, 3), kNone);  // the active square is cleared
+    EXPECT_EQ(g.cell(16, 3), kBlue);  // the rest is left behind
     EXPECT_EQ(g.cell(20, 20), kRed);
 
     // Four on the board plus old pieces beyond column 15 make no five.
@@ -196,12 +198,12 @@ TEST_F(EngineTest, WithRunsOfBothSidesTheLastFoundInWalkingOrderWins) {
     startGame();
     put(kBlue, {{1, 1}, {2, 1}, {3, 1}, {4, 1}, {5, 1}});
     put(kRed, {{1, 2}, {2, 2}, {3, 2}, {4, 2}, {5, 2}});
-    EXPECT_EQ(scanFive(g).winner, kRed); // row 2 is walked after row 1
+    EXPECT_EQ(scanFive(g).winner, kRed);  // row 2 is walked after row 1
 
     startGame();
     put(kRed, {{3, 10}, {4, 10}, {5, 10}, {6, 10}, {7, 10}});
     put(kBlue, {{1, 1}, {1, 2}, {1, 3}, {1, 4}, {1, 5}});
-    EXPECT_EQ(scanFive(g).winner, kBlue); // columns come after every row
+    EXPECT_EQ(scanFive(g).winner, kBlue);  // columns come after every row
 }
 
 // Blue where (c + 2r) mod 4 < 2, else Red: pairs along rows and diagonals,
@@ -228,7 +230,7 @@ TEST_F(EngineTest, FullBoardWithoutFiveIsADraw) {
     EXPECT_EQ(g.moveCount, 225);
     EXPECT_EQ(g.gameRunning, 0);
     EXPECT_EQ(g.winner, kNone);
-    EXPECT_EQ(g.blueToMove, 0); // the turn still passes
+    EXPECT_EQ(g.blueToMove, 0);  // the turn still passes
     EXPECT_TRUE(h.has("showTurn"));
     EXPECT_FALSE(h.has("sound Succes"));
     EXPECT_FALSE(h.has("sound Lose"));
@@ -241,4 +243,4 @@ TEST_F(EngineTest, FullBoardWithoutFiveIsADraw) {
     EXPECT_TRUE(drawn(true).empty());
 }
 
-} // namespace
+}  // namespace

@@ -18,7 +18,7 @@ namespace zelvan::test {
 using Cells = std::initializer_list<std::pair<int, int>>;
 
 class EngineTest : public ::testing::Test {
-  protected:
+protected:
     Game g;
     FakeHost h;
 
@@ -26,7 +26,7 @@ class EngineTest : public ::testing::Test {
     // to move; the host's record starts empty.
     void startGame(int sizeCode = 1, bool blueFirst = true) {
         g.sizeCode = static_cast<std::uint8_t>(sizeCode);
-        g.blueOpens = blueFirst ? 0 : 1; // init flips it
+        g.blueOpens = blueFirst ? 0 : 1;  // init flips it
         init(g, h);
         g.gameRunning = 1;
         g.winner = kNone;
@@ -75,4 +75,4 @@ class EngineTest : public ::testing::Test {
     }
 };
 
-} // namespace zelvan::test
+}  // namespace zelvan::test

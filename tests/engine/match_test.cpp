@@ -10,9 +10,9 @@ namespace {
 using Calls = std::vector<std::string>;
 
 class Match : public EngineTest {
-  protected:
+protected:
     void SetUp() override {
-        g.redIsHuman = 1; // two people at this machine unless a test says otherwise
+        g.redIsHuman = 1;  // two people at this machine unless a test says otherwise
         init(g, h);
         h.clear();
     }
@@ -39,10 +39,10 @@ TEST_F(Match, PlayFromIdleStartsAGameOnANewBoard) {
 
 TEST_F(Match, PlayDuringAGameLosesItForTheSideToMoveAndFlipsTheOpener) {
     playButton(g, h);
-    if (!g.blueToMove) click(1, 1); // let the second person open, so Blue is to move
+    if (!g.blueToMove) click(1, 1);  // let the second person open, so Blue is to move
     ASSERT_EQ(g.blueToMove, 1);
-    click(8, 8); // Blue
-    click(9, 9); // Red
+    click(8, 8);  // Blue
+    click(9, 9);  // Red
     ASSERT_EQ(g.blueToMove, 1);
     const auto opener = g.blueOpens;
     h.clear();
@@ -79,7 +79,7 @@ TEST_F(Match, RefusedPlayStillSoundsAndPauses) {
 
     g.busy = 0;
     g.connected = 1;
-    g.acceptedPeer = 1; // the side that accepted the call does not start games
+    g.acceptedPeer = 1;  // the side that accepted the call does not start games
     h.clear();
     playButton(g, h);
     EXPECT_EQ(h.calls, (Calls{"sound ButonMare", "delay 200"}));
@@ -98,7 +98,7 @@ TEST_F(Match, PlayOnTheCallingSideSendsSizeAndOpener) {
     g.redIsHuman = 0;
     g.soundOff = 1;
     g.sizeCode = 2;
-    g.blueOpens = 0; // Blue opens after the flip
+    g.blueOpens = 0;  // Blue opens after the flip
     playButton(g, h);
     EXPECT_EQ(g.redIsHuman, 1);
     EXPECT_EQ(h.sent, (std::vector<std::string>{"PLAY2C"}));
@@ -106,12 +106,12 @@ TEST_F(Match, PlayOnTheCallingSideSendsSizeAndOpener) {
     EXPECT_EQ(h.cursor, Cursor::Normal);
 
     h.clear();
-    playButton(g, h); // now the peer opens: wait for its move
+    playButton(g, h);  // now the peer opens: wait for its move
     EXPECT_EQ(h.sent, (std::vector<std::string>{"PLAY2S"}));
     const Calls tail(h.calls.end() - 4, h.calls.end());
     EXPECT_EQ(tail, (Calls{"send PLAY2S", "cursor wait", "pump", "showTurn"}));
     EXPECT_EQ(g.gameRunning, 1);
-    EXPECT_EQ(g.resultHistory[0], kRed); // Blue had the first move and lost the game
+    EXPECT_EQ(g.resultHistory[0], kRed);  // Blue had the first move and lost the game
 }
 
 TEST_F(Match, StopAbandonsARunningGameAndClearsTheFlags) {
@@ -126,7 +126,7 @@ TEST_F(Match, StopAbandonsARunningGameAndClearsTheFlags) {
     EXPECT_EQ(g.winner, kNone);
 
     h.clear();
-    stopButton(g, h); // no game: no result, STOP still sent
+    stopButton(g, h);  // no game: no result, STOP still sent
     EXPECT_EQ(h.calls, (Calls{"sound Bmic", "send STOP", "cursor normal"}));
     EXPECT_EQ(g.resultHistory[1], kNone);
 }
@@ -154,7 +154,7 @@ TEST_F(Match, SizeCyclesAndMakesANewBoardOnlyWhileIdle) {
     EXPECT_EQ(g.sizeCode, 1);
     EXPECT_EQ(h.count("sound Bmic"), 3);
     EXPECT_EQ(h.count("drawGrid"), 3);
-    EXPECT_NE(g.blueOpens, opener); // flipped three times
+    EXPECT_NE(g.blueOpens, opener);  // flipped three times
 
     g.sizeCode = 9;
     sizeButton(g, h);
@@ -162,7 +162,7 @@ TEST_F(Match, SizeCyclesAndMakesANewBoardOnlyWhileIdle) {
 
     playButton(g, h);
     h.clear();
-    sizeButton(g, h); // during a game: silent, the board stays
+    sizeButton(g, h);  // during a game: silent, the board stays
     EXPECT_TRUE(h.calls.empty());
     EXPECT_EQ(g.sizeCode, 2);
     EXPECT_EQ(g.boardSize, 15);
@@ -184,7 +184,7 @@ TEST_F(Match, HumanComputerOnlyBetweenGames) {
 
 TEST_F(Match, BoardClickMapsPixelsToCellsOnEachSize) {
     struct Hit {
-        int sizeCode, x, y, col, row; // col 0: no cell
+        int sizeCode, x, y, col, row;  // col 0: no cell
     };
     const Hit hits[] = {{1, 37, 0, 1, 1},    {1, 38, 37, 2, 1},   {1, 555, 555, 15, 15},
                         {1, 556, 10, 0, 0},  {2, 28, 29, 1, 2},   {2, 560, 560, 20, 20},
@@ -213,14 +213,14 @@ TEST_F(Match, ClicksThatPlaceNothing) {
     EXPECT_EQ(g.moveCount, 0);
 
     click(4, 4);
-    click(4, 4); // occupied for Red
+    click(4, 4);  // occupied for Red
     EXPECT_EQ(g.moveCount, 1);
     EXPECT_EQ(g.blueToMove, 0);
 
-    g.connected = 1; // Red's pieces come from the peer
+    g.connected = 1;  // Red's pieces come from the peer
     click(5, 5);
     g.connected = 0;
-    g.redIsHuman = 0; // or from the computer
+    g.redIsHuman = 0;  // or from the computer
     click(5, 5);
     EXPECT_EQ(g.moveCount, 1);
 
@@ -254,4 +254,4 @@ TEST_F(Match, ExitDuringAConnectedGameAbandonsItAndHangsUp) {
     EXPECT_EQ(g.resultHistory[1], kNone);
 }
 
-} // namespace
+}  // namespace

@@ -12,9 +12,9 @@ using namespace zelvan::test;
 namespace {
 
 class Nested : public EngineTest {
-  protected:
+protected:
     void SetUp() override {
-        startGame(); // Blue to move
+        startGame();  // Blue to move
         g.redIsHuman = 1;
     }
     // Runs f at the n-th pump from now (1 = the next one).
@@ -41,7 +41,7 @@ TEST_F(Nested, SecondClickDuringBluesPauseIsNotASecondPiece) {
     EXPECT_EQ(g.cell(5, 5), kNone);
     EXPECT_EQ(g.blueToMove, 0);
 
-    h.onPump = [&] { click(6, 6); }; // and none during the second person's pump
+    h.onPump = [&] { click(6, 6); };  // and none during the second person's pump
     click(5, 5);
     EXPECT_EQ(g.moveCount, 2);
     EXPECT_EQ(g.cell(6, 6), kNone);
@@ -54,15 +54,15 @@ TEST_F(Nested, SecondPlayDuringPlaysPauseDoesNothing) {
     const auto serial = g.boardSerial;
     playButton(g, h);
     EXPECT_EQ(h.count("sound ButonMare"), 2);
-    EXPECT_EQ(g.boardSerial, serial + 1);                         // one new board
-    EXPECT_EQ(g.resultHistory, (std::array<std::uint8_t, 10>{})); // no game abandoned
+    EXPECT_EQ(g.boardSerial, serial + 1);                          // one new board
+    EXPECT_EQ(g.resultHistory, (std::array<std::uint8_t, 10>{}));  // no game abandoned
     EXPECT_EQ(h.saves, 0);
     EXPECT_EQ(g.gameRunning, 1);
 
-    click(4, 4); // the opener's piece; the other side is to move and loses
+    click(4, 4);  // the opener's piece; the other side is to move and loses
     const std::uint8_t winner = g.blueOpens ? kBlue : kRed;
     h.onDelay = [&] { playButton(g, h); };
-    playButton(g, h); // abandons the running game once
+    playButton(g, h);  // abandons the running game once
     EXPECT_EQ(g.resultHistory[0], winner);
     EXPECT_EQ(g.resultHistory[1], kNone);
     EXPECT_EQ(h.saves, 1);
@@ -77,12 +77,12 @@ TEST_F(Nested, ExitRunsOnceAndAcceptsNoMoveInItsPauses) {
     exitSequence(g, h);
     EXPECT_EQ(g.moveCount, 0);
     EXPECT_EQ(g.cell(4, 4), kNone);
-    EXPECT_EQ(g.resultHistory[0], kRed); // Blue was to move
+    EXPECT_EQ(g.resultHistory[0], kRed);  // Blue was to move
     EXPECT_EQ(g.resultHistory[1], kNone);
     EXPECT_EQ(h.count("quit"), 1);
     EXPECT_EQ(h.count("sound Boff"), 1);
     EXPECT_EQ(h.count("drawGrid"), 0);
-    EXPECT_EQ(h.saves, 2); // the abandoned game, then the exit's own save
+    EXPECT_EQ(h.saves, 2);  // the abandoned game, then the exit's own save
 }
 
 TEST_F(Nested, StopDuringBluesPauseScoresTheGameOnce) {
@@ -90,8 +90,8 @@ TEST_F(Nested, StopDuringBluesPauseScoresTheGameOnce) {
     put(kBlue, {{1, 9}, {2, 9}, {3, 9}, {4, 9}});
     put(kRed, {{1, 10}, {2, 10}, {3, 10}, {4, 10}});
     h.onDelay = [&] { stopButton(g, h); };
-    click(5, 9);                         // would have been Blue's five
-    EXPECT_EQ(g.resultHistory[0], kRed); // Stop came while Blue was still to move
+    click(5, 9);                          // would have been Blue's five
+    EXPECT_EQ(g.resultHistory[0], kRed);  // Stop came while Blue was still to move
     EXPECT_EQ(g.resultHistory[1], kNone);
     EXPECT_EQ(h.saves, 1);
     EXPECT_FALSE(h.has("sound Succes"));
@@ -105,19 +105,19 @@ TEST_F(Nested, StopDuringBluesPauseScoresTheGameOnce) {
 TEST_F(Nested, StopWhileTheWinningLineIsDrawnFreezesItAndScoresOnce) {
     put(kBlue, {{1, 5}, {2, 5}, {3, 5}, {4, 5}});
     put(kRed, {{1, 6}, {2, 6}, {3, 6}, {4, 6}});
-    atPump(2, [&] { stopButton(g, h); }); // the placement's pump, then the line's
+    atPump(2, [&] { stopButton(g, h); });  // the placement's pump, then the line's
     click(5, 5);
     EXPECT_EQ(g.resultHistory[0], kBlue);
     EXPECT_EQ(g.resultHistory[1], kNone);
     EXPECT_EQ(h.saves, 1);
     EXPECT_EQ(g.winner, kNone);
     EXPECT_FALSE(h.blinkTimer);
-    EXPECT_EQ(drawn(true).size(), 5u); // drawn once, before the Stop
+    EXPECT_EQ(drawn(true).size(), 5u);  // drawn once, before the Stop
 }
 
 TEST_F(Nested, StopDuringTheGameOverPumpStillRecordsTheWin) {
     g.connected = 1;
-    put(kBlue, {{5, 1}, {4, 2}, {3, 3}, {2, 4}, {1, 5}}); // an anti-diagonal: one line pump
+    put(kBlue, {{5, 1}, {4, 2}, {3, 3}, {2, 4}, {1, 5}});  // an anti-diagonal: one line pump
     atPump(2, [&] { stopButton(g, h); });
     checkFive(g, h);
     EXPECT_EQ(g.resultHistory[0], kBlue);
@@ -132,14 +132,14 @@ TEST_F(Nested, StopDuringTheGameOverPumpStillRecordsTheWin) {
 TEST_F(Nested, SizeChangeWhileTheWinningLineIsDrawnLeavesTheNewBoardAlone) {
     put(kBlue, {{1, 5}, {2, 5}, {3, 5}, {4, 5}});
     put(kRed, {{1, 6}, {2, 6}, {3, 6}, {4, 6}});
-    g.blueOpens = 0; // the new board gives Blue the first move
+    g.blueOpens = 0;  // the new board gives Blue the first move
     atPump(2, [&] { sizeButton(g, h); });
     click(5, 5);
     EXPECT_EQ(g.boardSize, 20);
     EXPECT_TRUE(nothingDrawnAfterGrid());
     EXPECT_FALSE(h.blinkTimer);
-    EXPECT_EQ(g.blueToMove, g.blueOpens); // the new board's opener
-    EXPECT_EQ(g.resultHistory[0], kBlue); // the game was won all the same
+    EXPECT_EQ(g.blueToMove, g.blueOpens);  // the new board's opener
+    EXPECT_EQ(g.resultHistory[0], kBlue);  // the game was won all the same
     EXPECT_EQ(g.resultHistory[1], kNone);
     EXPECT_EQ(h.saves, 1);
 }
@@ -158,7 +158,7 @@ TEST_F(Nested, PeersNewGameWhileTheWinningLineIsDrawnKeepsRunning) {
     g.acceptedPeer = 1;
     put(kBlue, {{9, 1}, {9, 2}, {9, 3}, {9, 4}});
     put(kRed, {{10, 1}, {10, 2}, {10, 3}, {10, 4}});
-    g.blueOpens = 0; // the peer's game gives Blue the first move
+    g.blueOpens = 0;  // the peer's game gives Blue the first move
     atPump(2, [&] { remotePlay(g, h); });
     click(9, 5);
     EXPECT_EQ(g.gameRunning, 1);
@@ -178,10 +178,10 @@ TEST_F(Nested, PlayDuringAPeersMoveWaitsUntilTheMoveIsScanned) {
     h.onPump = [&] { playButton(g, h); };
     EXPECT_TRUE(placePiece(g, h, PieceSource::Peer, 7, 7));
     EXPECT_EQ(h.count("sound ButonMare"), 1);
-    EXPECT_EQ(g.winner, kRed); // the peer's five counts, not an abandoned game
+    EXPECT_EQ(g.winner, kRed);  // the peer's five counts, not an abandoned game
     EXPECT_EQ(g.resultHistory[0], kRed);
     EXPECT_EQ(g.resultHistory[1], kNone);
     EXPECT_EQ(g.cell(7, 7), kRed);
 }
 
-} // namespace
+}  // namespace

@@ -84,4 +84,4 @@ TEST_F(EngineTest, InitClearsCellsAndZoneOfTheActiveSquareOnly) {
     EXPECT_EQ(cleared, 225);
 }
 
-} // namespace
+}  // namespace

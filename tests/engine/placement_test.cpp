@@ -33,7 +33,7 @@ TEST_F(EngineTest, MarkZoneStopsAtTheEdgesOfTheBoardInPlay) {
     } cases[] = {{1, 1, 1, 1, 1, 5, 5},
                  {1, 15, 15, 11, 11, 15, 15},
                  {1, 8, 8, 4, 4, 12, 12},
-                 {3, 15, 15, 11, 11, 19, 19}, // the same cell is inside a 30x30 board
+                 {3, 15, 15, 11, 11, 19, 19},  // the same cell is inside a 30x30 board
                  {3, 30, 1, 26, 1, 30, 5}};
     for (const auto& k : cases) {
         startGame(k.sizeCode);
@@ -41,12 +41,12 @@ TEST_F(EngineTest, MarkZoneStopsAtTheEdgesOfTheBoardInPlay) {
         EXPECT_TRUE(zoneSquare(g, k.c1, k.r1, k.c2, k.r2))
             << "(" << k.c << "," << k.r << ") at size code " << k.sizeCode;
     }
-    markZone(g, 29, 2); // overlapping marks just add up to the union
+    markZone(g, 29, 2);  // overlapping marks just add up to the union
     EXPECT_EQ(zoneCount(g), 6 * 6);
 }
 
 class Placement : public EngineTest {
-  protected:
+protected:
     void SetUp() override {
         startGame();
         g.redIsHuman = 1;
@@ -91,7 +91,7 @@ TEST_F(Placement, TheScanRunsAfterThePumpAndTheTurnPassesAfterGameOver) {
 
     EXPECT_TRUE(unscannedAtPump);
     EXPECT_EQ(g.winner, kBlue);
-    EXPECT_EQ(g.blueLine, (std::array<std::int32_t, 4>{1, 3, 6, 3})); // a run of six
+    EXPECT_EQ(g.blueLine, (std::array<std::int32_t, 4>{1, 3, 6, 3}));  // a run of six
     EXPECT_EQ(g.blueToMove, 0);
     ASSERT_GE(h.calls.size(), 4u);
     EXPECT_EQ(Calls(h.calls.end() - 4, h.calls.end()),
@@ -151,4 +151,4 @@ TEST_F(Placement, ComputersPieceIsAlreadyCountedMarksTheZoneAndClearsBusy) {
     EXPECT_EQ(g.blueToMove, 1);
 }
 
-} // namespace
+}  // namespace

@@ -23,7 +23,7 @@ TEST(ScoreTick, CountsUpBy11ThenOneByOne) {
     EXPECT_EQ(ticksUntilEqual(1000, 1025),
               (std::vector<std::int32_t>{1011, 1022, 1023, 1024, 1025}));
     EXPECT_EQ(ticksUntilEqual(0, 9999).front(), 111);
-    EXPECT_EQ(ticksUntilEqual(0, 9999).size(), 99u); // 90 x 111, then 1, 1 ... to 9999
+    EXPECT_EQ(ticksUntilEqual(0, 9999).size(), 99u);  // 90 x 111, then 1, 1 ... to 9999
 }
 
 TEST(ScoreTick, CountsDownOneByOneWithinTen) {
@@ -73,7 +73,7 @@ TEST(TimeOfDay, TheLastHalfSecondOfTheDayIsMidnight) {
 TEST(GameClock, DropsWholeHoursAndNeverGoesNegative) {
     EXPECT_EQ(gameClockText(0), "00:00");
     EXPECT_EQ(gameClockText(499), "00:00");
-    EXPECT_EQ(gameClockText(1500), "00:02"); // halves to even
+    EXPECT_EQ(gameClockText(1500), "00:02");  // halves to even
     EXPECT_EQ(gameClockText(2500), "00:02");
     EXPECT_EQ(gameClockText(at(0, 9, 59, 600)), "10:00");
     EXPECT_EQ(gameClockText(at(0, 59, 59)), "59:59");
@@ -84,4 +84,4 @@ TEST(GameClock, DropsWholeHoursAndNeverGoesNegative) {
     EXPECT_EQ(gameClockText(-at(0, 5, 0)), "00:00");
 }
 
-} // namespace
+}  // namespace

@@ -35,7 +35,7 @@ TEST_F(EngineTest, ScoresStayWithinZeroAnd9999) {
     g.scoreBlue = 9998;
     g.scoreRed = 2;
     g.winner = B;
-    updateScores(g, h); // series 5, total 5
+    updateScores(g, h);  // series 5, total 5
     EXPECT_EQ(g.scoreBlue, 9999);
     EXPECT_EQ(g.scoreRed, 0);
 
@@ -52,13 +52,13 @@ TEST_F(EngineTest, TheEleventhResultPushesTheOldestOut) {
     g.winner = B;
     updateScores(g, h);
     EXPECT_EQ(g.resultHistory, (History{B, R, R, R, R, R, R, R, R, R}));
-    EXPECT_EQ(g.scoreBlue, 1001); // series 1: the dropped B no longer counts
-    EXPECT_EQ(g.scoreRed, 999);   // total 1
+    EXPECT_EQ(g.scoreBlue, 1001);  // series 1: the dropped B no longer counts
+    EXPECT_EQ(g.scoreRed, 999);    // total 1
 
     g.resultHistory.fill(B);
     g.scoreBlue = g.scoreRed = 1000;
     updateScores(g, h);
-    EXPECT_EQ(g.scoreBlue, 1010); // ten in a row, not eleven
+    EXPECT_EQ(g.scoreBlue, 1010);  // ten in a row, not eleven
     EXPECT_EQ(g.scoreRed, 990);
 }
 
@@ -79,7 +79,7 @@ TEST_F(EngineTest, AbandonedGameIsLostByTheSideToMoveWithoutLineOrSound) {
 }
 
 class Blink : public EngineTest {
-  protected:
+protected:
     const std::vector<std::pair<int, int>> line{{2, 2}, {3, 3}, {4, 4}, {5, 5}, {6, 6}, {7, 7}};
 
     void SetUp() override {
@@ -102,7 +102,7 @@ class Blink : public EngineTest {
 
 TEST_F(Blink, AlternatesOncePerTickOverAllCellsOfTheRun) {
     EXPECT_TRUE(h.blinkTimer);
-    EXPECT_EQ(g.blinkPhase, 1); // shown highlighted at once
+    EXPECT_EQ(g.blinkPhase, 1);  // shown highlighted at once
     blinkTick(g, h);
     EXPECT_EQ(h.calls, lineAs(false));
     EXPECT_EQ(g.blinkPhase, 0);
@@ -114,14 +114,14 @@ TEST_F(Blink, AlternatesOncePerTickOverAllCellsOfTheRun) {
 }
 
 TEST_F(Blink, StopFreezesTheLineInItsCurrentLook) {
-    blinkTick(g, h); // one second after the win: normal
+    blinkTick(g, h);  // one second after the win: normal
     stopButton(g, h);
     h.clear();
     for (int i = 0; i < 3; ++i)
         blinkTick(g, h);
     EXPECT_TRUE(h.calls.empty());
     EXPECT_EQ(g.blinkPhase, 0);
-    EXPECT_EQ(g.resultHistory[1], kNone); // Stop after a win scores nothing more
+    EXPECT_EQ(g.resultHistory[1], kNone);  // Stop after a win scores nothing more
 }
 
 TEST_F(Blink, TicksDoNothingWhileAGameRunsAndANewBoardStopsTheTimer) {
@@ -133,4 +133,4 @@ TEST_F(Blink, TicksDoNothingWhileAGameRunsAndANewBoardStopsTheTimer) {
     EXPECT_TRUE(h.calls.empty());
 }
 
-} // namespace
+}  // namespace

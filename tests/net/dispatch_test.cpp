@@ -10,7 +10,7 @@ using zelvan::test::FakeHost;
 namespace {
 
 class Dispatch : public ::testing::Test {
-  protected:
+protected:
     Game g;
     FakeHost host;
 
@@ -49,7 +49,7 @@ class Dispatch : public ::testing::Test {
     }
 };
 
-} // namespace
+}  // namespace
 
 TEST_F(Dispatch, ShortMessagesAreDroppedWithoutAPump) {
     for (const char* m : {"", "S", "STO", "MOV"}) {
@@ -83,7 +83,7 @@ TEST_F(Dispatch, ChatLineReachesTheWindowCleaned) {
     EXPECT_EQ(host.calls.front(), "chat " + std::string(255, 'y'));
 
     host.clear();
-    receive(std::string("CHAT\0\0", 6)); // nothing but control bytes is still a line
+    receive(std::string("CHAT\0\0", 6));  // nothing but control bytes is still a line
     EXPECT_EQ(host.calls.front(), "chat   ");
 }
 
@@ -94,7 +94,7 @@ TEST_F(Dispatch, PlayStartsTheAnnouncedGame) {
     EXPECT_EQ(g.boardSize, 20);
     EXPECT_EQ(g.redIsHuman, 1);
     EXPECT_EQ(g.gameRunning, 1);
-    EXPECT_EQ(g.blueToMove, 1); // "S": this side opens
+    EXPECT_EQ(g.blueToMove, 1);  // "S": this side opens
     EXPECT_EQ(g.moveCount, 0);
     EXPECT_EQ(host.cursor, Cursor::Normal);
     EXPECT_EQ(host.saves, 0);
@@ -109,7 +109,7 @@ TEST_F(Dispatch, PlayStartsTheAnnouncedGame) {
     g.gameRunning = 0;
     receive("PLAY3C");
     EXPECT_EQ(g.boardSize, 30);
-    EXPECT_EQ(g.blueToMove, 0); // "C": the peer opens
+    EXPECT_EQ(g.blueToMove, 0);  // "C": the peer opens
     EXPECT_EQ(host.cursor, Cursor::Wait);
 }
 
@@ -117,16 +117,16 @@ TEST_F(Dispatch, PlayDetails) {
     g.pieceStyle = 1;
     g.pieceStyleChoice = 0;
     g.sizeCode = 2;
-    receive("PLAY9C"); // an unknown size digit keeps the current size
+    receive("PLAY9C");  // an unknown size digit keeps the current size
     EXPECT_EQ(g.boardSize, 20);
-    EXPECT_EQ(g.pieceStyle, 0); // each side draws in its own chosen style
+    EXPECT_EQ(g.pieceStyle, 0);  // each side draws in its own chosen style
     g.gameRunning = 0;
 
-    receive("PLAY1x"); // any letter but "C" means this side opens
+    receive("PLAY1x");  // any letter but "C" means this side opens
     EXPECT_EQ(g.blueToMove, 1);
     g.gameRunning = 0;
 
-    receive("PLAY1CS and more"); // only two payload characters are read
+    receive("PLAY1CS and more");  // only two payload characters are read
     EXPECT_EQ(g.blueToMove, 0);
     EXPECT_EQ(g.boardSize, 15);
 }
@@ -144,7 +144,7 @@ TEST_F(Dispatch, PlayWhileNotConnectedOnlyMakesRedAPerson) {
 TEST_F(Dispatch, PlayDuringAGameAbandonsItFirst) {
     startGamePeerToMove();
     receive("PLAY1S");
-    EXPECT_EQ(g.resultHistory[0], kBlue); // the peer was to move, so the peer lost
+    EXPECT_EQ(g.resultHistory[0], kBlue);  // the peer was to move, so the peer lost
     EXPECT_EQ(host.saves, 1);
     EXPECT_EQ(g.gameRunning, 1);
     EXPECT_EQ(g.winner, kNone);
@@ -205,7 +205,7 @@ TEST_F(Dispatch, MoveThatCompletesFiveEndsTheGame) {
 
 TEST_F(Dispatch, MoveConversionAcceptsTheConversionsForms) {
     startGamePeerToMove();
-    receive("MOVE$A 7"); // "$A" is 10; " 7" is 7
+    receive("MOVE$A 7");  // "$A" is 10; " 7" is 7
     EXPECT_EQ(g.cell(10, 7), kRed);
 }
 
@@ -217,7 +217,7 @@ TEST_F(Dispatch, MoveWithoutAGameIsIgnored) {
 }
 
 TEST_F(Dispatch, HostileMovesAreIgnored) {
-    startGamePeerToMove(); // 15x15
+    startGamePeerToMove();  // 15x15
     g.cells[cellIndex(7, 7)] = kBlue;
     const Snapshot before = snap();
     for (const char* m : {"MOVE0000", "MOVE0001", "MOVE1600", "MOVE1601", "MOVE0116", "MOVE3030",
@@ -233,7 +233,7 @@ TEST_F(Dispatch, HostileMovesAreIgnored) {
 }
 
 TEST_F(Dispatch, MoveOutOfTurnIsIgnored) {
-    receive("PLAY1S"); // this side opens
+    receive("PLAY1S");  // this side opens
     ASSERT_EQ(g.blueToMove, 1);
     const Snapshot before = snap();
     receive("MOVE0101");
@@ -250,12 +250,12 @@ TEST_F(Dispatch, MoveOutOfTurnIsIgnored) {
 
 TEST_F(Dispatch, MoveOutsideAGameAgainstThePeerIsIgnored) {
     startGamePeerToMove();
-    g.busy = 1; // the computer is choosing Red's move
+    g.busy = 1;  // the computer is choosing Red's move
     receive("MOVE0101");
     EXPECT_EQ(g.cell(1, 1), kNone);
 
     g.busy = 0;
-    g.redIsHuman = 0; // a game against the computer
+    g.redIsHuman = 0;  // a game against the computer
     receive("MOVE0101");
     EXPECT_EQ(g.cell(1, 1), kNone);
 
@@ -276,7 +276,7 @@ TEST_F(Dispatch, MoveDuringThePauseOfANewBoardMeetsTheOldGame) {
 }
 
 TEST_F(Dispatch, NewerPlayDuringThePauseWins) {
-    startGamePeerToMove(); // game 1
+    startGamePeerToMove();  // game 1
     g.resultHistory.fill(0);
     host.saves = 0;
     // "PLAY3C" is held in its pause while the peer's next "PLAY2S" arrives
@@ -313,7 +313,7 @@ TEST_F(Dispatch, ConnectionLostAbandonsARunningGame) {
     connectionLostGame(g, host);
     EXPECT_EQ(g.gameRunning, 0);
     EXPECT_EQ(g.winner, kNone);
-    EXPECT_EQ(g.resultHistory[0], kBlue); // the side to move loses
+    EXPECT_EQ(g.resultHistory[0], kBlue);  // the side to move loses
     EXPECT_EQ(host.saves, 1);
     EXPECT_EQ(host.cursor, Cursor::Normal);
 
@@ -346,9 +346,7 @@ TEST_F(Dispatch, ReplyArrivingInThePumpAfterTheSendLands) {
     receive("PLAY1S");
     host.clear();
     host.onDelay = [] {};  // the 150 ms pause passes quietly
-    host.onPump = [&] {
-        receive("MOVE0202");
-    };
+    host.onPump = [&] { receive("MOVE0202"); };
     boardClick(g, host, MouseButton::Left, 20, 20);
     EXPECT_EQ(g.cell(1, 1), kBlue);
     EXPECT_EQ(g.cell(2, 2), kRed);

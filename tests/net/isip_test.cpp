@@ -51,8 +51,8 @@ TEST(Isip, RejectedAddresses) {
         EXPECT_FALSE(isip(bad)) << '"' << bad << '"';
     }
     // Length alone decides outside 7..15, whatever the text holds.
-    EXPECT_FALSE(isip("1.2.3."));           // 6
-    EXPECT_FALSE(isip("0001.002.003.004")); // 16
+    EXPECT_FALSE(isip("1.2.3."));            // 6
+    EXPECT_FALSE(isip("0001.002.003.004"));  // 16
     EXPECT_FALSE(isip("     1.2.3.4     "));
 }
 

@@ -27,10 +27,10 @@ TEST(Wire, FixedMessagesFollowedByACommandAreSplit) {
 TEST(Wire, OtherReadsStayOneMessage) {
     EXPECT_EQ(splitRead("MOVE03150"), (Messages{"MOVE03150"}));
     EXPECT_EQ(splitRead("STOPxyz"), (Messages{"STOPxyz"}));
-    EXPECT_EQ(splitRead("CHAThiSTOP"), (Messages{"CHAThiSTOP"})); // a chat runs to the end
+    EXPECT_EQ(splitRead("CHAThiSTOP"), (Messages{"CHAThiSTOP"}));  // a chat runs to the end
     EXPECT_EQ(splitRead("CHATaPLAY1CMOVE0101"), (Messages{"CHATaPLAY1CMOVE0101"}));
-    EXPECT_EQ(splitRead("STOPstop"), (Messages{"STOPstop"})); // commands are capitals
-    EXPECT_EQ(splitRead("STOPPLA"), (Messages{"STOPPLA"}));   // no whole command follows
+    EXPECT_EQ(splitRead("STOPstop"), (Messages{"STOPstop"}));  // commands are capitals
+    EXPECT_EQ(splitRead("STOPPLA"), (Messages{"STOPPLA"}));    // no whole command follows
     EXPECT_EQ(splitRead("XYZWSTOP"), (Messages{"XYZWSTOP"}));
     EXPECT_EQ(splitRead("ST"), (Messages{"ST"}));
     EXPECT_EQ(splitRead("STOP"), (Messages{"STOP"}));

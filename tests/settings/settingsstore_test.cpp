@@ -24,7 +24,7 @@ namespace {
 // folder permissions mean what they say. The saved user id stays root, which
 // lets the destructor switch back.
 class Unprivileged {
-  public:
+public:
     Unprivileged() {
         if (geteuid() != 0) return;
         active_ = setresgid(65534, 65534, -1) == 0 && setresuid(65534, 65534, -1) == 0;
@@ -36,7 +36,7 @@ class Unprivileged {
     Unprivileged(const Unprivileged&) = delete;
     Unprivileged& operator=(const Unprivileged&) = delete;
 
-  private:
+private:
     bool active_ = false;
 };
 
@@ -70,12 +70,12 @@ void writeAll(const QString& path, const QByteArray& bytes) {
     f.write(bytes);
 }
 
-} // namespace
+}  // namespace
 
 class SettingsStoreTest : public QObject {
     Q_OBJECT
 
-  private slots:
+private slots:
     void fileNamesSitInTheFolder() {
         const SettingsStore store("/some/folder");
         QCOMPARE(store.settingsPath(), QString("/some/folder/zelvan.ini"));
@@ -95,7 +95,7 @@ class SettingsStoreTest : public QObject {
             Unprivileged nobody;
             QCOMPARE(SettingsStore::chooseFolder(dirs.readOnly, fallback), fallback);
         }
-        QVERIFY(QFileInfo(fallback).isDir()); // created on the way
+        QVERIFY(QFileInfo(fallback).isDir());  // created on the way
         // A path that is no folder at all falls back as well.
         writeAll(dirs.base.filePath("plain"), "x");
         QCOMPARE(SettingsStore::chooseFolder(dirs.base.filePath("plain"), fallback), fallback);
@@ -131,7 +131,7 @@ class SettingsStoreTest : public QObject {
         store.load(g);
         QVERIFY(encodeSettings(g) == before);
 
-        store.save(g); // the first save writes the default file
+        store.save(g);  // the first save writes the default file
         QCOMPARE(readAll(store.settingsPath()).size(), 37);
     }
 
@@ -156,7 +156,7 @@ class SettingsStoreTest : public QObject {
         QCOMPARE(readAll(store.settingsPath()), old);
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{"zelvan.ini"});
 
-        store.save(next); // with room again, the new file replaces it whole
+        store.save(next);  // with room again, the new file replaces it whole
         Game g;
         store.load(g);
         QCOMPARE(g.scoreBlue, 5000);

@@ -26,8 +26,10 @@ class StartupTest : public QObject {
     Q_OBJECT
 private slots:
     void refusals() {
-        QCOMPARE(screenSizeRefusal(QSize(799, 600)), QString("Minimum video mode required is 800x600!"));
-        QCOMPARE(screenSizeRefusal(QSize(800, 599)), QString("Minimum video mode required is 800x600!"));
+        QCOMPARE(screenSizeRefusal(QSize(799, 600)),
+                 QString("Minimum video mode required is 800x600!"));
+        QCOMPARE(screenSizeRefusal(QSize(800, 599)),
+                 QString("Minimum video mode required is 800x600!"));
         QVERIFY(screenSizeRefusal(QSize(800, 600)).isEmpty());
         QCOMPARE(colourDepthRefusal(8), QString("Minimum color quality is 16 bits per pixel!"));
         QVERIFY(colourDepthRefusal(16).isEmpty());
@@ -55,8 +57,7 @@ private slots:
             const QImage shot = bar->grab().toImage();
             QCOMPARE(bar->filledLength(), expected[i]);
             // The first unfilled inner column is the background colour.
-            if (expected[i] < 313)
-                QCOMPARE(shot.pixelColor(1 + expected[i], 8), QColor(1, 1, 1));
+            if (expected[i] < 313) QCOMPARE(shot.pixelColor(1 + expected[i], 8), QColor(1, 1, 1));
             // Inside the filled part the tile shows (never the background).
             QVERIFY(shot.pixelColor(expected[i] - 5, 3) != QColor(1, 1, 1));
             ++i;

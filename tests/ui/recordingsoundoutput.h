@@ -11,7 +11,7 @@
 namespace zelvan::test {
 
 class RecordingSoundOutput : public SoundOutput {
-  public:
+public:
     // Shared with the test, which keeps a pointer after handing the output
     // to a SoundPlayer.
     std::vector<std::string>& calls;
@@ -22,4 +22,4 @@ class RecordingSoundOutput : public SoundOutput {
     void stop() override { calls.push_back("stop"); }
 };
 
-} // namespace zelvan::test
+}  // namespace zelvan::test

@@ -23,18 +23,18 @@ QTextCharFormat formatAt(const QTextDocument& doc, const QString& text, int offs
     const int at = doc.toPlainText().indexOf(text);
     if (at < 0) return {};
     QTextCursor cursor(const_cast<QTextDocument*>(&doc));
-    cursor.setPosition(at + offset + 1); // the format of the character before the cursor
+    cursor.setPosition(at + offset + 1);  // the format of the character before the cursor
     return cursor.charFormat();
 }
 
 const QColor kPageText(0x8D, 0xC5, 0xC5);
 
-} // namespace
+}  // namespace
 
 class HelpViewerTest : public QObject {
     Q_OBJECT
 
-  private slots:
+private slots:
     // Only the font files: the viewer maps the page's font names itself.
     void initTestCase() {
         QFontDatabase::addApplicationFont(
@@ -102,7 +102,7 @@ class HelpViewerTest : public QObject {
         HelpViewer viewer(&board);
         board.show();
         QVERIFY(QTest::qWaitForWindowExposed(&board));
-        QVERIFY(!viewer.isVisible()); // hidden until the Help button
+        QVERIFY(!viewer.isVisible());  // hidden until the Help button
 
         QCOMPARE(viewer.size(), QSize(571, 570));
         QCOMPARE(viewer.frameShape(), QFrame::NoFrame);

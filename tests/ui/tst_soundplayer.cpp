@@ -53,18 +53,18 @@ void collect(QtMsgType, const QMessageLogContext&, const QString& text) {
     if (g_messages) g_messages->append(text);
 }
 
-} // namespace
+}  // namespace
 
 class SoundPlayerTest : public QObject {
     Q_OBJECT
 
-  private slots:
+private slots:
     void everyPlayStopsFirst() {
         std::vector<std::string> calls;
         SoundPlayer player(std::make_unique<test::RecordingSoundOutput>(calls));
         player.play(Sound::Piesa);
         player.play(Sound::Bmic);
-        player.play(Sound::Bmic); // a second press starts the click again
+        player.play(Sound::Bmic);  // a second press starts the click again
         player.stop();
         const std::vector<std::string> expected{"stop", "play Piesa", "stop", "play Bmic",
                                                 "stop", "play Bmic",  "stop"};

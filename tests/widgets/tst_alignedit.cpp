@@ -7,7 +7,7 @@ namespace {
 
 // Horizontal extent of the dark text on the light field.
 std::pair<int, int> inkColumns(AlignEdit& edit) {
-    edit.clearFocus(); // no text cursor in the picture
+    edit.clearFocus();  // no text cursor in the picture
     const QImage img = edit.grab().toImage().convertToFormat(QImage::Format_RGB32);
     int left = img.width(), right = -1;
     for (int y = 0; y < img.height(); ++y)
@@ -32,12 +32,12 @@ void setUpAddressField(AlignEdit& edit) {
     edit.setPalette(pal);
 }
 
-} // namespace
+}  // namespace
 
 class AlignEditTest : public QObject {
     Q_OBJECT
 
-  private slots:
+private slots:
     void alignmentChangeKeepsTheText();
     void typedTextStaysCentred();
 };
@@ -53,7 +53,7 @@ void AlignEditTest::alignmentChangeKeepsTheText() {
     QCOMPARE(edit.text(), QString("0.0.0.0"));
     QCOMPARE(edit.maxLength(), 15);
     QCOMPARE(edit.cursorPosition(), 3);
-    edit.setAlignment(Qt::AlignRight | Qt::AlignTop); // only the horizontal part counts
+    edit.setAlignment(Qt::AlignRight | Qt::AlignTop);  // only the horizontal part counts
     QCOMPARE(edit.alignment(), Qt::Alignment(Qt::AlignRight));
     QCOMPARE(edit.QLineEdit::alignment() & Qt::AlignVertical_Mask, Qt::AlignVCenter);
     QCOMPARE(edit.text(), QString("0.0.0.0"));

@@ -46,12 +46,12 @@ QRgb px(const QImage& img, int x, int y) {
     return img.pixel(x, y) & 0xffffff;
 }
 
-} // namespace
+}  // namespace
 
 class AlProgressBarTest : public QObject {
     Q_OBJECT
 
-  private slots:
+private slots:
     void splashStepsRevealTheTile_data();
     void splashStepsRevealTheTile();
     void positionOutsideRangeIsIgnored();
@@ -69,7 +69,7 @@ class AlProgressBarTest : public QObject {
 void AlProgressBarTest::splashStepsRevealTheTile_data() {
     QTest::addColumn<int>("position");
     QTest::addColumn<int>("filled");
-    QTest::newRow("63") << 63 << 63; // 62.6
+    QTest::newRow("63") << 63 << 63;  // 62.6
     QTest::newRow("126") << 126 << 125;
     QTest::newRow("189") << 189 << 188;
     QTest::newRow("252") << 252 << 250;
@@ -141,21 +141,21 @@ void AlProgressBarTest::borderEdges() {
 
 void AlProgressBarTest::filledLengthRoundsHalvesToEven() {
     ALProgressBar bar;
-    bar.resize(12, 6); // inner length 10
+    bar.resize(12, 6);  // inner length 10
     bar.setMaximum(4);
-    bar.setPosition(1); // 2.5
+    bar.setPosition(1);  // 2.5
     QCOMPARE(bar.filledLength(), 2);
-    bar.setPosition(3); // 7.5
+    bar.setPosition(3);  // 7.5
     QCOMPARE(bar.filledLength(), 8);
     bar.setPosition(4);
     QCOMPARE(bar.filledLength(), 10);
 
     // A position at the minimum fills nothing, also with a non-zero minimum.
     bar.setMinimum(-4);
-    QCOMPARE(bar.filledLength(), 10); // 8/8 of the length
+    QCOMPARE(bar.filledLength(), 10);  // 8/8 of the length
     bar.setPosition(-4);
     QCOMPARE(bar.filledLength(), 0);
-    bar.setPosition(0); // 4/8 of 10
+    bar.setPosition(0);  // 4/8 of 10
     QCOMPARE(bar.filledLength(), 5);
 
     // Moving the maximum below the position never overfills the bar.
@@ -306,7 +306,7 @@ void AlProgressBarTest::positionTextIsCentred() {
     // The ink lies within the advance box placed at W/2 - tw/2.
     QVERIFY(left >= 100 - tw / 2 - 1);
     QVERIFY(right <= 100 - tw / 2 + tw);
-    QVERIFY(right - left >= tw / 2); // all three characters, not one
+    QVERIFY(right - left >= tw / 2);  // all three characters, not one
     QVERIFY(qAbs((left + right) / 2 - 100) <= 3);
     QVERIFY(top >= 10 - fm.height() / 2);
     QVERIFY(bottom < 10 - fm.height() / 2 + fm.height());

@@ -16,12 +16,12 @@ QFont arial(int px, bool bold = false) {
     return f;
 }
 
-} // namespace
+}  // namespace
 
 class AntiAliasLabelTest : public QObject {
     Q_OBJECT
 
-  private slots:
+private slots:
     void everyFontChangeStaysAntialiased();
     void switchedOffUsesDefaultQuality();
     void parentFontChangeStaysAntialiased();
@@ -107,7 +107,7 @@ void AntiAliasLabelTest::transparentLabelShowsItsParent() {
     auto* label = new AntiAliasLabel(&parent);
     label->setAutoSize(false);
     label->setGeometry(0, 0, 60, 30);
-    QVERIFY(!label->isTransparent()); // a new label is opaque
+    QVERIFY(!label->isTransparent());  // a new label is opaque
     QPalette own = label->palette();
     own.setColor(QPalette::Window, QColor(200, 0, 0));
     label->setPalette(own);

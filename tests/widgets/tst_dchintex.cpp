@@ -17,16 +17,16 @@ constexpr QRgb rgb(int r, int g, int b) {
 }
 
 const QRgb kField = rgb(200, 100, 50);
-const int kBlackStrip = 200; // the screen's rightmost columns are black
+const int kBlackStrip = 200;  // the screen's rightmost columns are black
 
 // Fills the screen: kField, with a black strip along the right edge.
 class Backdrop : public QWidget {
-  public:
+public:
     Backdrop() : QWidget(nullptr, Qt::FramelessWindowHint) {
         setAttribute(Qt::WA_OpaquePaintEvent);
     }
 
-  protected:
+protected:
     void paintEvent(QPaintEvent*) override {
         QPainter p(this);
         p.fillRect(rect(), QColor(kField));
@@ -60,12 +60,12 @@ bool allPixels(const QImage& img, QRgb want, QString* where) {
     return !img.isNull();
 }
 
-} // namespace
+}  // namespace
 
 class DcHintExTest : public QObject {
     Q_OBJECT
 
-  private slots:
+private slots:
     void initTestCase();
     void init();
     void cleanup();
@@ -81,7 +81,7 @@ class DcHintExTest : public QObject {
     void componentNeedsAWindow();
     void longTextWraps();
 
-  private:
+private:
     void configure(DcHintEx& hint);
     void waitUntilShownOnScreen(DcHintEx& hint);
 
@@ -113,7 +113,7 @@ void DcHintExTest::configure(DcHintEx& hint) {
     hint.setTopMargin(2);
     hint.setRightMargin(2);
     hint.setBottomMargin(2);
-    hint.setHidePause(0); // stays up while a test looks at it
+    hint.setHidePause(0);  // stays up while a test looks at it
     QVERIFY(hint.setEnabled(true));
 }
 
@@ -237,7 +237,7 @@ void DcHintExTest::toolTipRequestsShowTheHint() {
     DcInternalHintEx* w = hint_->hintWindow();
     QVERIFY(w->isVisible());
     QCOMPARE(w->text(), QString("Play!"));
-    QCOMPARE(w->geometry().topLeft(), QPoint(60, 80)); // below the mouse
+    QCOMPARE(w->geometry().topLeft(), QPoint(60, 80));  // below the mouse
     QVERIFY(!QToolTip::isVisible());
 
     QEvent leave(QEvent::Leave);

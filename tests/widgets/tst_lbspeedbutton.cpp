@@ -81,12 +81,12 @@ QRect inkBox(const QImage& img, QRgb fill, QRect area) {
     return box;
 }
 
-} // namespace
+}  // namespace
 
 class LbSpeedButtonTest : public QObject {
     Q_OBJECT
 
-  private slots:
+private slots:
     void facesFollowTheState();
     void rightButtonPressesWithoutClick();
     void leftReleaseOutsideDoesNotClick();
@@ -109,9 +109,9 @@ void LbSpeedButtonTest::facesFollowTheState() {
     QImage img = s.shot();
     QCOMPARE(px(img, 6, 7), kFace[0]);
     QCOMPARE(px(img, 11, 12), kFace[0]);
-    QCOMPARE(px(img, 4, 14), kParent); // the key colour lets the parent through
+    QCOMPARE(px(img, 4, 14), kParent);  // the key colour lets the parent through
     QCOMPARE(px(img, 5, 7), kParent);
-    QCOMPARE(px(img, 0, 0), kParent); // flat: no frame lines
+    QCOMPARE(px(img, 0, 0), kParent);  // flat: no frame lines
 
     s.enter();
     img = s.shot();
@@ -213,7 +213,7 @@ void LbSpeedButtonTest::numGlyphsFromTheStrip() {
 void LbSpeedButtonTest::shortStripFallsBackToFirstFrame() {
     Stage s({20, 20});
     makeGlyphButton(s);
-    s.button->setGlyph(makeStrip(10).copy(0, 0, 10, 10)); // one frame only
+    s.button->setGlyph(makeStrip(10).copy(0, 0, 10, 10));  // one frame only
     QCOMPARE(s.button->numGlyphs(), 1);
     s.enter();
     QCOMPARE(px(s.shot(), 6, 7), kFace[0]);
@@ -370,14 +370,14 @@ void LbSpeedButtonTest::groupButtonsExcludeEachOther() {
     other->setDown(true);
 
     QTest::mouseClick(a, Qt::LeftButton, {}, QPoint(5, 5));
-    QVERIFY(a->isDown()); // a grouped button stays down after release
+    QVERIFY(a->isDown());  // a grouped button stays down after release
     QTest::mouseClick(b, Qt::LeftButton, {}, QPoint(5, 5));
     QVERIFY(b->isDown());
     QVERIFY(!a->isDown());
-    QVERIFY(other->isDown()); // another group is left alone
+    QVERIFY(other->isDown());  // another group is left alone
 
     QTest::mouseClick(b, Qt::LeftButton, {}, QPoint(5, 5));
-    QVERIFY(b->isDown()); // no AllowAllUp: a second press keeps it down
+    QVERIFY(b->isDown());  // no AllowAllUp: a second press keeps it down
     b->setAllowAllUp(true);
     QTest::mouseClick(b, Qt::LeftButton, {}, QPoint(5, 5));
     QVERIFY(!b->isDown());

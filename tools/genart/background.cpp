@@ -69,7 +69,7 @@ void paintConsole(QPainter& p) {
 // anti-aliasing, so the field itself is untouched.
 void sunkenLip(QPainter& p, const QRect& field, const QColor& base, int width, double depth) {
     for (int i = width; i >= 1; --i) {
-        const double t = 1.0 - static_cast<double>(i - 1) / width; // 1 next to the field
+        const double t = 1.0 - static_cast<double>(i - 1) / width;  // 1 next to the field
         const QColor shade = mix(base, palette::kMetalShade, depth * (0.35 + 0.65 * t));
         const QColor light = mix(base, QColor(190, 240, 240), depth * (0.25 + 0.55 * t));
         bevelRing(p, field.adjusted(-i, -i, i, i), shade, light);
@@ -277,7 +277,7 @@ void paintClockStrip(QPainter& p) {
         p.drawLine(QPointF(x, window.top() + 5), QPointF(x, window.bottom() - 5));
 }
 
-} // namespace
+}  // namespace
 
 QImage paintBackground() {
     QImage img = opaqueCanvas(kWidth, kHeight, palette::kBlack);
@@ -294,4 +294,4 @@ QImage paintBackground() {
     return img;
 }
 
-} // namespace genart
+}  // namespace genart

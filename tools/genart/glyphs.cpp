@@ -279,7 +279,7 @@ void paintToggleKey(QPainter& p, Face face) {
     p.drawEllipse(cap.center(), 3.5, 3.5);
 }
 
-} // namespace
+}  // namespace
 
 Pictures paintGlyphs(const QImage& background, const QImage& optionsPanel) {
     using namespace layout;
@@ -306,4 +306,4 @@ Pictures paintGlyphs(const QImage& background, const QImage& optionsPanel) {
     return out;
 }
 
-} // namespace genart
+}  // namespace genart

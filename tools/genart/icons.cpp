@@ -150,7 +150,7 @@ IconPainter ball(bool blue) {
     };
 }
 
-} // namespace
+}  // namespace
 
 Pictures paintIcons(const QImage& background) {
     using namespace layout;
@@ -182,4 +182,4 @@ Pictures paintIcons(const QImage& background) {
     return out;
 }
 
-} // namespace genart
+}  // namespace genart

@@ -13,14 +13,14 @@ inline constexpr int kWidth = 800;
 inline constexpr int kHeight = 600;
 
 // Painted fields (both ends inclusive in the comments, QRect keeps size).
-inline constexpr QRect kBoardWell{213, 12, 575, 575};  // x 213..787, y 12..586
-inline constexpr QRect kLeftPanel{20, 35, 172, 351};   // x 20..191, y 35..385
-inline constexpr QRect kRedScoreBox{26, 84, 62, 30};   // x 26..87, y 84..113
-inline constexpr QRect kBlueScoreBox{124, 84, 62, 30}; // x 124..185, y 84..113
+inline constexpr QRect kBoardWell{213, 12, 575, 575};   // x 213..787, y 12..586
+inline constexpr QRect kLeftPanel{20, 35, 172, 351};    // x 20..191, y 35..385
+inline constexpr QRect kRedScoreBox{26, 84, 62, 30};    // x 26..87, y 84..113
+inline constexpr QRect kBlueScoreBox{124, 84, 62, 30};  // x 124..185, y 84..113
 inline constexpr QPoint kPlayWellCentre{106, 322};
 inline constexpr int kPlayWellDiameter = 71;
-inline constexpr QRect kClockRow{17, 399, 184, 36}; // x 17..200, y 399..434
-inline constexpr int kBlackBelowY = 435;            // left of the well, downwards
+inline constexpr QRect kClockRow{17, 399, 184, 36};  // x 17..200, y 399..434
+inline constexpr int kBlackBelowY = 435;             // left of the well, downwards
 
 // Where each button's glyph frame lands: button position plus the offset the
 // button computes for a centred glyph-only face.
@@ -58,4 +58,4 @@ inline constexpr QRect kChatClose{180, 5, 14, 14};
 // Splash picture: the progress bar covers this strip.
 inline constexpr QRect kSplashBar{2, 186, 315, 16};
 
-} // namespace genart::layout
+}  // namespace genart::layout

@@ -32,7 +32,7 @@ Pictures paintAll() {
     return all;
 }
 
-} // namespace genart
+}  // namespace genart
 
 namespace {
 
@@ -63,7 +63,7 @@ int check(const genart::Pictures& pictures, const QDir& dir, QTextStream& err) {
     return stale == 0 ? 0 : 1;
 }
 
-} // namespace
+}  // namespace
 
 int main(int argc, char** argv) {
     QGuiApplication app(argc, argv);

@@ -15,7 +15,7 @@ constexpr int kKeyAlphaCut = 24;
 
 const char* const kBoldFontFile = "/usr/share/fonts/truetype/liberation2/LiberationSans-Bold.ttf";
 
-} // namespace
+}  // namespace
 
 QImage figureCanvas(int w, int h) {
     QImage img(w, h, QImage::Format_ARGB32_Premultiplied);
@@ -78,7 +78,8 @@ void bevelRing(QPainter& p, const QRect& r, const QColor& light, const QColor& d
     p.restore();
 }
 
-void paintRecess(QPainter& p, const QRectF& r, double radius, const QColor& fill, const Recess& look) {
+void paintRecess(QPainter& p, const QRectF& r, double radius, const QColor& fill,
+                 const Recess& look) {
     QLinearGradient lip(r.topLeft(), r.bottomRight());
     lip.setColorAt(0, look.lipFrom);
     lip.setColorAt(1, look.lipTo);
@@ -125,4 +126,4 @@ QPainterPath letteringPath(const QString& text, const QFont& font, double centre
     return path.translated(centreX - box.center().x(), baseline);
 }
 
-} // namespace genart
+}  // namespace genart

@@ -48,7 +48,8 @@ struct Recess {
     QColor shade;
     double shadeDepth;
 };
-void paintRecess(QPainter& p, const QRectF& r, double radius, const QColor& fill, const Recess& look);
+void paintRecess(QPainter& p, const QRectF& r, double radius, const QColor& fill,
+                 const Recess& look);
 
 bool loadFonts();
 QFont boldFont(double pixelSize);
@@ -57,4 +58,4 @@ QFont boldFont(double pixelSize);
 QPainterPath letteringPath(const QString& text, const QFont& font, double centreX, double baseline,
                            double spacing);
 
-} // namespace genart
+}  // namespace genart

@@ -48,4 +48,4 @@ inline const QColor kIndicatorKey{157, 205, 205};
 // Glyph strips: a colour none of them uses.
 inline const QColor kGlyphKey{255, 0, 255};
 
-} // namespace genart::palette
+}  // namespace genart::palette

@@ -35,10 +35,11 @@ void paintPlate(QPainter& p, const QRectF& r, double radius) {
 
 // A recess with a soft lip: shadow on the upper left, light on the lower right.
 void panelRecess(QPainter& p, const QRectF& r, double radius, const QColor& fill) {
-    paintRecess(p, r, radius, fill, {QColor(0, 10, 12), QColor(92, 158, 162), 1, QColor(0, 0, 0, 90), 6});
+    paintRecess(p, r, radius, fill,
+                {QColor(0, 10, 12), QColor(92, 158, 162), 1, QColor(0, 0, 0, 90), 6});
 }
 
-} // namespace
+}  // namespace
 
 QImage paintOptionsPanel() {
     constexpr int kW = 189;
@@ -80,4 +81,4 @@ QImage paintChatPanel() {
     return img;
 }
 
-} // namespace genart
+}  // namespace genart

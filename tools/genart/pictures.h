@@ -8,8 +8,8 @@
 namespace genart {
 
 struct Picture {
-    QString path; // relative to assets/art, e.g. "pieces/cross-blue-36.png"
-    QImage image; // 24-bit, no alpha channel
+    QString path;  // relative to assets/art, e.g. "pieces/cross-blue-36.png"
+    QImage image;  // 24-bit, no alpha channel
 };
 using Pictures = std::vector<Picture>;
 
@@ -26,4 +26,4 @@ Pictures paintIcons(const QImage& background);
 // All of them, in a fixed order.
 Pictures paintAll();
 
-} // namespace genart
+}  // namespace genart

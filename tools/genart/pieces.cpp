@@ -21,7 +21,7 @@ struct Tones {
 };
 
 void paintCross(QPainter& p, int pitch, double margin, const Tones& t) {
-    const double hw = std::max(pitch * 0.105, 2.1); // half the arm width
+    const double hw = std::max(pitch * 0.105, 2.1);  // half the arm width
     const double lo = margin + hw + kSafety;
     const double hi = pitch - margin - hw - kSafety;
     QPainterPath diagonals;
@@ -61,7 +61,7 @@ void paintRing(QPainter& p, int pitch, double margin, const Tones& t) {
     const double mid = outer - thick / 2;
     QPainterPath ring;
     ring.addEllipse(QPointF(c, c), outer, outer);
-    ring.addEllipse(QPointF(c, c), outer - thick, outer - thick); // odd-even: a hole
+    ring.addEllipse(QPointF(c, c), outer - thick, outer - thick);  // odd-even: a hole
 
     const double lift = std::max(0.5, pitch / 48.0);
     p.fillPath(ring, t.shade);
@@ -111,7 +111,7 @@ void paintBall(QPainter& p, int pitch, double margin, const QColor& centre, cons
     p.restore();
 }
 
-} // namespace
+}  // namespace
 
 QImage pieceFigure(PieceKind kind, bool blue, bool highlighted, int pitch, double margin) {
     QImage img = figureCanvas(pitch, pitch);
@@ -179,4 +179,4 @@ Pictures paintPieces() {
     return out;
 }
 
-} // namespace genart
+}  // namespace genart

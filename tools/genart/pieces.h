@@ -12,4 +12,4 @@ enum class PieceKind { Cross, Ring, Ball };
 // a pitch x pitch square but leaving `margin` pixels clear on each side.
 QImage pieceFigure(PieceKind kind, bool blue, bool highlighted, int pitch, double margin);
 
-} // namespace genart
+}  // namespace genart

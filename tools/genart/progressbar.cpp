@@ -26,4 +26,4 @@ QImage paintProgressBar() {
     return img;
 }
 
-} // namespace genart
+}  // namespace genart

@@ -17,11 +17,11 @@ namespace {
 
 constexpr int kW = 320;
 constexpr int kH = 240;
-constexpr int kStep = 28;    // one cell of a 20x20 board: 27 pixels and a grid line
-constexpr int kBandTop = 95; // the strip of board
+constexpr int kStep = 28;     // one cell of a 20x20 board: 27 pixels and a grid line
+constexpr int kBandTop = 95;  // the strip of board
 constexpr int kBandBottom = 172;
-constexpr int kGridX0 = 160 - 14 - 5 * kStep; // grid line left of the middle cell, far left
-constexpr int kGridY0 = 103;                  // first horizontal grid line
+constexpr int kGridX0 = 160 - 14 - 5 * kStep;  // grid line left of the middle cell, far left
+constexpr int kGridY0 = 103;                   // first horizontal grid line
 
 void paintBackdrop(QPainter& p) {
     QRadialGradient back(QPointF(160, 70), 230);
@@ -141,7 +141,7 @@ void paintFrame(QPainter& p) {
     p.drawRect(QRectF(1.5, 1.5, kW - 3, kH - 3));
 }
 
-} // namespace
+}  // namespace
 
 QImage paintSplash() {
     QImage img = opaqueCanvas(kW, kH, palette::kBlack);
@@ -156,4 +156,4 @@ QImage paintSplash() {
     return img;
 }
 
-} // namespace genart
+}  // namespace genart

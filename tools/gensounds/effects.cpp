@@ -178,7 +178,7 @@ Signal eroare(std::size_t n) {
                 .release = 0.015,
                 .partials = parts});
     fadeEnds(s, 0.001, 0.008);
-    normalizePeak(s, -10.0); // a buzz sounds louder than its peak says
+    normalizePeak(s, -10.0);  // a buzz sounds louder than its peak says
     return s;
 }
 
@@ -223,7 +223,7 @@ Recipe recipeFor(const std::string& name) {
     throw std::invalid_argument("no recipe for " + name);
 }
 
-} // namespace
+}  // namespace
 
 const std::vector<EffectFormat>& effectFormats() {
     static const std::vector<EffectFormat> formats{
@@ -253,4 +253,4 @@ PcmClip renderEffect(const EffectFormat& effect) {
     return clip;
 }
 
-} // namespace gensounds
+}  // namespace gensounds

@@ -35,7 +35,7 @@ int usage() {
     return 2;
 }
 
-} // namespace
+}  // namespace
 
 int main(int argc, char** argv) {
     bool check = false;

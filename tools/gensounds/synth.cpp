@@ -26,7 +26,7 @@ double envelope(const Note& note, double t) {
     return e;
 }
 
-} // namespace
+}  // namespace
 
 void addNote(Signal& signal, const Note& note) {
     const auto first = static_cast<std::size_t>(std::lround(note.start * kSampleRate));
@@ -112,4 +112,4 @@ std::vector<std::int16_t> toPcm16(const Signal& signal) {
     return out;
 }
 
-} // namespace gensounds
+}  // namespace gensounds

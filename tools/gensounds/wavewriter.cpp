@@ -26,7 +26,7 @@ constexpr std::size_t kHeaderBytes = 44;
 // besides its text.
 constexpr std::size_t kTrailerOverhead = 20;
 
-} // namespace
+}  // namespace
 
 std::vector<std::uint8_t> encodeWave(const PcmClip& clip, std::size_t fileBytes,
                                      const std::string& title) {
@@ -47,7 +47,7 @@ std::vector<std::uint8_t> encodeWave(const PcmClip& clip, std::size_t fileBytes,
     putTag(out, "WAVE");
     putTag(out, "fmt ");
     put32(out, 16);
-    put16(out, 1); // PCM
+    put16(out, 1);  // PCM
     put16(out, static_cast<std::uint16_t>(clip.channels));
     put32(out, static_cast<std::uint32_t>(clip.sampleRate));
     put32(out, static_cast<std::uint32_t>(clip.sampleRate) * blockAlign);
@@ -74,4 +74,4 @@ std::vector<std::uint8_t> encodeWave(const PcmClip& clip, std::size_t fileBytes,
     return out;
 }
 
-} // namespace gensounds
+}  // namespace gensounds

@@ -11,7 +11,7 @@ namespace gensounds {
 struct PcmClip {
     int channels = 1;
     int sampleRate = 44100;
-    std::vector<std::int16_t> samples; // interleaved when stereo
+    std::vector<std::int16_t> samples;  // interleaved when stereo
 };
 
 // The canonical 44-byte header, the samples and, when fileBytes asks for
@@ -20,4 +20,4 @@ struct PcmClip {
 std::vector<std::uint8_t> encodeWave(const PcmClip& clip, std::size_t fileBytes = 0,
                                      const std::string& title = {});
 
-} // namespace gensounds
+}  // namespace gensounds
