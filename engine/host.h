@@ -10,16 +10,16 @@
 namespace zelvan {
 
 enum class Sound : std::uint8_t {
-    Piesa,      // Blue's piece
-    PiesaAdv,   // Red's piece
-    Succes,     // Blue won
-    Lose,       // Red won
-    ButonMare,  // Play
-    Bmic,       // small buttons
-    Boff,       // Exit
-    Scall,      // calling
-    Eroare,     // error
-    T1,         // start-up, on the splash window
+    BluePiece,  // Blue's piece
+    RedPiece,   // Red's piece
+    BlueWins,   // Blue won
+    RedWins,    // Red won
+    Play,       // Play
+    Click,      // small buttons
+    Exit,       // Exit
+    Calling,    // calling
+    Error,      // error
+    Startup,    // start-up, on the splash window
 };
 
 enum class Cursor : std::uint8_t { Normal, Wait };

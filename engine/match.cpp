@@ -15,7 +15,7 @@ void playButton(Game& g, Host& host) {
     const bool nested = g.starting || g.placing || g.exiting;
     Hold hold(g.starting);
     if (!g.soundOff) {
-        host.playSound(Sound::ButonMare);
+        host.playSound(Sound::Play);
         host.delay(200);
     }
     if (nested || g.busy || (g.connected && g.acceptedPeer)) return;
@@ -44,7 +44,7 @@ void playButton(Game& g, Host& host) {
 }
 
 void stopButton(Game& g, Host& host) {
-    if (!g.soundOff) host.playSound(Sound::Bmic);
+    if (!g.soundOff) host.playSound(Sound::Click);
     if (g.busy) return;
     if (g.gameRunning) abandonGame(g, host);
     if (g.connected) host.sendMessage(stopMessage());
@@ -55,13 +55,13 @@ void stopButton(Game& g, Host& host) {
 }
 
 void sizeButton(Game& g, Host& host) {
-    if (!g.gameRunning && !g.soundOff) host.playSound(Sound::Bmic);
+    if (!g.gameRunning && !g.soundOff) host.playSound(Sound::Click);
     g.sizeCode = g.sizeCode >= 3 ? 1 : g.sizeCode + 1;
     if (!g.gameRunning) init(g, host);
 }
 
 void humanComputerButton(Game& g, Host& host) {
-    if (!g.soundOff) host.playSound(Sound::Bmic);
+    if (!g.soundOff) host.playSound(Sound::Click);
     if (g.gameRunning) return;
     g.redIsHuman = g.redIsHuman ? 0 : 1;
     host.showOpponentKind();
@@ -97,7 +97,7 @@ void exitSequence(Game& g, Host& host) {
     // nothing.
     if (g.exiting) return;
     g.exiting = 1;
-    if (!g.soundOff) host.playSound(Sound::Boff);
+    if (!g.soundOff) host.playSound(Sound::Exit);
     if (g.gameRunning) {
         abandonGame(g, host);
         // The game is scored; no move may follow it during the pauses.

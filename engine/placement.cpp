@@ -27,7 +27,7 @@ bool placePiece(Game& g, Host& host, PieceSource source, int col, int row) {
     host.drawPiece(side, col, row, false);
     if (blue ? g.markBlueMove : g.markRedMove) host.markMove(side, col, row);
     if (!g.soundOff) {
-        host.playSound(blue ? Sound::Piesa : Sound::PiesaAdv);
+        host.playSound(blue ? Sound::BluePiece : Sound::RedPiece);
         if (blue) host.delay(150);
     }
     // A Stop, an Exit or a new game during the pause has ended this game:

@@ -43,7 +43,7 @@ FiveScan scanFive(const Game& g);
 // gameover.cpp
 void gameOverSteps(Game& g, Host& host);
 void drawWinLine(Game& g, Host& host, bool highlighted);
-void blinkTick(Game& g, Host& host);  // Timer1Timer
+void blinkTick(Game& g, Host& host);  // each second of the winning line's blink
 void abandonGame(Game& g, Host& host);
 void updateScores(Game& g, Host& host);  // records g.winner
 // Records a result for the given winner, whatever g.winner says by now:
@@ -51,12 +51,12 @@ void updateScores(Game& g, Host& host);  // records g.winner
 void recordResult(Game& g, Host& host, std::uint8_t won);
 
 // match.cpp: the buttons and the board click.
-void playButton(Game& g, Host& host);           // LbSpeedButton1Click
-void stopButton(Game& g, Host& host);           // LbSpeedButton6Click
-void sizeButton(Game& g, Host& host);           // LbSpeedButton4Click
-void humanComputerButton(Game& g, Host& host);  // LbSpeedButton5Click
+void playButton(Game& g, Host& host);
+void stopButton(Game& g, Host& host);
+void sizeButton(Game& g, Host& host);
+void humanComputerButton(Game& g, Host& host);
 enum class MouseButton : std::uint8_t { Left, Right, Middle };
-void boardClick(Game& g, Host& host, MouseButton button, int x, int y);  // Image1MouseDown
-void exitSequence(Game& g, Host& host);  // LbSpeedButton3Click and the close request
+void boardClick(Game& g, Host& host, MouseButton button, int x, int y);
+void exitSequence(Game& g, Host& host);  // Exit, and the system's close request
 
 }  // namespace zelvan

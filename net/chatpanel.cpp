@@ -6,7 +6,8 @@
 #include <QPlainTextEdit>
 #include <QScrollBar>
 
-#include "widgets/lbspeedbutton.h"
+#include "ui/layout.h"
+#include "widgets/glyphbutton.h"
 
 namespace zelvan {
 
@@ -29,55 +30,69 @@ bool isEnter(const QKeyEvent* k) {
 }  // namespace
 
 ChatPanel::ChatPanel(QWidget* parent, const QImage& background) : QWidget(parent) {
-    resize(201, 149);
-    Image32 = new QLabel(this);
-    Image32->setPixmap(QPixmap::fromImage(background));
-    Image32->setGeometry(0, 0, 201, 149);
+    setObjectName(QStringLiteral("chatPanel"));
+    resize(layout::kChatPanel.size());
+    auto* picture = new QLabel(this);
+    picture->setObjectName(QStringLiteral("chatBackground"));
+    picture->setPixmap(QPixmap::fromImage(background));
+    picture->setGeometry(rect());
 
-    LbSpeedButton19 = new LbSpeedButton(this);
-    LbSpeedButton19->setGeometry(180, 5, 14, 14);
-    LbSpeedButton19->setCaption(QStringLiteral("X"));
+    auto* close = new GlyphButton(this);
+    close->setObjectName(QStringLiteral("chatClose"));
+    close->setGeometry(layout::kChatClose);
+    close->setCaption(QStringLiteral("X"));
     QFont x(QStringLiteral("Arial"));
     x.setPixelSize(11);
     x.setBold(true);
-    LbSpeedButton19->setFont(x);
-    LbSpeedButton19->setFontColor(QColor(38, 69, 72));
-    LbSpeedButton19->setTransparent(true);
-    LbSpeedButton19->setLightColor(QColor(141, 197, 197));
-    LbSpeedButton19->setShadowColor(QColor(38, 49, 57));
-    LbSpeedButton19->setAlignment(Qt::AlignHCenter);
-    LbSpeedButton19->setLayout(LbSpeedButton::Layout::blcenter);
+    close->setFont(x);
+    close->setFontColor(QColor(38, 69, 72));
+    close->setTransparent(true);
+    close->setLightColor(QColor(141, 197, 197));
+    close->setShadowColor(QColor(38, 49, 57));
+    close->setAlignment(Qt::AlignHCenter);
+    close->setLayout(GlyphButton::Layout::Centre);
+    connect(close, &GlyphButton::clicked, this, &ChatPanel::closeClicked);
 
-    Memo4 = new QPlainTextEdit(this);
-    Memo4->setGeometry(8, 24, 185, 97);
-    Memo4->setReadOnly(true);
-    Memo4->setFrameStyle(QFrame::NoFrame);
-    Memo4->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    Memo4->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    Memo4->setLineWrapMode(QPlainTextEdit::WidgetWidth);
-    Memo4->setFocusPolicy(Qt::NoFocus);
-    chatColours(Memo4);
+    history_ = new QPlainTextEdit(this);
+    history_->setObjectName(QStringLiteral("chatHistory"));
+    history_->setGeometry(layout::kChatHistory);
+    history_->setReadOnly(true);
+    history_->setFrameStyle(QFrame::NoFrame);
+    history_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    history_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    history_->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    history_->setFocusPolicy(Qt::NoFocus);
+    chatColours(history_);
 
-    Edit3 = new QLineEdit(this);
-    Edit3->setGeometry(8, 125, 185, 16);
-    Edit3->setFrame(false);
-    Edit3->setMaxLength(kMaxLine);
-    chatColours(Edit3);
-    Edit3->installEventFilter(this);
+    input_ = new QLineEdit(this);
+    input_->setObjectName(QStringLiteral("chatInput"));
+    input_->setGeometry(layout::kChatInput);
+    input_->setFrame(false);
+    input_->setMaxLength(kMaxLine);
+    chatColours(input_);
+    input_->installEventFilter(this);
 }
 
 void ChatPanel::addLine(const QString& line) {
-    Memo4->appendPlainText(line);
-    Memo4->verticalScrollBar()->setValue(Memo4->verticalScrollBar()->maximum());
+    history_->appendPlainText(line);
+    history_->verticalScrollBar()->setValue(history_->verticalScrollBar()->maximum());
 }
 
 QStringList ChatPanel::lines() const {
-    const QString all = Memo4->toPlainText();
+    const QString all = history_->toPlainText();
     return all.isEmpty() ? QStringList() : all.split(QLatin1Char('\n'));
 }
 
+QString ChatPanel::input() const {
+    return input_->text();
+}
+
+void ChatPanel::clearInput() {
+    input_->clear();
+}
+
 bool ChatPanel::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == Edit3) {
+    if (watched == input_) {
         if (event->type() == QEvent::KeyPress && isEnter(static_cast<QKeyEvent*>(event)))
             return true;  // no line break, no beep
         if (event->type() == QEvent::KeyRelease && isEnter(static_cast<QKeyEvent*>(event))) {

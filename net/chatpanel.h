@@ -1,13 +1,11 @@
 #pragma once
-// The chat panel (Panel3): the history of the lines exchanged ("x: " sent,
-// "o: " received), the input line and its close button.
+// The chat panel below the console: the history of the lines exchanged
+// ("x: " sent, "o: " received), the input line and its close button.
 
 #include <QWidget>
 
-class QLabel;
-class QLineEdit;
 class QPlainTextEdit;
-class LbSpeedButton;
+class QLineEdit;
 
 namespace zelvan {
 
@@ -22,16 +20,19 @@ public:
     void addLine(const QString& line);
     QStringList lines() const;
 
-    QLabel* Image32 = nullptr;
-    LbSpeedButton* LbSpeedButton19 = nullptr;  // "X"
-    QPlainTextEdit* Memo4 = nullptr;           // history
-    QLineEdit* Edit3 = nullptr;                // input
+    QString input() const;
+    void clearInput();
 
 signals:
-    void enterReleased();  // Edit3KeyUp with Enter
+    void enterReleased();  // Enter let go in the input line
+    void closeClicked();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    QPlainTextEdit* history_ = nullptr;
+    QLineEdit* input_ = nullptr;
 };
 
 }  // namespace zelvan

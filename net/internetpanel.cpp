@@ -1,28 +1,25 @@
 #include "net/internetpanel.h"
 
+#include <QKeyEvent>
 #include <QLabel>
 
-#include "widgets/alignedit.h"
-#include "widgets/antialiaslabel.h"
-#include "widgets/lbspeedbutton.h"
+#include "ui/controlkit.h"
+#include "ui/layout.h"
+#include "widgets/alignededit.h"
+#include "widgets/glyphbutton.h"
+#include "widgets/smoothlabel.h"
 
 namespace zelvan {
 
 namespace {
 
-QFont arialBold(int pixels) {
-    QFont f(QStringLiteral("Arial"));
-    f.setPixelSize(pixels);
-    f.setBold(true);
-    return f;
-}
-
-AlignEdit* addressField(QWidget* parent, int x, int y, bool readOnly) {
-    auto* e = new AlignEdit(parent);
-    e->setGeometry(x, y, 121, 16);
+AlignedEdit* addressField(QWidget* parent, const char* name, QPoint at, bool readOnly) {
+    auto* e = new AlignedEdit(parent);
+    e->setObjectName(QLatin1String(name));
+    e->setGeometry(QRect(at, layout::kAddressFieldSize));
     e->setAlignment(Qt::AlignHCenter);
     e->setFrame(false);
-    e->setFont(arialBold(13));
+    e->setFont(controls::arial(13, true));
     e->setTextMargins(0, 0, 0, 0);
     QPalette p = e->palette();
     p.setColor(QPalette::Base, QColor(54, 148, 148));
@@ -34,15 +31,16 @@ AlignEdit* addressField(QWidget* parent, int x, int y, bool readOnly) {
     return e;
 }
 
-LbSpeedButton* captionButton(QWidget* parent, const QString& caption, int x, int y) {
-    auto* b = new LbSpeedButton(parent);
-    b->setGeometry(x, y, 61, 29);
+GlyphButton* captionButton(QWidget* parent, const char* name, const QString& caption, QPoint at) {
+    auto* b = new GlyphButton(parent);
+    b->setObjectName(QLatin1String(name));
+    b->setGeometry(QRect(at, layout::kPanelButtonSize));
     b->setCaption(caption);
     QFont f(QStringLiteral("MS Sans Serif"));
     f.setPixelSize(13);
     f.setBold(true);
     b->setFont(f);
-    b->setFontColor(QColor(141, 197, 197));
+    b->setFontColor(controls::kPanelTextColour);
     b->setColor(QColor(53, 97, 102));
     b->setLightColor(QColor(81, 146, 153));
     b->setShadowColor(QColor(28, 49, 51));
@@ -50,48 +48,79 @@ LbSpeedButton* captionButton(QWidget* parent, const QString& caption, int x, int
     return b;
 }
 
+// Swallows Enter in the address field (no beep, nothing submitted) and
+// reports every key release.
+class AddressKeys : public QObject {
+public:
+    AddressKeys(InternetPanel* panel) : QObject(panel), panel_(panel) {}
+
+protected:
+    bool eventFilter(QObject*, QEvent* e) override {
+        if (e->type() == QEvent::KeyPress) {
+            const int key = static_cast<QKeyEvent*>(e)->key();
+            if (key == Qt::Key_Return || key == Qt::Key_Enter) return true;
+        }
+        if (e->type() == QEvent::KeyRelease) emit panel_->addressEdited();
+        return false;
+    }
+
+private:
+    InternetPanel* panel_;
+};
+
 }  // namespace
-
-AntiAliasLabel* panelCaption(QWidget* parent, const QString& text, int x, int y) {
-    auto* l = new AntiAliasLabel(parent);
-    l->setTransparent(true);
-    l->setFont(arialBold(15));
-    l->setFontColor(QColor(141, 197, 197));
-    l->setText(text);
-    l->move(x, y);
-    return l;
-}
-
-LbSpeedButton* panelToggle(QWidget* parent, const QImage& glyph, int x, int y) {
-    auto* b = new LbSpeedButton(parent);
-    b->setGlyph(glyph);
-    b->setFlat(true);
-    b->setTransparent(true);
-    b->setAlignment(Qt::AlignHCenter);
-    b->setGeometry(x, y, 22, 22);
-    return b;
-}
 
 InternetPanel::InternetPanel(QWidget* parent, const QImage& background, const QImage& toggleGlyph)
     : QWidget(parent) {
-    resize(189, 352);
-    Image34 = new QLabel(this);
-    Image34->setPixmap(QPixmap::fromImage(background));
-    Image34->setGeometry(0, 0, 189, 352);
+    using namespace controls;
+    using namespace layout;
+    setObjectName(QStringLiteral("internetPanel"));
+    resize(kInternetPanel.size());
+    auto* picture = new QLabel(this);
+    picture->setObjectName(QStringLiteral("internetBackground"));
+    picture->setPixmap(QPixmap::fromImage(background));
+    picture->setGeometry(rect());
 
-    panelCaption(this, QStringLiteral("INTERNET"), 60, 14);
-    panelCaption(this, QStringLiteral("IP:"), 16, 47);
-    AlignEdit1 = addressField(this, 44, 48, false);
-    LbSpeedButton17 = captionButton(this, QStringLiteral("CALL"), 68, 80);
-    panelCaption(this, QStringLiteral("IP:"), 16, 134);
-    AlignEdit2 = addressField(this, 44, 134, true);
-    LbSpeedButton21 = panelToggle(this, toggleGlyph, 60, 161);
-    AntiAliasLabel26 = panelCaption(this, QStringLiteral("Stop listen"), 84, 162);
-    LbSpeedButton18 = captionButton(this, QStringLiteral("END"), 68, 196);
-    panelCaption(this, QStringLiteral("Status:"), 12, 266);
-    AntiAliasLabel23 = panelCaption(this, QStringLiteral("Not connected"), 72, 266);
-    LbSpeedButton24 = panelToggle(this, toggleGlyph, 28, 308);
-    AntiAliasLabel30 = panelCaption(this, QStringLiteral("Show chat box"), 56, 310);
+    panelCaption(this, "internetTitle", QStringLiteral("INTERNET"), kPanelTitle);
+    panelCaption(this, "callLabel", QStringLiteral("IP:"), kCallLabel);
+    addressEdit_ = addressField(this, "addressEdit", kAddressEdit, false);
+    auto* call = captionButton(this, "callButton", QStringLiteral("CALL"), kCallButton);
+    panelCaption(this, "callerLabel", QStringLiteral("IP:"), kCallerLabel);
+    callerAddress_ = addressField(this, "callerAddress", kCallerAddress, true);
+    auto* listen = panelToggle(this, "listenToggle", toggleGlyph, kListenToggle);
+    listenCaption_ =
+        panelCaption(this, "listenCaption", QStringLiteral("Stop listen"), kListenCaption);
+    auto* end = captionButton(this, "endButton", QStringLiteral("END"), kEndButton);
+    panelCaption(this, "statusLabel", QStringLiteral("Status:"), kStatusLabel);
+    status_ = panelCaption(this, "status", QStringLiteral("Not connected"), kStatus);
+    auto* chat = panelToggle(this, "chatToggle", toggleGlyph, kChatToggle);
+    chatCaption_ = panelCaption(this, "chatCaption", QStringLiteral("Show chat box"), kChatCaption);
+
+    connect(call, &GlyphButton::clicked, this, &InternetPanel::callClicked);
+    connect(end, &GlyphButton::clicked, this, &InternetPanel::endClicked);
+    connect(listen, &GlyphButton::clicked, this, &InternetPanel::listenClicked);
+    connect(chat, &GlyphButton::clicked, this, &InternetPanel::chatToggleClicked);
+    addressEdit_->installEventFilter(new AddressKeys(this));
+    connect(addressEdit_, &QLineEdit::textEdited, this, &InternetPanel::addressEdited);
+}
+
+QString InternetPanel::address() const {
+    return addressEdit_->text();
+}
+void InternetPanel::setAddress(const QString& text) {
+    addressEdit_->setText(text);
+}
+void InternetPanel::setCallerAddress(const QString& text) {
+    callerAddress_->setText(text);
+}
+void InternetPanel::setStatus(const QString& text) {
+    status_->setText(text);
+}
+void InternetPanel::setListenCaption(const QString& text) {
+    listenCaption_->setText(text);
+}
+void InternetPanel::setChatCaption(const QString& text) {
+    chatCaption_->setText(text);
 }
 
 }  // namespace zelvan

@@ -1,6 +1,6 @@
 #pragma once
-// The two sockets of network play: ServerSocket1, which listens on all
-// local addresses, and ClientSocket1, which calls. Every event arrives on the
+// The two sockets of network play: the listener, which listens on all
+// local addresses, and the calling socket. Every event arrives on the
 // user-interface thread as a signal; what an event does to the game is the
 // main window's business.
 

@@ -3,12 +3,15 @@
 #include <QLabel>
 
 #include "ui/artwork.h"
-#include "widgets/alprogressbar.h"
+#include "ui/layout.h"
+#include "widgets/bitmapprogressbar.h"
 
 namespace zelvan {
 
 SplashWindow::SplashWindow(const QRect& screen)
     : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint) {
+    using layout::kSplashBar;
+    using layout::kSplashSize;
     setWindowTitle(QStringLiteral("ZELVAN"));
     QPalette pal = palette();
     pal.setColor(QPalette::Window, Qt::black);
@@ -16,24 +19,31 @@ SplashWindow::SplashWindow(const QRect& screen)
     setAutoFillBackground(true);
     setGeometry(screen);
 
-    Image1 = new QLabel(this);
-    Image1->setPixmap(QPixmap::fromImage(Artwork::load(QStringLiteral("splash.png"))));
-    Image1->resize(320, 240);
+    picture_ = new QLabel(this);
+    picture_->setObjectName(QStringLiteral("picture"));
+    picture_->setPixmap(QPixmap::fromImage(Artwork::load(QStringLiteral("splash.png"))));
+    picture_->resize(kSplashSize);
     // Centred, division truncating toward zero.
-    Image1->move((screen.width() - 320) / 2, (screen.height() - 240) / 2);
+    picture_->move((screen.width() - kSplashSize.width()) / 2,
+                   (screen.height() - kSplashSize.height()) / 2);
 
-    ALProgressBar1 = new ALProgressBar(this);
-    ALProgressBar1->resize(315, 16);
-    ALProgressBar1->setMinimum(0);
-    ALProgressBar1->setMaximum(315);
-    ALProgressBar1->setBackgroundColor(QColor(1, 1, 1));
-    ALProgressBar1->setBorderColor1(QColor(20, 101, 110));
-    ALProgressBar1->setBorderColor2(QColor(11, 54, 60));
-    ALProgressBar1->setBarColorStyle(ALProgressBar::BarColorStyle::cs1Color);
-    ALProgressBar1->setBarBitmap(Artwork::load(QStringLiteral("progressbar.png")));
-    ALProgressBar1->setShowPosText(false);
-    ALProgressBar1->setPosTextSuffix(QStringLiteral("%"));
-    ALProgressBar1->move(Image1->x() + 2, Image1->y() + 186);
+    progress_ = new BitmapProgressBar(this);
+    progress_->setObjectName(QStringLiteral("progress"));
+    progress_->resize(kSplashBar.size());
+    progress_->setMinimum(0);
+    progress_->setMaximum(kSplashBar.width());
+    progress_->setBackgroundColor(QColor(1, 1, 1));
+    progress_->setBorderColor1(QColor(20, 101, 110));
+    progress_->setBorderColor2(QColor(11, 54, 60));
+    progress_->setBarColorStyle(BitmapProgressBar::BarColorStyle::OneColour);
+    progress_->setBarBitmap(Artwork::load(QStringLiteral("progressbar.png")));
+    progress_->setShowPosText(false);
+    progress_->setPosTextSuffix(QStringLiteral("%"));
+    progress_->move(picture_->pos() + kSplashBar.topLeft());
+}
+
+void SplashWindow::setProgress(int position) {
+    progress_->setPosition(position);
 }
 
 }  // namespace zelvan

@@ -1,11 +1,11 @@
 #pragma once
-// The splash window (Form2): black, borderless, full screen, with the
-// 320x240 splash picture centred and the progress bar under its title.
+// The splash window: black, borderless, full screen, with the 320x240
+// splash picture centred and the progress bar over the strip painted for it.
 
 #include <QWidget>
 
 class QLabel;
-class ALProgressBar;
+class BitmapProgressBar;
 
 namespace zelvan {
 
@@ -14,8 +14,12 @@ class SplashWindow : public QWidget {
 public:
     explicit SplashWindow(const QRect& screen);
 
-    QLabel* Image1 = nullptr;
-    ALProgressBar* ALProgressBar1 = nullptr;
+    // Moves the bar on; the start-up steps it while the sound plays.
+    void setProgress(int position);
+
+private:
+    QLabel* picture_ = nullptr;
+    BitmapProgressBar* progress_ = nullptr;
 };
 
 }  // namespace zelvan

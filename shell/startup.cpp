@@ -10,7 +10,7 @@
 #include "shell/mainwindow.h"
 #include "shell/splash.h"
 #include "ui/soundplayer.h"
-#include "widgets/alprogressbar.h"
+#include "widgets/bitmapprogressbar.h"
 
 namespace zelvan {
 
@@ -57,39 +57,39 @@ int runZelvan(int argc, char** argv) {
         return 0;
     }
 
-    MainWindow form1;
-    QObject::connect(&form1, &MainWindow::quitRequested, &app, &QApplication::quit,
+    MainWindow mainWindow;
+    QObject::connect(&mainWindow, &MainWindow::quitRequested, &app, &QApplication::quit,
                      Qt::QueuedConnection);
 
-    SplashWindow form2(geometry);
-    form2.show();
+    SplashWindow splash(geometry);
+    splash.show();
     QCoreApplication::processEvents();
 
     if (screen) {
         if (const QString refusal = colourDepthRefusal(screen->depth()); !refusal.isEmpty()) {
             // Nothing is saved: the main window was never shown.
-            form2.hide();
+            splash.hide();
             refuse(refusal);
             return 0;
         }
     }
 
     delayMs(100);
-    form1.soundPlayer().play(Sound::T1);  // whatever the sound option says
+    mainWindow.soundPlayer().play(Sound::Startup);  // whatever the sound option says
     for (int position : {63, 126, 189, 252}) {
-        form2.ALProgressBar1->setPosition(position);
+        splash.setProgress(position);
         QCoreApplication::processEvents();
         delayMs(200);
     }
-    form2.ALProgressBar1->setPosition(315);
+    splash.setProgress(315);
     QCoreApplication::processEvents();
     delayMs(1000);
 
-    form1.show();
-    form1.raise();
-    form1.activateWindow();
+    mainWindow.show();
+    mainWindow.raise();
+    mainWindow.activateWindow();
     QCoreApplication::processEvents();
-    form2.hide();
+    splash.hide();
 
     return app.exec();
 }

@@ -1,6 +1,6 @@
 #pragma once
 // A Host that records every call as a short text ("drawPiece B 3 4 n",
-// "sound Piesa", "delay 150", ...) so tests can assert the exact order of a
+// "sound BluePiece", "delay 150", ...) so tests can assert the exact order of a
 // sequence. Hooks let a test inject an event inside a pause or a pump.
 
 #include <cstdint>
@@ -15,26 +15,26 @@ namespace zelvan::test {
 
 inline const char* soundName(Sound s) {
     switch (s) {
-    case Sound::Piesa:
-        return "Piesa";
-    case Sound::PiesaAdv:
-        return "PiesaAdv";
-    case Sound::Succes:
-        return "Succes";
-    case Sound::Lose:
-        return "Lose";
-    case Sound::ButonMare:
-        return "ButonMare";
-    case Sound::Bmic:
-        return "Bmic";
-    case Sound::Boff:
-        return "Boff";
-    case Sound::Scall:
-        return "Scall";
-    case Sound::Eroare:
-        return "Eroare";
-    case Sound::T1:
-        return "T1";
+    case Sound::BluePiece:
+        return "BluePiece";
+    case Sound::RedPiece:
+        return "RedPiece";
+    case Sound::BlueWins:
+        return "BlueWins";
+    case Sound::RedWins:
+        return "RedWins";
+    case Sound::Play:
+        return "Play";
+    case Sound::Click:
+        return "Click";
+    case Sound::Exit:
+        return "Exit";
+    case Sound::Calling:
+        return "Calling";
+    case Sound::Error:
+        return "Error";
+    case Sound::Startup:
+        return "Startup";
     }
     return "?";
 }

@@ -1,5 +1,5 @@
 #pragma once
-// The board picture (Image1): a retained 571x571 bitmap that is drawn
+// The board picture: a retained 571x571 bitmap that is drawn
 // incrementally and never rebuilt from the game record. The control shows
 // its top-left SxS square; repaints just show the bitmap again.
 

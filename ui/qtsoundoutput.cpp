@@ -55,8 +55,8 @@ void installCategoryFilter() {
     });
 }
 
-const char* const kNames[kSoundCount] = {"piesa", "piesaadv", "succes", "lose",   "butonmare",
-                                         "bmic",  "boff",     "scall",  "eroare", "t1"};
+const char* const kNames[kSoundCount] = {"bluepiece", "redpiece", "bluewins", "redwins", "play",
+                                         "click",     "exit",     "calling",  "error",   "startup"};
 
 std::size_t indexOf(Sound sound) {
     return static_cast<std::size_t>(sound);

@@ -77,7 +77,7 @@ TEST(ComputerMove, PlacesThroughTheSharedSequence) {
     host.onPump = [&] { busyDuringPump = g.busy; };
     computerMove(g, host);
     EXPECT_EQ(host.calls, (std::vector<std::string>{"drawPiece R 7 7 n", "markMove R 7 7",
-                                                    "sound PiesaAdv", "pump", "showTurn"}));
+                                                    "sound RedPiece", "pump", "showTurn"}));
     EXPECT_EQ(busyDuringPump, 1);
     EXPECT_EQ(g.busy, 0);
     EXPECT_EQ(g.blueToMove, 1);
@@ -131,7 +131,7 @@ TEST(ComputerMove, RedFiveEndsTheGameAndTheTurnStillPasses) {
     EXPECT_EQ(g.gameRunning, 0);
     EXPECT_EQ(g.blueToMove, 1);
     EXPECT_EQ(g.busy, 0);
-    EXPECT_TRUE(host.has("sound Lose"));
+    EXPECT_TRUE(host.has("sound RedWins"));
 }
 
 // A game against a Blue that answers somewhere near the last Red piece: every

@@ -130,7 +130,7 @@ TEST_P(CheckFiveWins, RecordsEndsDrawsAtEachGroupAndEndsTheGameOnce) {
         expected.insert(expected.end(), line.begin(), line.end());
         expected.push_back("pump");
     }
-    expected.push_back(w.colour == kBlue ? "sound Succes" : "sound Lose");
+    expected.push_back(w.colour == kBlue ? "sound BlueWins" : "sound RedWins");
     expected.push_back("blinkOn");
     expected.push_back("save");
     EXPECT_EQ(h.calls, expected);
@@ -232,8 +232,8 @@ TEST_F(EngineTest, FullBoardWithoutFiveIsADraw) {
     EXPECT_EQ(g.winner, kNone);
     EXPECT_EQ(g.blueToMove, 0);  // the turn still passes
     EXPECT_TRUE(h.has("showTurn"));
-    EXPECT_FALSE(h.has("sound Succes"));
-    EXPECT_FALSE(h.has("sound Lose"));
+    EXPECT_FALSE(h.has("sound BlueWins"));
+    EXPECT_FALSE(h.has("sound RedWins"));
     EXPECT_FALSE(h.has("blinkOn"));
     EXPECT_EQ(h.saves, 0);
     EXPECT_EQ(g.scoreBlue, 1200);

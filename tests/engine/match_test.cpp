@@ -26,8 +26,8 @@ TEST_F(Match, PlayFromIdleStartsAGameOnANewBoard) {
     const auto opener = g.blueOpens;
     playButton(g, h);
     EXPECT_EQ(h.calls,
-              (Calls{"sound ButonMare", "delay 200", "startGameClock", "cursor normal",
-                     "hidePanels", "reseed", "blinkOff", "forgetMarks", "drawGrid", "showTurn"}));
+              (Calls{"sound Play", "delay 200", "startGameClock", "cursor normal", "hidePanels",
+                     "reseed", "blinkOff", "forgetMarks", "drawGrid", "showTurn"}));
     EXPECT_EQ(g.gameRunning, 1);
     EXPECT_EQ(g.winner, kNone);
     EXPECT_EQ(g.moveCount, 0);
@@ -74,7 +74,7 @@ TEST_F(Match, RefusedPlayStillSoundsAndPauses) {
     h.clear();
     g.busy = 1;
     playButton(g, h);
-    EXPECT_EQ(h.calls, (Calls{"sound ButonMare", "delay 200"}));
+    EXPECT_EQ(h.calls, (Calls{"sound Play", "delay 200"}));
     EXPECT_EQ(g.boardSerial, before.boardSerial);
 
     g.busy = 0;
@@ -82,7 +82,7 @@ TEST_F(Match, RefusedPlayStillSoundsAndPauses) {
     g.acceptedPeer = 1;  // the side that accepted the call does not start games
     h.clear();
     playButton(g, h);
-    EXPECT_EQ(h.calls, (Calls{"sound ButonMare", "delay 200"}));
+    EXPECT_EQ(h.calls, (Calls{"sound Play", "delay 200"}));
     EXPECT_EQ(g.gameRunning, 1);
     EXPECT_EQ(g.boardSerial, before.boardSerial);
     EXPECT_EQ(g.resultHistory, before.resultHistory);
@@ -120,14 +120,14 @@ TEST_F(Match, StopAbandonsARunningGameAndClearsTheFlags) {
     g.connected = 1;
     h.clear();
     stopButton(g, h);
-    EXPECT_EQ(h.calls, (Calls{"sound Bmic", "save", "send STOP", "cursor normal"}));
+    EXPECT_EQ(h.calls, (Calls{"sound Click", "save", "send STOP", "cursor normal"}));
     EXPECT_EQ(g.resultHistory[0], kRed);
     EXPECT_EQ(g.gameRunning, 0);
     EXPECT_EQ(g.winner, kNone);
 
     h.clear();
     stopButton(g, h);  // no game: no result, STOP still sent
-    EXPECT_EQ(h.calls, (Calls{"sound Bmic", "send STOP", "cursor normal"}));
+    EXPECT_EQ(h.calls, (Calls{"sound Click", "send STOP", "cursor normal"}));
     EXPECT_EQ(g.resultHistory[1], kNone);
 }
 
@@ -136,7 +136,7 @@ TEST_F(Match, StopWhileTheComputerChoosesOnlySounds) {
     g.busy = 1;
     h.clear();
     stopButton(g, h);
-    EXPECT_EQ(h.calls, (Calls{"sound Bmic"}));
+    EXPECT_EQ(h.calls, (Calls{"sound Click"}));
     EXPECT_EQ(g.gameRunning, 1);
     EXPECT_EQ(g.busy, 1);
 }
@@ -152,7 +152,7 @@ TEST_F(Match, SizeCyclesAndMakesANewBoardOnlyWhileIdle) {
         EXPECT_EQ(g.boardSize, s);
     }
     EXPECT_EQ(g.sizeCode, 1);
-    EXPECT_EQ(h.count("sound Bmic"), 3);
+    EXPECT_EQ(h.count("sound Click"), 3);
     EXPECT_EQ(h.count("drawGrid"), 3);
     EXPECT_NE(g.blueOpens, opener);  // flipped three times
 
@@ -174,11 +174,11 @@ TEST_F(Match, SizeCyclesAndMakesANewBoardOnlyWhileIdle) {
 TEST_F(Match, HumanComputerOnlyBetweenGames) {
     humanComputerButton(g, h);
     EXPECT_EQ(g.redIsHuman, 0);
-    EXPECT_EQ(h.calls, (Calls{"sound Bmic", "showOpponentKind"}));
+    EXPECT_EQ(h.calls, (Calls{"sound Click", "showOpponentKind"}));
     playButton(g, h);
     h.clear();
     humanComputerButton(g, h);
-    EXPECT_EQ(h.calls, (Calls{"sound Bmic"}));
+    EXPECT_EQ(h.calls, (Calls{"sound Click"}));
     EXPECT_EQ(g.redIsHuman, 0);
 }
 
@@ -238,7 +238,7 @@ TEST_F(Match, ClicksThatPlaceNothing) {
 
 TEST_F(Match, ExitWhenIdleSoundsSavesWaitsAndQuits) {
     exitSequence(g, h);
-    EXPECT_EQ(h.calls, (Calls{"sound Boff", "save", "delay 600", "pump", "quit"}));
+    EXPECT_EQ(h.calls, (Calls{"sound Exit", "save", "delay 600", "pump", "quit"}));
 }
 
 TEST_F(Match, ExitDuringAConnectedGameAbandonsItAndHangsUp) {

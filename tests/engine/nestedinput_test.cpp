@@ -53,7 +53,7 @@ TEST_F(Nested, SecondPlayDuringPlaysPauseDoesNothing) {
     h.onDelay = [&] { playButton(g, h); };
     const auto serial = g.boardSerial;
     playButton(g, h);
-    EXPECT_EQ(h.count("sound ButonMare"), 2);
+    EXPECT_EQ(h.count("sound Play"), 2);
     EXPECT_EQ(g.boardSerial, serial + 1);                          // one new board
     EXPECT_EQ(g.resultHistory, (std::array<std::uint8_t, 10>{}));  // no game abandoned
     EXPECT_EQ(h.saves, 0);
@@ -80,7 +80,7 @@ TEST_F(Nested, ExitRunsOnceAndAcceptsNoMoveInItsPauses) {
     EXPECT_EQ(g.resultHistory[0], kRed);  // Blue was to move
     EXPECT_EQ(g.resultHistory[1], kNone);
     EXPECT_EQ(h.count("quit"), 1);
-    EXPECT_EQ(h.count("sound Boff"), 1);
+    EXPECT_EQ(h.count("sound Exit"), 1);
     EXPECT_EQ(h.count("drawGrid"), 0);
     EXPECT_EQ(h.saves, 2);  // the abandoned game, then the exit's own save
 }
@@ -94,7 +94,7 @@ TEST_F(Nested, StopDuringBluesPauseScoresTheGameOnce) {
     EXPECT_EQ(g.resultHistory[0], kRed);  // Stop came while Blue was still to move
     EXPECT_EQ(g.resultHistory[1], kNone);
     EXPECT_EQ(h.saves, 1);
-    EXPECT_FALSE(h.has("sound Succes"));
+    EXPECT_FALSE(h.has("sound BlueWins"));
     EXPECT_EQ(g.gameRunning, 0);
     EXPECT_EQ(g.winner, kNone);
     // The stopped game's move is not announced, and nothing waits for a reply.
@@ -124,7 +124,7 @@ TEST_F(Nested, StopDuringTheGameOverPumpStillRecordsTheWin) {
     EXPECT_EQ(g.resultHistory[1], kNone);
     EXPECT_EQ(g.scoreBlue, 1001);
     EXPECT_EQ(g.scoreRed, 999);
-    EXPECT_FALSE(h.has("sound Lose"));
+    EXPECT_FALSE(h.has("sound RedWins"));
     EXPECT_FALSE(h.blinkTimer);
     EXPECT_EQ(g.winner, kNone);
 }
@@ -177,7 +177,7 @@ TEST_F(Nested, PlayDuringAPeersMoveWaitsUntilTheMoveIsScanned) {
     put(kBlue, {{3, 4}, {4, 5}, {5, 6}, {6, 7}});
     h.onPump = [&] { playButton(g, h); };
     EXPECT_TRUE(placePiece(g, h, PieceSource::Peer, 7, 7));
-    EXPECT_EQ(h.count("sound ButonMare"), 1);
+    EXPECT_EQ(h.count("sound Play"), 1);
     EXPECT_EQ(g.winner, kRed);  // the peer's five counts, not an abandoned game
     EXPECT_EQ(g.resultHistory[0], kRed);
     EXPECT_EQ(g.resultHistory[1], kNone);

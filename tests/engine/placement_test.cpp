@@ -67,8 +67,8 @@ TEST_F(Placement, BlueClickCountsStoresMarksDrawsSoundsPausesSendsPumpsScansThen
     placePiece(g, h, PieceSource::BlueClick, 12, 4);
 
     EXPECT_TRUE(seenAtPause);
-    EXPECT_EQ(h.calls, (Calls{"drawPiece B 12 4 n", "markMove B 12 4", "sound Piesa", "delay 150",
-                              "send MOVE1204", "cursor wait", "pump", "showTurn"}));
+    EXPECT_EQ(h.calls, (Calls{"drawPiece B 12 4 n", "markMove B 12 4", "sound BluePiece",
+                              "delay 150", "send MOVE1204", "cursor wait", "pump", "showTurn"}));
     EXPECT_EQ(g.blueToMove, 0);
     EXPECT_EQ(g.gameRunning, 1);
     EXPECT_TRUE(zoneSquare(g, 8, 1, 15, 8));
@@ -95,14 +95,14 @@ TEST_F(Placement, TheScanRunsAfterThePumpAndTheTurnPassesAfterGameOver) {
     EXPECT_EQ(g.blueToMove, 0);
     ASSERT_GE(h.calls.size(), 4u);
     EXPECT_EQ(Calls(h.calls.end() - 4, h.calls.end()),
-              (Calls{"sound Succes", "blinkOn", "save", "showTurn"}));
+              (Calls{"sound BlueWins", "blinkOn", "save", "showTurn"}));
 }
 
 TEST_F(Placement, SecondPersonsClickHasNoZoneNoPauseAndNoMessage) {
     g.blueToMove = 0;
     click(6, 7);
     EXPECT_EQ(h.calls,
-              (Calls{"drawPiece R 6 7 n", "markMove R 6 7", "sound PiesaAdv", "pump", "showTurn"}));
+              (Calls{"drawPiece R 6 7 n", "markMove R 6 7", "sound RedPiece", "pump", "showTurn"}));
     EXPECT_EQ(g.cell(6, 7), kRed);
     EXPECT_EQ(zoneCount(g), 0);
     EXPECT_EQ(g.moveCount, 1);
@@ -117,7 +117,7 @@ TEST_F(Placement, SecondPersonsFiveEndsTheGameLikeTheComputers) {
     EXPECT_EQ(g.winner, kRed);
     EXPECT_EQ(g.redLine, (std::array<std::int32_t, 4>{9, 2, 9, 6}));
     EXPECT_EQ(g.gameRunning, 0);
-    EXPECT_TRUE(h.has("sound Lose"));
+    EXPECT_TRUE(h.has("sound RedWins"));
     EXPECT_EQ(h.saves, 1);
     EXPECT_EQ(g.resultHistory[0], kRed);
     EXPECT_EQ(g.blueToMove, 1);
@@ -130,7 +130,7 @@ TEST_F(Placement, PeersMoveSetsTheCursorBackAndPumpsAfterTheScan) {
     g.moveCol = 6;
     g.moveRow = 7;
     placePiece(g, h, PieceSource::Peer, 6, 7);
-    EXPECT_EQ(h.calls, (Calls{"drawPiece R 6 7 n", "sound PiesaAdv", "pump", "cursor normal",
+    EXPECT_EQ(h.calls, (Calls{"drawPiece R 6 7 n", "sound RedPiece", "pump", "cursor normal",
                               "pump", "showTurn"}));
     EXPECT_EQ(zoneCount(g), 0);
     EXPECT_EQ(g.moveCount, 1);
@@ -144,7 +144,7 @@ TEST_F(Placement, ComputersPieceIsAlreadyCountedMarksTheZoneAndClearsBusy) {
     g.moveCount = 1;
     placePiece(g, h, PieceSource::Computer, 8, 8);
     EXPECT_EQ(h.calls,
-              (Calls{"drawPiece R 8 8 n", "markMove R 8 8", "sound PiesaAdv", "pump", "showTurn"}));
+              (Calls{"drawPiece R 8 8 n", "markMove R 8 8", "sound RedPiece", "pump", "showTurn"}));
     EXPECT_EQ(g.moveCount, 1);
     EXPECT_TRUE(zoneSquare(g, 4, 4, 12, 12));
     EXPECT_EQ(g.busy, 0);

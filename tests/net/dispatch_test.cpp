@@ -187,7 +187,7 @@ TEST_F(Dispatch, MovePlacesRedAndGivesTheTurnBack) {
     EXPECT_EQ(g.blueToMove, 1);
     EXPECT_EQ(host.cursor, Cursor::Normal);
     EXPECT_EQ(host.calls,
-              (std::vector<std::string>{"drawPiece R 3 15 n", "markMove R 3 15", "sound PiesaAdv",
+              (std::vector<std::string>{"drawPiece R 3 15 n", "markMove R 3 15", "sound RedPiece",
                                         "pump", "cursor normal", "pump", "showTurn", "pump"}));
 }
 
@@ -199,7 +199,7 @@ TEST_F(Dispatch, MoveThatCompletesFiveEndsTheGame) {
     receive("MOVE0501");
     EXPECT_EQ(g.winner, kRed);
     EXPECT_EQ(g.gameRunning, 0);
-    EXPECT_TRUE(host.has("sound Lose"));
+    EXPECT_TRUE(host.has("sound RedWins"));
     EXPECT_EQ(host.saves, 1);
 }
 

@@ -21,6 +21,7 @@
 #include <string>
 #include <vector>
 
+#include "controls.h"
 #include "engine/game.h"
 #include "net/chatpanel.h"
 #include "net/internetpanel.h"
@@ -29,11 +30,12 @@
 #include "settings/settingscodec.h"
 #include "settings/settingsstore.h"
 #include "shell/mainwindow.h"
+#include "shell/networkplay.h"
 #include "ui/artwork.h"
 #include "ui/boardpicture.h"
 #include "ui/recordingsoundoutput.h"
-#include "widgets/alignedit.h"
-#include "widgets/antialiaslabel.h"
+#include "widgets/alignededit.h"
+#include "widgets/smoothlabel.h"
 
 using namespace zelvan;
 using zelvan::test::RecordingSoundOutput;
@@ -109,10 +111,12 @@ struct Peer {
 
     MainWindow& w() { return *window; }
     Game& g() { return window->game(); }
-    QString status() const { return window->Panel2->AntiAliasLabel23->text(); }
+    QString status() const { return control<SmoothLabel>(*window, "status")->text(); }
     bool waiting() const { return window->cursor().shape() == Qt::WaitCursor; }
-    bool chatShown() const { return window->Panel3->isVisibleTo(window.get()); }
-    QStringList chatLines() const { return window->Panel3->lines(); }
+    bool chatShown() const {
+        return control<ChatPanel>(*window, "chatPanel")->isVisibleTo(window.get());
+    }
+    QStringList chatLines() const { return control<ChatPanel>(*window, "chatPanel")->lines(); }
 
     QByteArray chatLog() const {
         QFile f(window->settingsStore().chatLogPath());
@@ -137,22 +141,22 @@ struct Peer {
 
     // Typed into the upper address field, key by key, then CALL.
     void call(const QString& address) {
-        AlignEdit* field = window->Panel2->AlignEdit1;
+        AlignedEdit* field = control<AlignedEdit>(*window, "addressEdit");
         QTest::keyClick(field, Qt::Key_A, Qt::ControlModifier);
         QTest::keyClick(field, Qt::Key_Backspace);
         QTest::keyClicks(field, address);
-        window->LbSpeedButton17Click();
+        window->network().onCallClicked();
     }
 
     // Typed into the chat input, then Enter.
     void say(const QString& text) {
-        window->Panel3->Edit3->setText(text);
-        QTest::keyClick(window->Panel3->Edit3, Qt::Key_Return);
+        control<QLineEdit>(*window, "chatInput")->setText(text);
+        QTest::keyClick(control<QLineEdit>(*window, "chatInput"), Qt::Key_Return);
     }
 
     void clickCell(int c, int r) {
         const int p = g().cellPitch;
-        QTest::mouseClick(window->Image1, Qt::LeftButton, Qt::NoModifier,
+        QTest::mouseClick(control<BoardPicture>(*window, "board"), Qt::LeftButton, Qt::NoModifier,
                           QPoint((c - 1) * (p + 1) + 1 + p / 2, (r - 1) * (p + 1) + 1 + p / 2));
     }
 };
@@ -163,7 +167,7 @@ bool cellShows(MainWindow& w, int c, int r, Side side, bool highlighted = false)
     static const Artwork art;
     const Game& g = w.game();
     const QImage& picture = art.piece(side, g.pieceStyle, g.cellPitch, highlighted);
-    const QImage& board = w.Image1->bitmap();
+    const QImage& board = control<BoardPicture>(w, "board")->bitmap();
     const int p = g.cellPitch;
     const int x0 = (c - 1) * (p + 1) + 1;
     const int y0 = (r - 1) * (p + 1) + 1;
@@ -190,7 +194,7 @@ bool connectPair(Peer& a, Peer& b) {
 // The caller presses Play; true once both boards are new and running.
 bool startGame(Peer& caller, Peer& other) {
     const std::uint32_t before = other.g().boardSerial;
-    caller.w().LbSpeedButton1Click();
+    caller.w().onPlayClicked();
     return caller.g().gameRunning &&
            eventually([&] { return other.g().boardSerial != before && other.g().gameRunning; });
 }
@@ -285,13 +289,14 @@ struct Snapshot {
     bool waiting;
 
     explicit Snapshot(Peer& p)
-        : cells(p.g().cells), bitmap(p.w().Image1->bitmap()), blueToMove(p.g().blueToMove),
-          gameRunning(p.g().gameRunning), winner(p.g().winner), moveCount(p.g().moveCount),
-          history(p.g().resultHistory), waiting(p.waiting()) {}
+        : cells(p.g().cells), bitmap(control<BoardPicture>(p.w(), "board")->bitmap()),
+          blueToMove(p.g().blueToMove), gameRunning(p.g().gameRunning), winner(p.g().winner),
+          moveCount(p.g().moveCount), history(p.g().resultHistory), waiting(p.waiting()) {}
 
     QString differsFrom(Peer& p) const {
         if (p.g().cells != cells) return "cells changed";
-        if (p.w().Image1->bitmap() != bitmap) return "the board picture changed";
+        if (control<BoardPicture>(p.w(), "board")->bitmap() != bitmap)
+            return "the board picture changed";
         if (p.g().blueToMove != blueToMove) return "the turn changed";
         if (p.g().gameRunning != gameRunning || p.g().winner != winner)
             return "the game state changed";
@@ -373,29 +378,32 @@ private slots:
         QCOMPARE(a.status(), QString("Not connected"));
         QVERIFY(b.w().netLink().isListening());
         QVERIFY(!a.w().netLink().isListening());
-        QCOMPARE(a.w().Image29->pixmap().toImage(), icon("icons/noconnection.png"));
+        QCOMPARE(control<QLabel>(a.w(), "connectionIcon")->pixmap().toImage(),
+                 icon("icons/noconnection.png"));
 
         QVERIFY(connectPair(a, b));
         QCOMPARE(a.status(), QString("Connected"));
         QCOMPARE(b.status(), QString("Connected"));
-        QCOMPARE(b.w().Panel2->AlignEdit2->text(), QString("127.0.0.1"));
-        QCOMPARE(a.w().Panel2->AlignEdit2->text(), QString("0.0.0.0"));
+        QCOMPARE(control<AlignedEdit>(b.w(), "callerAddress")->text(), QString("127.0.0.1"));
+        QCOMPARE(control<AlignedEdit>(a.w(), "callerAddress")->text(), QString("0.0.0.0"));
         QCOMPARE(int(b.g().acceptedPeer), 1);
         QCOMPARE(int(a.g().acceptedPeer), 0);
         QCOMPARE(a.g().peerAddress, std::string("127.0.0.1"));
-        QCOMPARE(a.w().Image29->pixmap().toImage(), icon("icons/check.png"));
-        QCOMPARE(b.w().Image29->pixmap().toImage(), icon("icons/check.png"));
-        QVERIFY(a.hasPlayed("Scall"));
+        QCOMPARE(control<QLabel>(a.w(), "connectionIcon")->pixmap().toImage(),
+                 icon("icons/check.png"));
+        QCOMPARE(control<QLabel>(b.w(), "connectionIcon")->pixmap().toImage(),
+                 icon("icons/check.png"));
+        QVERIFY(a.hasPlayed("Calling"));
 
         // Play on the side that accepted: its sound, and nothing else. The
         // STOP that follows is the first thing the caller receives.
         b.log.clear();
         const std::uint32_t serial = b.g().boardSerial;
-        b.w().LbSpeedButton1Click();
-        QCOMPARE(b.played(), std::vector<std::string>{"ButonMare"});
+        b.w().onPlayClicked();
+        QCOMPARE(b.played(), std::vector<std::string>{"Play"});
         QCOMPARE(int(b.g().gameRunning), 0);
         QCOMPARE(b.g().boardSerial, serial);
-        b.w().LbSpeedButton6Click();
+        b.w().onStopClicked();
         QVERIFY(eventually([&] { return a.w().netLink().bytesReceived() >= 4; }));
         QCOMPARE(a.w().netLink().bytesReceived(), std::int64_t(4));
         QCOMPARE(int(a.g().gameRunning), 0);
@@ -406,7 +414,7 @@ private slots:
         QCOMPARE(a.status(), QString("Connected"));
         a.call(QStringLiteral("1.2.3.256"));
         QCOMPARE(a.status(), QString("IP error!"));
-        QVERIFY(a.hasPlayed("Eroare"));
+        QVERIFY(a.hasPlayed("Error"));
         QCOMPARE(int(a.g().connected), 1);
         QCOMPARE(int(b.g().connected), 1);
     }
@@ -434,8 +442,8 @@ private slots:
         QCOMPARE(int(a.g().gameRunning), 0);
         QCOMPARE(int(b.g().gameRunning), 0);
         QVERIFY(mirrored(a.g(), b.g()));
-        QVERIFY(a.hasPlayed("Succes"));
-        QVERIFY(b.hasPlayed("Lose"));
+        QVERIFY(a.hasPlayed("BlueWins"));
+        QVERIFY(b.hasPlayed("RedWins"));
         QVERIFY(!a.waiting());
         QVERIFY(!b.waiting());
         // The winning line shows in one look on each board (it blinks).
@@ -451,10 +459,14 @@ private slots:
         QCOMPARE(a.g().scoreRed, 999);
         QCOMPARE(b.g().scoreBlue, 999);
         QCOMPARE(b.g().scoreRed, 1001);
-        QVERIFY(eventually([&] { return a.w().AntiAliasLabel1->text() == "1001"; }));
-        QVERIFY(eventually([&] { return b.w().AntiAliasLabel2->text() == "1001"; }));
-        QVERIFY(eventually([&] { return a.w().AntiAliasLabel2->text() == "999"; }));
-        QVERIFY(eventually([&] { return b.w().AntiAliasLabel1->text() == "999"; }));
+        QVERIFY(
+            eventually([&] { return control<SmoothLabel>(a.w(), "blueScore")->text() == "1001"; }));
+        QVERIFY(
+            eventually([&] { return control<SmoothLabel>(b.w(), "redScore")->text() == "1001"; }));
+        QVERIFY(
+            eventually([&] { return control<SmoothLabel>(a.w(), "redScore")->text() == "999"; }));
+        QVERIFY(
+            eventually([&] { return control<SmoothLabel>(b.w(), "blueScore")->text() == "999"; }));
         QCOMPARE(quint8(a.settingsFile().at(8)), quint8(kBlue));
         QCOMPARE(quint8(b.settingsFile().at(8)), quint8(kRed));
     }
@@ -486,9 +498,9 @@ private slots:
         QVERIFY_EMPTY(playMove(second, first, 7, 7));
 
         // The boards follow the caller's size.
-        a.w().LbSpeedButton6Click();
+        a.w().onStopClicked();
         QVERIFY(eventually([&] { return !b.g().gameRunning; }));
-        a.w().LbSpeedButton4Click();  // 20 x 20, and the opener flips once more
+        a.w().onSizeClicked();  // 20 x 20, and the opener flips once more
         QVERIFY(startGame(a, b));
         QCOMPARE(b.g().boardSize, 20);
         QCOMPARE(b.g().cellPitch, 27);
@@ -504,7 +516,7 @@ private slots:
         // The caller opens and stops on its own turn: it loses on both.
         QVERIFY(startGame(a, b));
         QCOMPARE(int(a.g().blueToMove), 1);
-        a.w().LbSpeedButton6Click();
+        a.w().onStopClicked();
         QVERIFY(eventually([&] { return !b.g().gameRunning; }));
         QCOMPARE(int(a.g().gameRunning), 0);
         QCOMPARE(a.g().resultHistory[0], kRed);
@@ -518,7 +530,7 @@ private slots:
         QCOMPARE(int(b.g().blueToMove), 1);
         QVERIFY_EMPTY(playMove(b, a, 8, 8));
         QVERIFY(b.waiting());
-        b.w().LbSpeedButton6Click();
+        b.w().onStopClicked();
         QVERIFY(!b.waiting());
         QVERIFY(eventually([&] { return !a.g().gameRunning; }));
         QCOMPARE(b.g().resultHistory[0], kBlue);
@@ -537,14 +549,16 @@ private slots:
         QVERIFY(connectPair(a, b));
         QVERIFY(startGame(a, b));
         QCOMPARE(int(a.g().blueToMove), 1);
-        a.w().LbSpeedButton18Click();
+        a.w().network().onEndClicked();
         QCOMPARE(a.status(), QString("Not connected"));
         QVERIFY(eventually([&] { return !b.g().connected; }));
         QCOMPARE(b.status(), QString("Not connected"));
         QVERIFY(b.w().netLink().isListening());
         QVERIFY(!a.w().netLink().isListening());
-        QCOMPARE(a.w().Image29->pixmap().toImage(), icon("icons/noconnection.png"));
-        QCOMPARE(b.w().Image29->pixmap().toImage(), icon("icons/noconnection.png"));
+        QCOMPARE(control<QLabel>(a.w(), "connectionIcon")->pixmap().toImage(),
+                 icon("icons/noconnection.png"));
+        QCOMPARE(control<QLabel>(b.w(), "connectionIcon")->pixmap().toImage(),
+                 icon("icons/noconnection.png"));
         QCOMPARE(int(a.g().gameRunning), 0);
         QCOMPARE(int(b.g().gameRunning), 0);
         QCOMPARE(a.g().resultHistory[0], kRed);
@@ -558,7 +572,7 @@ private slots:
         QVERIFY(startGame(a, b));
         QCOMPARE(int(b.g().blueToMove), 1);
         QVERIFY(a.waiting());
-        b.w().LbSpeedButton18Click();
+        b.w().network().onEndClicked();
         QCOMPARE(b.status(), QString("Not connected"));
         QCOMPARE(int(b.g().acceptedPeer), 0);
         QVERIFY(b.w().netLink().isListening());
@@ -571,7 +585,7 @@ private slots:
         QCOMPARE(b.g().resultHistory[1], kBlue);
 
         // END with nothing connected does nothing.
-        b.w().LbSpeedButton18Click();
+        b.w().network().onEndClicked();
         QCOMPARE(b.status(), QString("Not connected"));
         QVERIFY(b.w().netLink().isListening());
     }
@@ -588,7 +602,7 @@ private slots:
         QVERIFY(connectPair(*a, *b));
         QVERIFY(startGame(*a, *b));
         QCOMPARE(int(a->g().blueToMove), 1);
-        a->w().LbSpeedButton3Click();
+        a->w().onExitClicked();
         QVERIFY(eventually([&] { return !b->g().connected; }));
         QCOMPARE(a->g().resultHistory[0], kRed);
         QCOMPARE(b->g().resultHistory[0], kBlue);
@@ -656,11 +670,11 @@ private slots:
 
         a.say(QStringLiteral("hello"));
         QCOMPARE(a.chatLines(), QStringList{"x: hello"});
-        QVERIFY(a.w().Panel3->Edit3->text().isEmpty());
+        QVERIFY(control<QLineEdit>(a.w(), "chatInput")->text().isEmpty());
         QVERIFY(eventually([&] { return !b.chatLines().isEmpty(); }));
         QCOMPARE(b.chatLines(), QStringList{"o: hello"});
         QVERIFY(b.chatShown());
-        QCOMPARE(b.w().Panel2->AntiAliasLabel30->text(), QString("Show chat box"));
+        QCOMPARE(control<SmoothLabel>(b.w(), "chatCaption")->text(), QString("Show chat box"));
         QCOMPARE(int(b.g().chatBoxOn), 0);
 
         b.say(QStringLiteral("hello"));
@@ -691,7 +705,7 @@ private slots:
         QCOMPARE(b.chatLines().last(), QString("o: ?!"));
 
         // The line of a closed chat box still arrives and opens it.
-        b.w().LbSpeedButton19Click();
+        b.w().network().onChatCloseClicked();
         QVERIFY(!b.chatShown());
         a.say(QStringLiteral("again"));
         QVERIFY(eventually([&] { return b.chatShown(); }));
@@ -700,12 +714,12 @@ private slots:
 
     void chatEnterWhileNotConnected() {
         Peer a(freePort(), notListening);
-        a.w().LbSpeedButton24Click();
+        a.w().network().onChatToggleClicked();
         QVERIFY(a.chatShown());
         a.log.clear();
         a.say(QStringLiteral("anyone?"));
-        QCOMPARE(a.played(), std::vector<std::string>{"Eroare"});
-        QCOMPARE(a.w().Panel3->Edit3->text(), QString("anyone?"));
+        QCOMPARE(a.played(), std::vector<std::string>{"Error"});
+        QCOMPARE(control<QLineEdit>(a.w(), "chatInput")->text(), QString("anyone?"));
         QVERIFY(a.chatLines().isEmpty());
         QVERIFY(!QFile::exists(a.w().settingsStore().chatLogPath()));
     }
@@ -721,7 +735,7 @@ private slots:
             a.log.clear();
             a.call(QString::fromLatin1(address));
             QVERIFY2(a.status() == "IP error!", address);
-            QCOMPARE(a.played(), std::vector<std::string>{"Eroare"});
+            QCOMPARE(a.played(), std::vector<std::string>{"Error"});
             QVERIFY(a.w().netLink().isListening());
             QVERIFY(!a.w().netLink().callPending());
             QCOMPARE(a.g().peerAddress, std::string(address));
@@ -740,8 +754,8 @@ private slots:
             a.call(QString::fromLatin1(address));
             QVERIFY(eventually([&] { return a.g().connected && b.g().connected; }));
             QVERIFY2(seen == "Calling...", qPrintable(QString(address) + ": " + seen));
-            QCOMPARE(b.w().Panel2->AlignEdit2->text(), QString("127.0.0.1"));
-            a.w().LbSpeedButton18Click();
+            QCOMPARE(control<AlignedEdit>(b.w(), "callerAddress")->text(), QString("127.0.0.1"));
+            a.w().network().onEndClicked();
             QVERIFY(eventually([&] { return !b.g().connected; }));
         }
     }
@@ -758,11 +772,12 @@ private slots:
             a.call(QStringLiteral("127.0.0.1"));  // its own port, closed for the call
             QVERIFY(eventually([&] { return a.status() == "Error!"; }));
             QCOMPARE(seen, QString("Calling..."));
-            QVERIFY(a.hasPlayed("Scall"));
-            QVERIFY(a.hasPlayed("Eroare"));
+            QVERIFY(a.hasPlayed("Calling"));
+            QVERIFY(a.hasPlayed("Error"));
             QCOMPARE(int(a.g().connected), 0);
             QCOMPARE(a.w().netLink().isListening(), listen);
-            QCOMPARE(a.w().Image29->pixmap().toImage(), icon("icons/noconnection.png"));
+            QCOMPARE(control<QLabel>(a.w(), "connectionIcon")->pixmap().toImage(),
+                     icon("icons/noconnection.png"));
         }
     }
 
@@ -780,16 +795,16 @@ private slots:
         QVERIFY(!second.w().netLink().isListening());
         // The rest of the start-up ran: settings, captions, board, timers.
         QCOMPARE(int(second.g().listenOn), 1);
-        QCOMPARE(second.w().Panel2->AntiAliasLabel26->text(), QString("Stop listen"));
-        QCOMPARE(second.w().AntiAliasLabel1->text(), QString("1234"));
-        QCOMPARE(second.w().Image1->boardSize(), 15);
-        QVERIFY(second.w().Timer2->isActive());
+        QCOMPARE(control<SmoothLabel>(second.w(), "listenCaption")->text(), QString("Stop listen"));
+        QCOMPARE(control<SmoothLabel>(second.w(), "blueScore")->text(), QString("1234"));
+        QCOMPARE(control<BoardPicture>(second.w(), "board")->boardSize(), 15);
+        QVERIFY(control<QTimer>(second.w(), "tickTimer")->isActive());
 
         // Listen switched on by hand reports the system's reason in a box.
         QVERIFY(second.w().findChildren<QMessageBox*>().isEmpty());
-        second.w().LbSpeedButton21Click();
+        second.w().network().onListenClicked();
         QCOMPARE(second.status(), QString("Not connected"));
-        second.w().LbSpeedButton21Click();
+        second.w().network().onListenClicked();
         const auto boxes = second.w().findChildren<QMessageBox*>();
         QCOMPARE(boxes.size(), 1);
         QVERIFY(!boxes.first()->text().isEmpty());
@@ -814,7 +829,7 @@ private slots:
         QCOMPARE(int(b.g().gameRunning), 1);
         QCOMPARE(b.w().netLink().acceptedCount(), 1);
         QCOMPARE(b.w().netLink().bytesReceived(), received);
-        QCOMPARE(b.w().Panel2->AlignEdit2->text(), QString("127.0.0.1"));
+        QCOMPARE(control<AlignedEdit>(b.w(), "callerAddress")->text(), QString("127.0.0.1"));
 
         // The first peer plays on.
         QVERIFY_EMPTY(playMove(a, b, 8, 8));
@@ -843,8 +858,8 @@ private slots:
         auto&& [port, b, a] = PeerPair{};
         QVERIFY(connectPair(a, b));
         QTimer watch;
-        onceReceived(watch, b, 6, [&] { b.w().LbSpeedButton18Click(); });
-        a.w().LbSpeedButton1Click();
+        onceReceived(watch, b, 6, [&] { b.w().network().onEndClicked(); });
+        a.w().onPlayClicked();
         QVERIFY(eventually([&] { return !a.g().connected && !b.g().connected; }));
         QVERIFY(!watch.isActive());
         QCOMPARE(int(b.g().gameRunning), 0);
@@ -1011,7 +1026,7 @@ private slots:
         QCOMPARE(w.g().cell(30, 30), kRed);
 
         raw.take();
-        w.w().LbSpeedButton6Click();
+        w.w().onStopClicked();
         QVERIFY(eventually([&] { return raw.got == "STOP"; }));
         QCOMPARE(w.g().resultHistory[0], kRed);
         QCOMPARE(w.status(), QString("Connected"));
@@ -1067,7 +1082,7 @@ private slots:
         QVERIFY(!w.waiting());
         QObject::disconnect(feeding);
         QVERIFY(w.g().cells == before.cells);
-        QVERIFY(w.w().Image1->bitmap() == before.bitmap);
+        QVERIFY(control<BoardPicture>(w.w(), "board")->bitmap() == before.bitmap);
         QVERIFY(w.chatLines().isEmpty());
 
         const qint64 grownKiB = residentKiB() - rssBefore;

@@ -8,6 +8,7 @@
 #include <QImage>
 #include <QString>
 
+#include "controls.h"
 #include "engine/game.h"
 #include "shell/mainwindow.h"
 #include "ui/artwork.h"
@@ -40,7 +41,7 @@ enum class Pixels { Interior, Ring, All };
 template <class Want>
 QString firstMismatch(const MainWindow& w, int c, int r, Pixels which, Want want, const char* what,
                       const char* wantSays) {
-    const QImage& board = w.Image1->bitmap();
+    const QImage& board = control<BoardPicture>(w, "board")->bitmap();
     const int p = w.game().cellPitch;
     const int x0 = (c - 1) * (p + 1) + 1;
     const int y0 = (r - 1) * (p + 1) + 1;

@@ -15,8 +15,8 @@
 #include "shell/startup.h"
 #include "ui/artwork.h"
 #include "ui/boardpicture.h"
-#include "widgets/antialiaslabel.h"
-#include "widgets/lbspeedbutton.h"
+#include "widgets/glyphbutton.h"
+#include "widgets/smoothlabel.h"
 #include "windowharness.h"
 #include "windowlooks.h"
 
@@ -125,9 +125,9 @@ private slots:
         Game& g = h.g();
         const Artwork art;
         for (int i = 0; i < sizePresses; ++i)
-            h.press(w.LbSpeedButton4);
+            h.press(control<GlyphButton>(w, "sizeButton"));
         h.sounds.clear();
-        h.press(w.LbSpeedButton1);
+        h.press(control<GlyphButton>(w, "playButton"));
 
         QCOMPARE(g.cell(centre, centre), kRed);
         QCOMPARE(count(g, kRed), 1);
@@ -138,9 +138,8 @@ private slots:
         QCOMPARE(int(g.gameRunning), 1);
         QVERIFY_EMPTY(cellShows(w, centre, centre, pieceOf(art, w, Side::Red)));
         QVERIFY_EMPTY(ringIs(w, centre, centre, liveFrame(g)));
-        QCOMPARE(w.Image23->pixmap().toImage(), icon("icons/turn-blue.png"));
-        QCOMPARE(h.sounds,
-                 (Strings{"stop", "play ButonMare", "delay 200", "stop", "play PiesaAdv"}));
+        QCOMPARE(control<QLabel>(w, "turnIcon")->pixmap().toImage(), icon("icons/turn-blue.png"));
+        QCOMPARE(h.sounds, (Strings{"stop", "play Play", "delay 200", "stop", "play RedPiece"}));
     }
 
     // Blue's click is answered before the click's handling ends: the Red
@@ -148,7 +147,7 @@ private slots:
     void blueClickIsAnsweredAtOnce() {
         auto&& [h, w, g] = DrivenWindow{};
         const Artwork art;
-        h.press(w.LbSpeedButton1);
+        h.press(control<GlyphButton>(w, "playButton"));
         QCOMPARE(int(g.blueToMove), 1);
         QCOMPARE(count(g, kRed), 0);
 
@@ -166,8 +165,9 @@ private slots:
         QVERIFY_EMPTY(cellShows(w, reply.x(), reply.y(), pieceOf(art, w, Side::Red)));
         QVERIFY_EMPTY(ringIs(w, reply.x(), reply.y(), kLiveFrame15));
         QVERIFY_EMPTY(ringIs(w, 8, 8, kLiveFrame15));
-        QCOMPARE(w.Image23->pixmap().toImage(), icon("icons/turn-blue.png"));
-        QCOMPARE(h.sounds, (Strings{"stop", "play Piesa", "delay 150", "stop", "play PiesaAdv"}));
+        QCOMPARE(control<QLabel>(w, "turnIcon")->pixmap().toImage(), icon("icons/turn-blue.png"));
+        QCOMPARE(h.sounds,
+                 (Strings{"stop", "play BluePiece", "delay 150", "stop", "play RedPiece"}));
 
         // The next Blue move: Blue's frame moves on, and so does Red's.
         const Board before2 = g.cells;
@@ -185,14 +185,14 @@ private slots:
     // sounds and pauses, Stop still clicks.
     void inputWhileTheComputerIsBusy() {
         auto&& [h, w, g] = DrivenWindow{};
-        h.press(w.LbSpeedButton1);
+        h.press(control<GlyphButton>(w, "playButton"));
         bool injected = false;
         w.onPump = [&] {
             if (!g.busy) return false;
             injected = true;
             h.clickCell(1, 1);
-            h.press(w.LbSpeedButton1);
-            h.press(w.LbSpeedButton6);
+            h.press(control<GlyphButton>(w, "playButton"));
+            h.press(control<GlyphButton>(w, "stopButton"));
             return true;
         };
         const std::uint32_t serial = g.boardSerial;
@@ -207,8 +207,8 @@ private slots:
         QCOMPARE(g.resultHistory, (std::array<std::uint8_t, 10>{}));
         QCOMPARE(int(g.busy), 0);
         QCOMPARE(int(g.blueToMove), 1);
-        QCOMPARE(h.sounds, (Strings{"stop", "play Piesa", "delay 150", "stop", "play PiesaAdv",
-                                    "stop", "play ButonMare", "delay 200", "stop", "play Bmic"}));
+        QCOMPARE(h.sounds, (Strings{"stop", "play BluePiece", "delay 150", "stop", "play RedPiece",
+                                    "stop", "play Play", "delay 200", "stop", "play Click"}));
         QVERIFY(!h.settingsFileExists());
     }
 
@@ -217,7 +217,7 @@ private slots:
     void blueWinsAgainstTheComputer() {
         auto&& [h, w, g] = DrivenWindow{};
         const Artwork art;
-        h.press(w.LbSpeedButton1);
+        h.press(control<GlyphButton>(w, "playButton"));
         for (int c = 2; c <= 5; ++c) {
             g.cells[cellIndex(c, 2)] = kBlue;
             g.cells[cellIndex(c, 9)] = kRed;
@@ -232,11 +232,12 @@ private slots:
         QCOMPARE(int(g.gameRunning), 0);
         QVERIFY(newPieces(before, g, kRed).empty());
         QCOMPARE(g.moveCount, 9);
-        QCOMPARE(h.sounds, (Strings{"stop", "play Piesa", "delay 150", "stop", "play Succes"}));
+        QCOMPARE(h.sounds,
+                 (Strings{"stop", "play BluePiece", "delay 150", "stop", "play BlueWins"}));
         QVERIFY_EMPTY(cellShows(w, 6, 2, pieceOf(art, w, Side::Blue, true), true));
         QCOMPARE(g.resultHistory[0], kBlue);
         QCOMPARE(g.scoreBlue, 1001);
-        QVERIFY(w.Timer1->isActive());
+        QVERIFY(control<QTimer>(w, "blinkTimer")->isActive());
     }
 
     // Whole games, Blue playing the empty cell nearest the centre or a greedy
@@ -259,14 +260,14 @@ private slots:
         QFETCH(bool, greedyBlue);
         auto&& [h, w, g] = DrivenWindow{};
         const Artwork art;
-        h.press(w.LbSpeedButton16);  // quiet and without pauses
+        h.press(control<GlyphButton>(w, "soundToggle"));  // quiet and without pauses
         while (g.computerLevel != level)
-            h.press(w.LbSpeedButton15);
+            h.press(control<GlyphButton>(w, "levelButton"));
         while (g.sizeCode != sizeCode)
-            h.press(w.LbSpeedButton4);
-        QCOMPARE(w.AntiAliasLabel18->text(), QString::number(level));
+            h.press(control<GlyphButton>(w, "sizeButton"));
+        QCOMPARE(control<SmoothLabel>(w, "levelDigit")->text(), QString::number(level));
 
-        h.press(w.LbSpeedButton1);
+        h.press(control<GlyphButton>(w, "playButton"));
         const bool redOpened = g.moveCount == 1;
         QCOMPARE(count(g, kRed), redOpened ? 1 : 0);
         const int n = g.boardSize;
@@ -332,7 +333,7 @@ private slots:
 
         // The next game is opened by the other side; when that is Red, its
         // first piece goes to the centre.
-        h.press(w.LbSpeedButton1);
+        h.press(control<GlyphButton>(w, "playButton"));
         const int centre = n / 2 + 1;
         if (redOpened) {
             QCOMPARE(count(g, kRed) + count(g, kBlue), 0);

@@ -14,8 +14,8 @@
 #include "shell/startup.h"
 #include "ui/artwork.h"
 #include "ui/boardpicture.h"
-#include "widgets/antialiaslabel.h"
-#include "widgets/lbspeedbutton.h"
+#include "widgets/glyphbutton.h"
+#include "widgets/smoothlabel.h"
 #include "windowharness.h"
 #include "windowlooks.h"
 
@@ -36,9 +36,9 @@ void clickAll(WindowHarness& h, std::initializer_list<std::pair<int, int>> cells
 // A person plays Red; Play starts the first game, which Blue opens (the
 // opener drawn at start is flipped by the first board and again by Play).
 void startTwoPersonGame(WindowHarness& h) {
-    h.press(h.w().LbSpeedButton5);
+    h.press(control<GlyphButton>(h.w(), "opponentButton"));
     QCOMPARE(int(h.g().redIsHuman), 1);
-    h.press(h.w().LbSpeedButton1);
+    h.press(control<GlyphButton>(h.w(), "playButton"));
     QCOMPARE(int(h.g().gameRunning), 1);
 }
 
@@ -53,22 +53,22 @@ private slots:
         startTwoPersonGame(h);
         const Artwork art;
         QCOMPARE(int(g.blueToMove), 1);
-        QVERIFY(shows(w.Image23, icon("icons/turn-blue.png")));
+        QVERIFY(shows(control<QLabel>(w, "turnIcon"), icon("icons/turn-blue.png")));
 
         // Each piece shows its picture with a live frame on the cell's ring.
         h.clickCell(3, 5);
         QCOMPARE(g.cell(3, 5), kBlue);
         QVERIFY_EMPTY(cellShows(w, 3, 5, pieceOf(art, w, Side::Blue)));
         QVERIFY_EMPTY(ringIs(w, 3, 5, kLiveFrame15));
-        QCOMPARE(w.Image1->markCell(Side::Blue), QPoint(3, 5));
-        QVERIFY(shows(w.Image23, icon("icons/turn-red.png")));
+        QCOMPARE(control<BoardPicture>(w, "board")->markCell(Side::Blue), QPoint(3, 5));
+        QVERIFY(shows(control<QLabel>(w, "turnIcon"), icon("icons/turn-red.png")));
 
         h.clickCell(3, 9);
         QCOMPARE(g.cell(3, 9), kRed);
         QVERIFY_EMPTY(cellShows(w, 3, 9, pieceOf(art, w, Side::Red)));
         QVERIFY_EMPTY(ringIs(w, 3, 9, kLiveFrame15));
         QVERIFY_EMPTY(ringIs(w, 3, 5, kLiveFrame15));  // the sides' frames are independent
-        QVERIFY(shows(w.Image23, icon("icons/turn-blue.png")));
+        QVERIFY(shows(control<QLabel>(w, "turnIcon"), icon("icons/turn-blue.png")));
 
         // A side's next move leaves a trace where its frame was.
         h.clickCell(4, 5);
@@ -84,19 +84,19 @@ private slots:
         clickAll(h, {{5, 5}, {5, 9}, {6, 5}, {6, 9}});
         QCOMPARE(g.resultHistory, History{});
         QVERIFY(!h.settingsFileExists());
-        QVERIFY(!w.Timer1->isActive());
+        QVERIFY(!control<QTimer>(w, "blinkTimer")->isActive());
 
         h.clickCell(7, 5);  // five in row 5
         QCOMPARE(g.winner, kBlue);
         QCOMPARE(int(g.gameRunning), 0);
         QCOMPARE(g.blueLine, (std::array<std::int32_t, 4>{3, 5, 7, 5}));
-        QCOMPARE(h.playedSounds().back(), std::string("Succes"));
+        QCOMPARE(h.playedSounds().back(), std::string("BlueWins"));
         // The line at once highlighted, whole cells, so the frame on the
         // winning piece is gone; Red's frame stays.
         for (int c = 3; c <= 7; ++c)
             QVERIFY_EMPTY(cellShows(w, c, 5, pieceOf(art, w, Side::Blue, true), true));
         QVERIFY_EMPTY(ringIs(w, 6, 9, kLiveFrame15));
-        QVERIFY(w.Timer1->isActive());
+        QVERIFY(control<QTimer>(w, "blinkTimer")->isActive());
 
         // Scores, history and the file.
         QCOMPARE(g.resultHistory, (History{kBlue}));
@@ -109,22 +109,22 @@ private slots:
         QCOMPARE(std::uint8_t(file[8]), kBlue);
 
         // The scoreboard follows on the next tick, bright copies and shadows.
-        QCOMPARE(w.AntiAliasLabel1->text(), QString("1000"));
-        QCOMPARE(w.AntiAliasLabel2->text(), QString("1000"));
-        w.Timer2Timer();
-        QCOMPARE(w.AntiAliasLabel1->text(), QString("1001"));
-        QCOMPARE(w.AntiAliasLabel5->text(), QString("1001"));
-        QCOMPARE(w.AntiAliasLabel2->text(), QString("999"));
-        QCOMPARE(w.AntiAliasLabel4->text(), QString("999"));
-        w.Timer2Timer();
-        QCOMPARE(w.AntiAliasLabel1->text(), QString("1001"));
+        QCOMPARE(control<SmoothLabel>(w, "blueScore")->text(), QString("1000"));
+        QCOMPARE(control<SmoothLabel>(w, "redScore")->text(), QString("1000"));
+        w.onTick();
+        QCOMPARE(control<SmoothLabel>(w, "blueScore")->text(), QString("1001"));
+        QCOMPARE(control<SmoothLabel>(w, "blueScoreShadow")->text(), QString("1001"));
+        QCOMPARE(control<SmoothLabel>(w, "redScore")->text(), QString("999"));
+        QCOMPARE(control<SmoothLabel>(w, "redScoreShadow")->text(), QString("999"));
+        w.onTick();
+        QCOMPARE(control<SmoothLabel>(w, "blueScore")->text(), QString("1001"));
 
         // The blink: normal after one tick, highlighted after two.
-        w.Timer1Timer();
+        w.onBlinkTick();
         for (int c = 3; c <= 7; ++c)
             QVERIFY_EMPTY(cellShows(w, c, 5, pieceOf(art, w, Side::Blue, false), true));
         QVERIFY(cellShows(w, 3, 5, pieceOf(art, w, Side::Blue, true), true) != QString());
-        w.Timer1Timer();
+        w.onBlinkTick();
         for (int c = 3; c <= 7; ++c)
             QVERIFY_EMPTY(cellShows(w, c, 5, pieceOf(art, w, Side::Blue, true), true));
 
@@ -134,19 +134,19 @@ private slots:
         QVERIFY_EMPTY(cellEmpty(w, 10, 10));
 
         // Next game: Red opens; a fresh board, the blink stopped.
-        h.press(w.LbSpeedButton1);
+        h.press(control<GlyphButton>(w, "playButton"));
         QCOMPARE(int(g.blueToMove), 0);
-        QVERIFY(!w.Timer1->isActive());
+        QVERIFY(!control<QTimer>(w, "blinkTimer")->isActive());
         QVERIFY_EMPTY(cellEmpty(w, 3, 5));
         QVERIFY_EMPTY(cellEmpty(w, 6, 9));
-        QCOMPARE(w.Image1->markCell(Side::Blue), QPoint(0, 0));
-        QVERIFY(shows(w.Image23, icon("icons/turn-red.png")));
+        QCOMPARE(control<BoardPicture>(w, "board")->markCell(Side::Blue), QPoint(0, 0));
+        QVERIFY(shows(control<QLabel>(w, "turnIcon"), icon("icons/turn-red.png")));
 
         clickAll(h, {{10, 2}, {1, 1}, {10, 3}, {1, 3}, {10, 4}, {1, 5}, {10, 5}, {1, 7}});
         h.clickCell(10, 6);
         QCOMPARE(g.winner, kRed);
         QCOMPARE(g.redLine, (std::array<std::int32_t, 4>{10, 2, 10, 6}));
-        QCOMPARE(h.playedSounds().back(), std::string("Lose"));
+        QCOMPARE(h.playedSounds().back(), std::string("RedWins"));
         for (int r = 2; r <= 6; ++r)
             QVERIFY_EMPTY(cellShows(w, 10, r, pieceOf(art, w, Side::Red, true), true));
         QVERIFY_EMPTY(ringIs(w, 1, 7, kLiveFrame15));
@@ -155,9 +155,9 @@ private slots:
         QCOMPARE(g.scoreBlue, 1000);
         QCOMPARE(le32(h.settingsFile(), 0), 1000);
         QCOMPARE(std::uint8_t(h.settingsFile()[9]), kBlue);
-        w.Timer2Timer();
-        QCOMPARE(w.AntiAliasLabel1->text(), QString("1000"));
-        QCOMPARE(w.AntiAliasLabel2->text(), QString("1000"));
+        w.onTick();
+        QCOMPARE(control<SmoothLabel>(w, "blueScore")->text(), QString("1000"));
+        QCOMPARE(control<SmoothLabel>(w, "redScore")->text(), QString("1000"));
     }
 
     // Blue wins on a diagonal; Stop after one blink tick freezes the normal
@@ -173,20 +173,21 @@ private slots:
         for (int k = 2; k <= 6; ++k)
             QVERIFY_EMPTY(cellShows(w, k, k, pieceOf(art, w, Side::Blue, true), true));
 
-        w.Timer1Timer();  // one second on: normal
+        w.onBlinkTick();  // one second on: normal
         const QByteArray before = h.settingsFile();
-        h.press(w.LbSpeedButton6);
+        h.press(control<GlyphButton>(w, "stopButton"));
         QCOMPARE(int(g.winner), 0);
         QCOMPARE(g.resultHistory, (History{kBlue}));  // nothing abandoned
         QCOMPARE(h.settingsFile(), before);
-        QVERIFY(w.Timer1->isActive());  // enabled, but its ticks do nothing now
-        w.Timer1Timer();
-        w.Timer1Timer();
-        w.Timer1Timer();
+        QVERIFY(
+            control<QTimer>(w, "blinkTimer")->isActive());  // enabled, but its ticks do nothing now
+        w.onBlinkTick();
+        w.onBlinkTick();
+        w.onBlinkTick();
         for (int k = 2; k <= 6; ++k)
             QVERIFY_EMPTY(cellShows(w, k, k, pieceOf(art, w, Side::Blue, false), true));
 
-        h.press(w.LbSpeedButton1);
+        h.press(control<GlyphButton>(w, "playButton"));
         QCOMPARE(int(g.blueToMove), 0);
         clickAll(h, {{11, 3}, {1, 10}, {10, 4}, {1, 12}, {9, 5}, {1, 14}, {8, 6}, {3, 10}});
         h.clickCell(7, 7);
@@ -196,7 +197,7 @@ private slots:
             QVERIFY_EMPTY(cellShows(w, 11 - k, 3 + k, pieceOf(art, w, Side::Red, true), true));
         QVERIFY_EMPTY(cellEmpty(w, 12, 2));
         QVERIFY_EMPTY(cellEmpty(w, 6, 8));
-        w.Timer1Timer();
+        w.onBlinkTick();
         for (int k = 0; k <= 4; ++k)
             QVERIFY_EMPTY(cellShows(w, 11 - k, 3 + k, pieceOf(art, w, Side::Red, false), true));
         QCOMPARE(g.resultHistory, (History{kRed, kBlue}));
@@ -207,11 +208,11 @@ private slots:
     void runOfSixOnTwentyBoard() {
         auto&& [h, w, g] = DrivenWindow{};
         const Artwork art;
-        h.press(w.LbSpeedButton5);
-        h.press(w.LbSpeedButton4);
+        h.press(control<GlyphButton>(w, "opponentButton"));
+        h.press(control<GlyphButton>(w, "sizeButton"));
         QCOMPARE(g.boardSize, 20);
-        h.press(w.LbSpeedButton1);
-        QCOMPARE(w.Image1->size(), QSize(561, 561));
+        h.press(control<GlyphButton>(w, "playButton"));
+        QCOMPARE(control<BoardPicture>(w, "board")->size(), QSize(561, 561));
         QCOMPARE(int(g.blueToMove), 0);  // the size press flipped the opener once more
 
         h.clickCell(15, 15);
@@ -228,7 +229,7 @@ private slots:
         QCOMPARE(g.blueLine, (std::array<std::int32_t, 4>{2, 8, 7, 8}));
         for (int c = 2; c <= 7; ++c)
             QVERIFY_EMPTY(cellShows(w, c, 8, pieceOf(art, w, Side::Blue, true), true));
-        w.Timer1Timer();
+        w.onBlinkTick();
         for (int c = 2; c <= 7; ++c)
             QVERIFY_EMPTY(cellShows(w, c, 8, pieceOf(art, w, Side::Blue, false), true));
         QVERIFY_EMPTY(cellEmpty(w, 8, 8));
@@ -243,22 +244,22 @@ private slots:
         clickAll(h, {{8, 8}, {9, 9}});
         QCOMPARE(int(g.blueToMove), 1);
         h.sounds.clear();
-        h.press(w.LbSpeedButton1);
+        h.press(control<GlyphButton>(w, "playButton"));
         QCOMPARE(g.resultHistory, (History{kRed}));  // Blue was to move and lost
         QCOMPARE(g.scoreRed, 1001);
         QCOMPARE(g.scoreBlue, 999);
         QCOMPARE(le32(h.settingsFile(), 4), 1001);
-        QCOMPARE(h.playedSounds(), std::vector<std::string>{"ButonMare"});  // no Succes, no Lose
+        QCOMPARE(h.playedSounds(), std::vector<std::string>{"Play"});  // no BlueWins, no RedWins
         QCOMPARE(int(g.gameRunning), 1);
         QCOMPARE(int(g.winner), 0);
         QCOMPARE(int(g.blueToMove), 0);
-        QVERIFY(!w.Timer1->isActive());
+        QVERIFY(!control<QTimer>(w, "blinkTimer")->isActive());
         QVERIFY_EMPTY(cellEmpty(w, 8, 8));
         QVERIFY_EMPTY(cellEmpty(w, 9, 9));
 
         clickAll(h, {{5, 5}, {6, 6}});
         QCOMPARE(int(g.blueToMove), 0);
-        h.press(w.LbSpeedButton6);  // Red to move loses
+        h.press(control<GlyphButton>(w, "stopButton"));  // Red to move loses
         QCOMPARE(g.resultHistory, (History{kBlue, kRed}));
         QCOMPARE(g.scoreBlue, 1000);
         QCOMPARE(g.scoreRed, 1000);
@@ -266,14 +267,14 @@ private slots:
         QCOMPARE(std::uint8_t(h.settingsFile()[9]), kRed);
         QCOMPARE(int(g.gameRunning), 0);
         QCOMPARE(int(g.winner), 0);
-        QVERIFY(!w.Timer1->isActive());  // nothing blinks
+        QVERIFY(!control<QTimer>(w, "blinkTimer")->isActive());  // nothing blinks
         // The pieces stay where they were; no more are taken.
         QVERIFY_EMPTY(cellShows(w, 5, 5, pieceOf(art, w, Side::Red)));
         h.clickCell(7, 7);
         QCOMPARE(g.cell(7, 7), kNone);
 
         // Stop with no game changes nothing.
-        h.press(w.LbSpeedButton6);
+        h.press(control<GlyphButton>(w, "stopButton"));
         QCOMPARE(g.resultHistory, (History{kBlue, kRed}));
         QCOMPARE(g.scoreBlue, 1000);
     }
@@ -300,9 +301,9 @@ private slots:
         QCOMPARE(g.resultHistory, History{});
         QCOMPARE(g.scoreBlue, 1000);
         QCOMPARE(g.scoreRed, 1000);
-        QCOMPARE(h.playedSounds(), std::vector<std::string>{"Piesa"});
+        QCOMPARE(h.playedSounds(), std::vector<std::string>{"BluePiece"});
         QVERIFY(!h.settingsFileExists());
-        QVERIFY(!h.w().Timer1->isActive());
+        QVERIFY(!control<QTimer>(h.w(), "blinkTimer")->isActive());
     }
 
     // Idle presses of the size button go 15 -> 20 -> 30 -> 15, each a new
@@ -311,7 +312,8 @@ private slots:
     void sizeCycleAndOpener() {
         auto&& [h, w, g] = DrivenWindow{};
         const QPoint o = w.backgroundOrigin();
-        QCOMPARE(w.Image1->geometry(), QRect(o + QPoint(222, 21), QSize(556, 556)));
+        QCOMPARE(control<BoardPicture>(w, "board")->geometry(),
+                 QRect(o + QPoint(222, 21), QSize(556, 556)));
         QCOMPARE(int(g.blueOpens), 0);
         const struct {
             int side;
@@ -320,50 +322,52 @@ private slots:
         } steps[] = {{561, {220, 19}, 1}, {571, {215, 14}, 0}, {556, {222, 21}, 1}};
         for (const auto& s : steps) {
             h.sounds.clear();
-            h.press(w.LbSpeedButton4);
-            QCOMPARE(w.Image1->geometry(), QRect(o + s.at, QSize(s.side, s.side)));
+            h.press(control<GlyphButton>(w, "sizeButton"));
+            QCOMPARE(control<BoardPicture>(w, "board")->geometry(),
+                     QRect(o + s.at, QSize(s.side, s.side)));
             QCOMPARE(int(g.blueOpens), s.blueOpens);
             QCOMPARE(int(g.blueToMove), s.blueOpens);
-            QCOMPARE(h.playedSounds(), std::vector<std::string>{"Bmic"});
+            QCOMPARE(h.playedSounds(), std::vector<std::string>{"Click"});
         }
         // The board picture is refilled for the smaller size.
         QVERIFY_EMPTY(cellEmpty(w, 15, 15));
-        QCOMPARE(QColor(w.Image1->bitmap().pixel(555, 555)), QColor(0, 64, 69));
+        QCOMPARE(QColor(control<BoardPicture>(w, "board")->bitmap().pixel(555, 555)),
+                 QColor(0, 64, 69));
 
-        h.press(w.LbSpeedButton5);
-        h.press(w.LbSpeedButton1);
+        h.press(control<GlyphButton>(w, "opponentButton"));
+        h.press(control<GlyphButton>(w, "playButton"));
         QCOMPARE(int(g.blueToMove), 0);  // flipped again by Play
         h.clickCell(8, 8);
         h.sounds.clear();
-        h.press(w.LbSpeedButton4);
+        h.press(control<GlyphButton>(w, "sizeButton"));
         QVERIFY(h.playedSounds().empty());
         QCOMPARE(int(g.sizeCode), 2);
         QCOMPARE(g.boardSize, 15);
-        QCOMPARE(w.Image1->size(), QSize(556, 556));
+        QCOMPARE(control<BoardPicture>(w, "board")->size(), QSize(556, 556));
         QCOMPARE(g.cell(8, 8), kRed);
         QCOMPARE(int(g.gameRunning), 1);
-        h.press(w.LbSpeedButton1);
+        h.press(control<GlyphButton>(w, "playButton"));
         QCOMPARE(g.boardSize, 20);
-        QCOMPARE(w.Image1->size(), QSize(561, 561));
+        QCOMPARE(control<BoardPicture>(w, "board")->size(), QSize(561, 561));
     }
 
     // Human/Computer changes the opponent and its icon only while idle.
     void humanComputerOnlyWhileIdle() {
         auto&& [h, w, g] = DrivenWindow{};
-        QVERIFY(shows(w.Image8, icon("icons/computer.png")));
-        h.press(w.LbSpeedButton5);
+        QVERIFY(shows(control<QLabel>(w, "redIcon"), icon("icons/computer.png")));
+        h.press(control<GlyphButton>(w, "opponentButton"));
         QCOMPARE(int(g.redIsHuman), 1);
-        QVERIFY(shows(w.Image8, icon("icons/person-red.png")));
-        h.press(w.LbSpeedButton1);
+        QVERIFY(shows(control<QLabel>(w, "redIcon"), icon("icons/person-red.png")));
+        h.press(control<GlyphButton>(w, "playButton"));
         h.sounds.clear();
-        h.press(w.LbSpeedButton5);
-        QCOMPARE(h.playedSounds(), std::vector<std::string>{"Bmic"});
+        h.press(control<GlyphButton>(w, "opponentButton"));
+        QCOMPARE(h.playedSounds(), std::vector<std::string>{"Click"});
         QCOMPARE(int(g.redIsHuman), 1);
-        QVERIFY(shows(w.Image8, icon("icons/person-red.png")));
-        h.press(w.LbSpeedButton6);
-        h.press(w.LbSpeedButton5);
+        QVERIFY(shows(control<QLabel>(w, "redIcon"), icon("icons/person-red.png")));
+        h.press(control<GlyphButton>(w, "stopButton"));
+        h.press(control<GlyphButton>(w, "opponentButton"));
         QCOMPARE(int(g.redIsHuman), 0);
-        QVERIFY(shows(w.Image8, icon("icons/computer.png")));
+        QVERIFY(shows(control<QLabel>(w, "redIcon"), icon("icons/computer.png")));
     }
 
     // Clicks that must place nothing: while idle, with another button, on an
@@ -371,10 +375,10 @@ private slots:
     // that arrive inside a placement's or a Play's pause.
     void clicksThatPlaceNothing() {
         auto&& [h, w, g] = DrivenWindow{};
-        h.press(w.LbSpeedButton5);
+        h.press(control<GlyphButton>(w, "opponentButton"));
         h.clickCell(8, 8);
         QCOMPARE(g.cell(8, 8), kNone);
-        h.press(w.LbSpeedButton1);
+        h.press(control<GlyphButton>(w, "playButton"));
         QCOMPARE(int(g.blueToMove), 1);
 
         h.sounds.clear();
@@ -396,13 +400,13 @@ private slots:
         g.busy = 1;
         h.sounds.clear();
         h.clickCell(9, 9);
-        h.press(w.LbSpeedButton1);
-        h.press(w.LbSpeedButton6);
+        h.press(control<GlyphButton>(w, "playButton"));
+        h.press(control<GlyphButton>(w, "stopButton"));
         QCOMPARE(g.cell(9, 9), kNone);
         QCOMPARE(int(g.gameRunning), 1);
         QCOMPARE(g.resultHistory, History{});
-        QCOMPARE(h.sounds, (std::vector<std::string>{"stop", "play ButonMare", "delay 200", "stop",
-                                                     "play Bmic"}));
+        QCOMPARE(h.sounds, (std::vector<std::string>{"stop", "play Play", "delay 200", "stop",
+                                                     "play Click"}));
         g.busy = 0;
 
         // A second click inside the pause after Blue's piece is not a
@@ -421,9 +425,9 @@ private slots:
         h.clickCell(3, 3);  // Red; Blue to move
         const std::uint32_t serial = g.boardSerial;
         h.sounds.clear();
-        w.onDelay = [&] { h.press(w.LbSpeedButton1); };
-        h.press(w.LbSpeedButton1);
-        QCOMPARE(h.playedSounds(), (std::vector<std::string>{"ButonMare", "ButonMare"}));
+        w.onDelay = [&] { h.press(control<GlyphButton>(w, "playButton")); };
+        h.press(control<GlyphButton>(w, "playButton"));
+        QCOMPARE(h.playedSounds(), (std::vector<std::string>{"Play", "Play"}));
         QCOMPARE(g.resultHistory, (History{kRed}));
         QCOMPARE(g.boardSerial, serial + 1);
         QCOMPARE(int(g.gameRunning), 1);
@@ -433,54 +437,54 @@ private slots:
     void clockTexts() {
         WindowHarness h;
         MainWindow& w = h.w();
-        QVERIFY(w.Timer2->isActive());
-        QCOMPARE(w.Timer2->interval(), 100);
-        QVERIFY(!w.Timer1->isActive());
-        QCOMPARE(w.Timer1->interval(), 1000);
+        QVERIFY(control<QTimer>(w, "tickTimer")->isActive());
+        QCOMPARE(control<QTimer>(w, "tickTimer")->interval(), 100);
+        QVERIFY(!control<QTimer>(w, "blinkTimer")->isActive());
+        QCOMPARE(control<QTimer>(w, "blinkTimer")->interval(), 1000);
         h.driveTimersByHand();
-        QCOMPARE(w.AntiAliasLabel3->text(), QString("00:00"));
+        QCOMPARE(control<SmoothLabel>(w, "gameClock")->text(), QString("00:00"));
         h.clockMs = (9 * 3600 + 5 * 60 + 40) * 1000;
-        w.Timer2Timer();
-        QCOMPARE(w.AntiAliasLabel6->text(), QString("09:05"));
+        w.onTick();
+        QCOMPARE(control<SmoothLabel>(w, "timeOfDay")->text(), QString("09:05"));
         h.clockMs = (9 * 3600 + 5 * 60 + 59) * 1000 + 500;
-        w.Timer2Timer();
-        QCOMPARE(w.AntiAliasLabel6->text(), QString("09:06"));
+        w.onTick();
+        QCOMPARE(control<SmoothLabel>(w, "timeOfDay")->text(), QString("09:06"));
         h.clockMs = (23 * 3600 + 59 * 60 + 59) * 1000 + 400;
-        w.Timer2Timer();
-        QCOMPARE(w.AntiAliasLabel6->text(), QString("23:59"));
+        w.onTick();
+        QCOMPARE(control<SmoothLabel>(w, "timeOfDay")->text(), QString("23:59"));
         h.clockMs = (23 * 3600 + 59 * 60 + 59) * 1000 + 600;
-        w.Timer2Timer();
-        QCOMPARE(w.AntiAliasLabel6->text(), QString("00:00"));
+        w.onTick();
+        QCOMPARE(control<SmoothLabel>(w, "timeOfDay")->text(), QString("00:00"));
 
         // No game: the game clock stands.
         h.steadyMs = 5000;
-        w.Timer2Timer();
-        QCOMPARE(w.AntiAliasLabel3->text(), QString("00:00"));
+        w.onTick();
+        QCOMPARE(control<SmoothLabel>(w, "gameClock")->text(), QString("00:00"));
 
-        h.press(w.LbSpeedButton5);
+        h.press(control<GlyphButton>(w, "opponentButton"));
         h.steadyMs = 10000;
-        h.press(w.LbSpeedButton1);
+        h.press(control<GlyphButton>(w, "playButton"));
         h.steadyMs = 10000 + (3600 + 2 * 60 + 5) * 1000;
-        w.Timer2Timer();
-        QCOMPARE(w.AntiAliasLabel3->text(), QString("02:05"));
+        w.onTick();
+        QCOMPARE(control<SmoothLabel>(w, "gameClock")->text(), QString("02:05"));
         // Setting the wall clock back does not touch the game time.
         h.clockMs -= 3 * 3600 * 1000;
-        w.Timer2Timer();
-        QCOMPARE(w.AntiAliasLabel3->text(), QString("02:05"));
-        QCOMPARE(w.AntiAliasLabel6->text(), QString("21:00"));
+        w.onTick();
+        QCOMPARE(control<SmoothLabel>(w, "gameClock")->text(), QString("02:05"));
+        QCOMPARE(control<SmoothLabel>(w, "timeOfDay")->text(), QString("21:00"));
 
         // After the game the clock keeps its last value...
-        h.press(w.LbSpeedButton6);
+        h.press(control<GlyphButton>(w, "stopButton"));
         h.steadyMs += 60000;
-        w.Timer2Timer();
-        QCOMPARE(w.AntiAliasLabel3->text(), QString("02:05"));
+        w.onTick();
+        QCOMPARE(control<SmoothLabel>(w, "gameClock")->text(), QString("02:05"));
         // ...until the first tick of the next game.
-        h.press(w.LbSpeedButton1);
-        w.Timer2Timer();
-        QCOMPARE(w.AntiAliasLabel3->text(), QString("00:00"));
+        h.press(control<GlyphButton>(w, "playButton"));
+        w.onTick();
+        QCOMPARE(control<SmoothLabel>(w, "gameClock")->text(), QString("00:00"));
         h.steadyMs += 61499;
-        w.Timer2Timer();
-        QCOMPARE(w.AntiAliasLabel3->text(), QString("01:01"));
+        w.onTick();
+        QCOMPARE(control<SmoothLabel>(w, "gameClock")->text(), QString("01:01"));
     }
 };
 

@@ -16,8 +16,8 @@
 #include "ui/artwork.h"
 #include "ui/boardpicture.h"
 #include "ui/helpviewer.h"
-#include "widgets/antialiaslabel.h"
-#include "widgets/lbspeedbutton.h"
+#include "widgets/glyphbutton.h"
+#include "widgets/smoothlabel.h"
 #include "windowharness.h"
 #include "windowlooks.h"
 
@@ -27,11 +27,15 @@ using namespace zelvan::test;
 namespace {
 
 // The eight main buttons and the hints they carry while hints are on.
-std::vector<std::pair<LbSpeedButton*, QString>> mainButtons(MainWindow& w) {
-    return {{w.LbSpeedButton1, "Play!"},         {w.LbSpeedButton3, "Exit"},
-            {w.LbSpeedButton4, "Size 15-20-30"}, {w.LbSpeedButton5, "Human / Computer"},
-            {w.LbSpeedButton6, "Stop"},          {w.LbSpeedButton7, "Help"},
-            {w.LbSpeedButton8, "Internet"},      {w.LbSpeedButton9, "Options"}};
+std::vector<std::pair<GlyphButton*, QString>> mainButtons(MainWindow& w) {
+    return {{control<GlyphButton>(w, "playButton"), "Play!"},
+            {control<GlyphButton>(w, "exitButton"), "Exit"},
+            {control<GlyphButton>(w, "sizeButton"), "Size 15-20-30"},
+            {control<GlyphButton>(w, "opponentButton"), "Human / Computer"},
+            {control<GlyphButton>(w, "stopButton"), "Stop"},
+            {control<GlyphButton>(w, "helpButton"), "Help"},
+            {control<GlyphButton>(w, "internetButton"), "Internet"},
+            {control<GlyphButton>(w, "optionsButton"), "Options"}};
 }
 
 // Every pixel of a region of the window in one colour?
@@ -67,20 +71,23 @@ private slots:
     void captionsAtStart() {
         WindowHarness h;
         MainWindow& w = h.w();
-        QCOMPARE(w.AntiAliasLabel10->text(), QString("Toggle pieces style "));
-        QCOMPARE(w.AntiAliasLabel11->text(), QString("Reset scores"));
-        QCOMPARE(w.AntiAliasLabel12->text(), QString("Hide clocks"));
-        QCOMPARE(w.AntiAliasLabel13->text(), QString("Hide hints"));
-        QCOMPARE(w.AntiAliasLabel15->text(), QString("Hide Blue move"));
-        QCOMPARE(w.AntiAliasLabel16->text(), QString("Hide Red move"));
-        QCOMPARE(w.AntiAliasLabel20->text(), QString("Disable sound FX"));
-        QCOMPARE(w.AntiAliasLabel17->text(), QString("Computer level"));
-        QCOMPARE(w.AntiAliasLabel19->text(), QString("2 - medium"));
-        QCOMPARE(w.AntiAliasLabel18->text(), QString("2"));
+        QCOMPARE(control<SmoothLabel>(w, "styleToggleCaption")->text(),
+                 QString("Toggle pieces style "));
+        QCOMPARE(control<SmoothLabel>(w, "resetScoresCaption")->text(), QString("Reset scores"));
+        QCOMPARE(control<SmoothLabel>(w, "clocksToggleCaption")->text(), QString("Hide clocks"));
+        QCOMPARE(control<SmoothLabel>(w, "hintsToggleCaption")->text(), QString("Hide hints"));
+        QCOMPARE(control<SmoothLabel>(w, "blueMarkToggleCaption")->text(),
+                 QString("Hide Blue move"));
+        QCOMPARE(control<SmoothLabel>(w, "redMarkToggleCaption")->text(), QString("Hide Red move"));
+        QCOMPARE(control<SmoothLabel>(w, "soundToggleCaption")->text(),
+                 QString("Disable sound FX"));
+        QCOMPARE(control<SmoothLabel>(w, "levelButtonCaption")->text(), QString("Computer level"));
+        QCOMPARE(control<SmoothLabel>(w, "levelLine")->text(), QString("2 - medium"));
+        QCOMPARE(control<SmoothLabel>(w, "levelDigit")->text(), QString("2"));
         for (auto& [button, hint] : mainButtons(w))
             QCOMPARE(button->toolTip(), hint);
-        QVERIFY(shows(w.Image25, icon("icons/style-crosses.png")));
-        QVERIFY(shows(w.Image8, icon("icons/computer.png")));
+        QVERIFY(shows(control<QLabel>(w, "styleIcon"), icon("icons/style-crosses.png")));
+        QVERIFY(shows(control<QLabel>(w, "redIcon"), icon("icons/computer.png")));
     }
 
     // The cover hides the whole clock row, level digit included; the clocks
@@ -89,24 +96,25 @@ private slots:
         auto&& [h, w, g] = DrivenWindow{};
         w.show();
         const QRect strip(w.backgroundOrigin() + QPoint(0, 400), QSize(200, 45));
-        w.Timer2Timer();
-        QVERIFY(!w.Label2->isVisible());
+        w.onTick();
+        QVERIFY(!control<QLabel>(w, "clockCover")->isVisible());
         QVERIFY(!allOneColour(w.grab(strip).toImage(), Qt::black));
 
-        h.press(w.LbSpeedButton11);
+        h.press(control<GlyphButton>(w, "clocksToggle"));
         QCOMPARE(int(h.g().clocksOn), 0);
-        QCOMPARE(w.AntiAliasLabel12->text(), QString("Show clocks"));
-        QVERIFY(w.Label2->isVisible());
-        QCOMPARE(w.childAt(strip.topLeft() + QPoint(50, 15)), static_cast<QWidget*>(w.Label2));
+        QCOMPARE(control<SmoothLabel>(w, "clocksToggleCaption")->text(), QString("Show clocks"));
+        QVERIFY(control<QLabel>(w, "clockCover")->isVisible());
+        QCOMPARE(w.childAt(strip.topLeft() + QPoint(50, 15)),
+                 static_cast<QWidget*>(control<QLabel>(w, "clockCover")));
         QVERIFY(allOneColour(w.grab(strip).toImage(), Qt::black));
         h.clockMs = (10 * 3600 + 30 * 60) * 1000;
-        w.Timer2Timer();
-        QCOMPARE(w.AntiAliasLabel6->text(), QString("10:30"));
+        w.onTick();
+        QCOMPARE(control<SmoothLabel>(w, "timeOfDay")->text(), QString("10:30"));
 
-        h.press(w.LbSpeedButton11);
+        h.press(control<GlyphButton>(w, "clocksToggle"));
         QCOMPARE(int(h.g().clocksOn), 1);
-        QCOMPARE(w.AntiAliasLabel12->text(), QString("Hide clocks"));
-        QVERIFY(!w.Label2->isVisible());
+        QCOMPARE(control<SmoothLabel>(w, "clocksToggleCaption")->text(), QString("Hide clocks"));
+        QVERIFY(!control<QLabel>(w, "clockCover")->isVisible());
         const QImage shown = w.grab(strip).toImage();
         QVERIFY(!allOneColour(shown, Qt::black));
         QVERIFY(h.playedSounds().empty());
@@ -115,13 +123,13 @@ private slots:
     void hintsToggle() {
         WindowHarness h;
         MainWindow& w = h.w();
-        h.press(w.LbSpeedButton12);
+        h.press(control<GlyphButton>(w, "hintsToggle"));
         QCOMPARE(int(h.g().hintsOn), 0);
-        QCOMPARE(w.AntiAliasLabel13->text(), QString("Show hints"));
+        QCOMPARE(control<SmoothLabel>(w, "hintsToggleCaption")->text(), QString("Show hints"));
         for (auto& [button, hint] : mainButtons(w))
             QVERIFY2(button->toolTip().isEmpty(), qPrintable(hint));
-        h.press(w.LbSpeedButton12);
-        QCOMPARE(w.AntiAliasLabel13->text(), QString("Hide hints"));
+        h.press(control<GlyphButton>(w, "hintsToggle"));
+        QCOMPARE(control<SmoothLabel>(w, "hintsToggleCaption")->text(), QString("Hide hints"));
         for (auto& [button, hint] : mainButtons(w))
             QCOMPARE(button->toolTip(), hint);
         QVERIFY(h.playedSounds().empty());
@@ -133,17 +141,18 @@ private slots:
     void moveFramesToggle() {
         auto&& [h, w, g] = DrivenWindow{};
         const Artwork art;
-        h.press(w.LbSpeedButton5);
-        h.press(w.LbSpeedButton1);
+        h.press(control<GlyphButton>(w, "opponentButton"));
+        h.press(control<GlyphButton>(w, "playButton"));
         const QImage& bluePiece = pieceOf(art, w, Side::Blue);
         const QImage& redPiece = pieceOf(art, w, Side::Red);
 
         h.clickCell(8, 8);
         QVERIFY_EMPTY(ringIs(w, 8, 8, kLiveFrame15));
         h.sounds.clear();
-        h.press(w.LbSpeedButton13);
+        h.press(control<GlyphButton>(w, "blueMarkToggle"));
         QVERIFY(h.sounds.empty());
-        QCOMPARE(w.AntiAliasLabel15->text(), QString("Show Blue move"));
+        QCOMPARE(control<SmoothLabel>(w, "blueMarkToggleCaption")->text(),
+                 QString("Show Blue move"));
         QVERIFY_EMPTY(ringIs(w, 8, 8, kTrace));
         QVERIFY_EMPTY(cellShows(w, 8, 8, bluePiece));
 
@@ -153,21 +162,22 @@ private slots:
         QVERIFY_EMPTY(ringUnframed(w, 10, 10, bluePiece));
         QVERIFY_EMPTY(ringIs(w, 8, 8, kTrace));
 
-        h.press(w.LbSpeedButton13);
-        QCOMPARE(w.AntiAliasLabel15->text(), QString("Hide Blue move"));
+        h.press(control<GlyphButton>(w, "blueMarkToggle"));
+        QCOMPARE(control<SmoothLabel>(w, "blueMarkToggleCaption")->text(),
+                 QString("Hide Blue move"));
         QVERIFY_EMPTY(ringUnframed(w, 10, 10, bluePiece));
         QVERIFY_EMPTY(ringIs(w, 8, 8, kTrace));
 
-        h.press(w.LbSpeedButton14);
-        QCOMPARE(w.AntiAliasLabel16->text(), QString("Show Red move"));
+        h.press(control<GlyphButton>(w, "redMarkToggle"));
+        QCOMPARE(control<SmoothLabel>(w, "redMarkToggleCaption")->text(), QString("Show Red move"));
         QVERIFY_EMPTY(ringIs(w, 9, 9, kTrace));
         h.clickCell(11, 11);  // Red, unframed
         QVERIFY_EMPTY(ringUnframed(w, 11, 11, redPiece));
         h.clickCell(12, 12);  // Blue, framed again
         QVERIFY_EMPTY(ringIs(w, 12, 12, kLiveFrame15));
         QVERIFY_EMPTY(ringUnframed(w, 10, 10, bluePiece));
-        h.press(w.LbSpeedButton14);
-        QCOMPARE(w.AntiAliasLabel16->text(), QString("Hide Red move"));
+        h.press(control<GlyphButton>(w, "redMarkToggle"));
+        QCOMPARE(control<SmoothLabel>(w, "redMarkToggleCaption")->text(), QString("Hide Red move"));
         h.clickCell(13, 13);
         QVERIFY_EMPTY(ringIs(w, 13, 13, kLiveFrame15));
         QVERIFY_EMPTY(ringUnframed(w, 11, 11, redPiece));
@@ -181,10 +191,10 @@ private slots:
             const char* line;
         } steps[] = {{3, "3 - hard"}, {1, "1 - easy"}, {2, "2 - medium"}};
         for (const auto& s : steps) {
-            h.press(w.LbSpeedButton15);
+            h.press(control<GlyphButton>(w, "levelButton"));
             QCOMPARE(int(h.g().computerLevel), s.level);
-            QCOMPARE(w.AntiAliasLabel18->text(), QString::number(s.level));
-            QCOMPARE(w.AntiAliasLabel19->text(), QString(s.line));
+            QCOMPARE(control<SmoothLabel>(w, "levelDigit")->text(), QString::number(s.level));
+            QCOMPARE(control<SmoothLabel>(w, "levelLine")->text(), QString(s.line));
         }
         QVERIFY(h.playedSounds().empty());
     }
@@ -196,27 +206,27 @@ private slots:
         g.scoreBlue = 1500;
         g.scoreRed = 400;
         for (int i = 0; i < 20; ++i)
-            w.Timer2Timer();
-        QCOMPARE(w.AntiAliasLabel1->text(), QString("1500"));
-        QCOMPARE(w.AntiAliasLabel2->text(), QString("400"));
+            w.onTick();
+        QCOMPARE(control<SmoothLabel>(w, "blueScore")->text(), QString("1500"));
+        QCOMPARE(control<SmoothLabel>(w, "redScore")->text(), QString("400"));
         g.resultHistory = History{kBlue, kRed};
 
-        h.press(w.LbSpeedButton2);
+        h.press(control<GlyphButton>(w, "resetScores"));
         QCOMPARE(g.scoreBlue, 1000);
         QCOMPARE(g.scoreRed, 1000);
         QCOMPARE(g.resultHistory, (History{kBlue, kRed}));
         QVERIFY(!h.settingsFileExists());
         QVERIFY(h.playedSounds().empty());
-        w.Timer2Timer();
-        QCOMPARE(w.AntiAliasLabel1->text(), QString("1389"));
-        QCOMPARE(w.AntiAliasLabel5->text(), QString("1389"));
-        QCOMPARE(w.AntiAliasLabel2->text(), QString("511"));
-        QCOMPARE(w.AntiAliasLabel4->text(), QString("511"));
+        w.onTick();
+        QCOMPARE(control<SmoothLabel>(w, "blueScore")->text(), QString("1389"));
+        QCOMPARE(control<SmoothLabel>(w, "blueScoreShadow")->text(), QString("1389"));
+        QCOMPARE(control<SmoothLabel>(w, "redScore")->text(), QString("511"));
+        QCOMPARE(control<SmoothLabel>(w, "redScoreShadow")->text(), QString("511"));
         int blue = 1389, red = 511;
         for (int i = 0; i < 30 && (blue != 1000 || red != 1000); ++i) {
-            w.Timer2Timer();
-            const int b = w.AntiAliasLabel1->text().toInt();
-            const int r = w.AntiAliasLabel2->text().toInt();
+            w.onTick();
+            const int b = control<SmoothLabel>(w, "blueScore")->text().toInt();
+            const int r = control<SmoothLabel>(w, "redScore")->text().toInt();
             QVERIFY(b < blue || blue == 1000);
             QVERIFY(b >= 1000);
             QVERIFY(r > red || red == 1000);
@@ -228,10 +238,10 @@ private slots:
         QCOMPARE(red, 1000);
 
         // Reset during a game: the result is scored from 1000.
-        h.press(w.LbSpeedButton5);
-        h.press(w.LbSpeedButton1);
+        h.press(control<GlyphButton>(w, "opponentButton"));
+        h.press(control<GlyphButton>(w, "playButton"));
         g.scoreBlue = 1200;
-        h.press(w.LbSpeedButton2);
+        h.press(control<GlyphButton>(w, "resetScores"));
         playUntilWin(h, kBlueRow, kRedScattered);
         QCOMPARE(g.winner, kBlue);
         // History B B R: series 2, total 2.
@@ -244,18 +254,18 @@ private slots:
     void styleToggle() {
         auto&& [h, w, g] = DrivenWindow{};
         const Artwork art;
-        h.press(w.LbSpeedButton5);
-        h.press(w.LbSpeedButton1);
+        h.press(control<GlyphButton>(w, "opponentButton"));
+        h.press(control<GlyphButton>(w, "playButton"));
         h.clickCell(8, 8);
-        h.press(w.LbSpeedButton10);
+        h.press(control<GlyphButton>(w, "styleToggle"));
         QCOMPARE(int(g.pieceStyleChoice), 0);
         QCOMPARE(int(g.pieceStyle), 1);
-        QVERIFY(shows(w.Image25, icon("icons/style-balls.png")));
+        QVERIFY(shows(control<QLabel>(w, "styleIcon"), icon("icons/style-balls.png")));
         h.clickCell(9, 9);
         QVERIFY_EMPTY(cellShows(w, 8, 8, art.piece(Side::Blue, 1, 36, false)));
         QVERIFY_EMPTY(cellShows(w, 9, 9, art.piece(Side::Red, 1, 36, false)));
 
-        h.press(w.LbSpeedButton1);  // the next game draws balls
+        h.press(control<GlyphButton>(w, "playButton"));  // the next game draws balls
         QCOMPARE(int(g.pieceStyle), 0);
         QVERIFY(g.blueToMove == 0);
         h.clickCell(5, 5);
@@ -264,9 +274,9 @@ private slots:
         QVERIFY_EMPTY(cellShows(w, 6, 6, art.piece(Side::Blue, 0, 36, false)));
         QVERIFY(art.piece(Side::Blue, 0, 36, false) != art.piece(Side::Blue, 1, 36, false));
 
-        h.press(w.LbSpeedButton10);
+        h.press(control<GlyphButton>(w, "styleToggle"));
         QCOMPARE(int(g.pieceStyleChoice), 1);
-        QVERIFY(shows(w.Image25, icon("icons/style-crosses.png")));
+        QVERIFY(shows(control<QLabel>(w, "styleIcon"), icon("icons/style-crosses.png")));
     }
 
     // Options, Help and Internet share the board area: each hides the
@@ -275,64 +285,66 @@ private slots:
         auto&& [h, w, g] = DrivenWindow{};
         w.show();
         const QPoint o = w.backgroundOrigin();
-        QCOMPARE(w.Panel1->geometry(), QRect(o + QPoint(225, 35), QSize(189, 352)));
-        QCOMPARE(w.htmlLite1->geometry(), QRect(o + QPoint(215, 14), QSize(571, 570)));
-        QVERIFY(!w.Panel1->isVisible());
-        QVERIFY(!w.htmlLite1->isVisible());
+        QCOMPARE(control<OptionsPanel>(w, "optionsPanel")->geometry(),
+                 QRect(o + QPoint(225, 35), QSize(189, 352)));
+        QCOMPARE(control<HelpViewer>(w, "helpViewer")->geometry(),
+                 QRect(o + QPoint(215, 14), QSize(571, 570)));
+        QVERIFY(!control<OptionsPanel>(w, "optionsPanel")->isVisible());
+        QVERIFY(!control<HelpViewer>(w, "helpViewer")->isVisible());
 
         // What lies on top over the board's area.
         auto topAt = [&](QPoint p) { return w.childAt(o + p); };
         auto within = [](QWidget* top, QWidget* panel) {
             return top == panel || panel->isAncestorOf(top);
         };
-        QCOMPARE(topAt({300, 100}), static_cast<QWidget*>(w.Image1));
+        QCOMPARE(topAt({300, 100}), static_cast<QWidget*>(control<BoardPicture>(w, "board")));
 
-        h.press(w.LbSpeedButton9);
-        QVERIFY(w.Panel1->isVisible());
-        QVERIFY(within(topAt({300, 100}), w.Panel1));
-        h.press(w.LbSpeedButton7);
-        QVERIFY(!w.Panel1->isVisible());
-        QVERIFY(w.htmlLite1->isVisible());
-        QVERIFY(within(topAt({300, 100}), w.htmlLite1));
-        h.press(w.LbSpeedButton9);
-        QVERIFY(!w.htmlLite1->isVisible());
-        QVERIFY(w.Panel1->isVisible());
-        h.press(w.LbSpeedButton9);
-        QVERIFY(!w.Panel1->isVisible());
-        h.press(w.LbSpeedButton8);
-        QVERIFY(w.Panel2->isVisible());
-        h.press(w.LbSpeedButton9);
-        QVERIFY(!w.Panel2->isVisible());
-        QVERIFY(w.Panel1->isVisible());
-        h.press(w.LbSpeedButton7);
-        QVERIFY(w.htmlLite1->isVisible());
-        h.press(w.LbSpeedButton7);
-        QVERIFY(!w.htmlLite1->isVisible());
+        h.press(control<GlyphButton>(w, "optionsButton"));
+        QVERIFY(control<OptionsPanel>(w, "optionsPanel")->isVisible());
+        QVERIFY(within(topAt({300, 100}), control<OptionsPanel>(w, "optionsPanel")));
+        h.press(control<GlyphButton>(w, "helpButton"));
+        QVERIFY(!control<OptionsPanel>(w, "optionsPanel")->isVisible());
+        QVERIFY(control<HelpViewer>(w, "helpViewer")->isVisible());
+        QVERIFY(within(topAt({300, 100}), control<HelpViewer>(w, "helpViewer")));
+        h.press(control<GlyphButton>(w, "optionsButton"));
+        QVERIFY(!control<HelpViewer>(w, "helpViewer")->isVisible());
+        QVERIFY(control<OptionsPanel>(w, "optionsPanel")->isVisible());
+        h.press(control<GlyphButton>(w, "optionsButton"));
+        QVERIFY(!control<OptionsPanel>(w, "optionsPanel")->isVisible());
+        h.press(control<GlyphButton>(w, "internetButton"));
+        QVERIFY(control<InternetPanel>(w, "internetPanel")->isVisible());
+        h.press(control<GlyphButton>(w, "optionsButton"));
+        QVERIFY(!control<InternetPanel>(w, "internetPanel")->isVisible());
+        QVERIFY(control<OptionsPanel>(w, "optionsPanel")->isVisible());
+        h.press(control<GlyphButton>(w, "helpButton"));
+        QVERIFY(control<HelpViewer>(w, "helpViewer")->isVisible());
+        h.press(control<GlyphButton>(w, "helpButton"));
+        QVERIFY(!control<HelpViewer>(w, "helpViewer")->isVisible());
 
         // A new board hides them.
-        h.press(w.LbSpeedButton7);
-        h.press(w.LbSpeedButton4);
-        QVERIFY(!w.htmlLite1->isVisible());
-        h.press(w.LbSpeedButton9);
-        h.press(w.LbSpeedButton4);
-        QVERIFY(!w.Panel1->isVisible());
-        h.press(w.LbSpeedButton4);  // back to 15x15
-        h.press(w.LbSpeedButton7);
-        h.press(w.LbSpeedButton1);
-        QVERIFY(!w.htmlLite1->isVisible());
+        h.press(control<GlyphButton>(w, "helpButton"));
+        h.press(control<GlyphButton>(w, "sizeButton"));
+        QVERIFY(!control<HelpViewer>(w, "helpViewer")->isVisible());
+        h.press(control<GlyphButton>(w, "optionsButton"));
+        h.press(control<GlyphButton>(w, "sizeButton"));
+        QVERIFY(!control<OptionsPanel>(w, "optionsPanel")->isVisible());
+        h.press(control<GlyphButton>(w, "sizeButton"));  // back to 15x15
+        h.press(control<GlyphButton>(w, "helpButton"));
+        h.press(control<GlyphButton>(w, "playButton"));
+        QVERIFY(!control<HelpViewer>(w, "helpViewer")->isVisible());
         QCOMPARE(int(h.g().gameRunning), 1);
-        QCOMPARE(topAt({300, 100}), static_cast<QWidget*>(w.Image1));
+        QCOMPARE(topAt({300, 100}), static_cast<QWidget*>(control<BoardPicture>(w, "board")));
 
         // During a game Help neither opens nor closes anything; Options works.
         h.sounds.clear();
-        h.press(w.LbSpeedButton7);
-        QVERIFY(!w.htmlLite1->isVisible());
-        h.press(w.LbSpeedButton9);
-        QVERIFY(w.Panel1->isVisible());
-        h.press(w.LbSpeedButton7);
-        QVERIFY(w.Panel1->isVisible());
-        QVERIFY(!w.htmlLite1->isVisible());
-        QCOMPARE(h.playedSounds(), (Strings{"Bmic", "Bmic", "Bmic"}));
+        h.press(control<GlyphButton>(w, "helpButton"));
+        QVERIFY(!control<HelpViewer>(w, "helpViewer")->isVisible());
+        h.press(control<GlyphButton>(w, "optionsButton"));
+        QVERIFY(control<OptionsPanel>(w, "optionsPanel")->isVisible());
+        h.press(control<GlyphButton>(w, "helpButton"));
+        QVERIFY(control<OptionsPanel>(w, "optionsPanel")->isVisible());
+        QVERIFY(!control<HelpViewer>(w, "helpViewer")->isVisible());
+        QCOMPARE(h.playedSounds(), (Strings{"Click", "Click", "Click"}));
     }
 
     // Options, opponent and size, changed and saved by a game's end, are all
@@ -341,17 +353,17 @@ private slots:
         QTemporaryDir folder;
         {
             auto&& [h, w, g] = DrivenWindow{QRect(0, 0, 1024, 768), folder.path()};
-            h.press(w.LbSpeedButton12);  // hints off
-            h.press(w.LbSpeedButton11);  // clocks off
-            h.press(w.LbSpeedButton13);  // Blue's frames off
-            h.press(w.LbSpeedButton16);  // sound off
-            h.press(w.LbSpeedButton15);  // level 3
-            h.press(w.LbSpeedButton10);  // balls next game
-            h.press(w.LbSpeedButton5);   // a person plays Red
-            h.press(w.LbSpeedButton4);   // 20x20
-            h.press(w.LbSpeedButton1);
+            h.press(control<GlyphButton>(w, "hintsToggle"));     // hints off
+            h.press(control<GlyphButton>(w, "clocksToggle"));    // clocks off
+            h.press(control<GlyphButton>(w, "blueMarkToggle"));  // Blue's frames off
+            h.press(control<GlyphButton>(w, "soundToggle"));     // sound off
+            h.press(control<GlyphButton>(w, "levelButton"));     // level 3
+            h.press(control<GlyphButton>(w, "styleToggle"));     // balls next game
+            h.press(control<GlyphButton>(w, "opponentButton"));  // a person plays Red
+            h.press(control<GlyphButton>(w, "sizeButton"));      // 20x20
+            h.press(control<GlyphButton>(w, "playButton"));
             QCOMPARE(int(h.g().pieceStyle), 0);
-            h.press(w.LbSpeedButton10);  // crosses again for the game after
+            h.press(control<GlyphButton>(w, "styleToggle"));  // crosses again for the game after
             playUntilWin(h, kBlueRow, kRedScattered);
             QCOMPARE(h.g().winner, kBlue);
 
@@ -369,38 +381,39 @@ private slots:
         Game& g = h.g();
         QCOMPARE(g.scoreBlue, 1001);
         QCOMPARE(g.scoreRed, 999);
-        QCOMPARE(w.AntiAliasLabel1->text(), QString("1001"));  // shown at once
-        QCOMPARE(w.AntiAliasLabel4->text(), QString("999"));
+        QCOMPARE(control<SmoothLabel>(w, "blueScore")->text(), QString("1001"));  // shown at once
+        QCOMPARE(control<SmoothLabel>(w, "redScoreShadow")->text(), QString("999"));
         QCOMPARE(g.resultHistory, (History{kBlue}));
         QCOMPARE(int(g.hintsOn), 0);
-        QCOMPARE(w.AntiAliasLabel13->text(), QString("Show hints"));
+        QCOMPARE(control<SmoothLabel>(w, "hintsToggleCaption")->text(), QString("Show hints"));
         for (auto& [button, hint] : mainButtons(w))
             QVERIFY2(button->toolTip().isEmpty(), qPrintable(hint));
         QCOMPARE(int(g.clocksOn), 0);
-        QCOMPARE(w.AntiAliasLabel12->text(), QString("Show clocks"));
-        QVERIFY(!w.Label2->isHidden());
+        QCOMPARE(control<SmoothLabel>(w, "clocksToggleCaption")->text(), QString("Show clocks"));
+        QVERIFY(!control<QLabel>(w, "clockCover")->isHidden());
         QCOMPARE(int(g.markBlueMove), 0);
-        QCOMPARE(w.AntiAliasLabel15->text(), QString("Show Blue move"));
+        QCOMPARE(control<SmoothLabel>(w, "blueMarkToggleCaption")->text(),
+                 QString("Show Blue move"));
         QCOMPARE(int(g.markRedMove), 1);
-        QCOMPARE(w.AntiAliasLabel16->text(), QString("Hide Red move"));
+        QCOMPARE(control<SmoothLabel>(w, "redMarkToggleCaption")->text(), QString("Hide Red move"));
         QCOMPARE(int(g.soundOff), 1);
-        QCOMPARE(w.AntiAliasLabel20->text(), QString("Enable sound FX"));
+        QCOMPARE(control<SmoothLabel>(w, "soundToggleCaption")->text(), QString("Enable sound FX"));
         QCOMPARE(int(g.computerLevel), 3);
-        QCOMPARE(w.AntiAliasLabel18->text(), QString("3"));
-        QCOMPARE(w.AntiAliasLabel19->text(), QString("3 - hard"));
+        QCOMPARE(control<SmoothLabel>(w, "levelDigit")->text(), QString("3"));
+        QCOMPARE(control<SmoothLabel>(w, "levelLine")->text(), QString("3 - hard"));
         QCOMPARE(int(g.pieceStyle), 1);
         QCOMPARE(int(g.pieceStyleChoice), 1);
-        QVERIFY(shows(w.Image25, icon("icons/style-crosses.png")));
+        QVERIFY(shows(control<QLabel>(w, "styleIcon"), icon("icons/style-crosses.png")));
         QCOMPARE(int(g.redIsHuman), 1);
-        QVERIFY(shows(w.Image8, icon("icons/person-red.png")));
+        QVERIFY(shows(control<QLabel>(w, "redIcon"), icon("icons/person-red.png")));
         QCOMPARE(int(g.sizeCode), 2);
         QCOMPARE(g.boardSize, 20);
-        QCOMPARE(w.Image1->geometry(),
+        QCOMPARE(control<BoardPicture>(w, "board")->geometry(),
                  QRect(w.backgroundOrigin() + QPoint(220, 19), QSize(561, 561)));
 
         // And they act: a silent game of two people on 20x20, Blue unframed.
         const Artwork art;
-        h.press(w.LbSpeedButton1);
+        h.press(control<GlyphButton>(w, "playButton"));
         if (g.blueToMove == 0) h.clickCell(20, 20);
         h.clickCell(10, 10);
         QVERIFY_EMPTY(ringUnframed(w, 10, 10, art.piece(Side::Blue, 1, 27, false)));
@@ -415,24 +428,24 @@ private slots:
         {
             auto&& [h, w, g] = DrivenWindow{QRect(0, 0, 1024, 768), folder.path()};
             QSignalSpy quit(&w, &MainWindow::quitRequested);
-            h.press(w.LbSpeedButton5);
-            h.press(w.LbSpeedButton1);
+            h.press(control<GlyphButton>(w, "opponentButton"));
+            h.press(control<GlyphButton>(w, "playButton"));
             h.clickCell(8, 8);
             h.clickCell(9, 9);
-            h.press(w.LbSpeedButton10);
+            h.press(control<GlyphButton>(w, "styleToggle"));
             QCOMPARE(int(h.g().blueToMove), 1);
 
             h.sounds.clear();
             const std::uint32_t serial = h.g().boardSerial;
             w.onDelay = [&] {
-                h.press(w.LbSpeedButton3);
+                h.press(control<GlyphButton>(w, "exitButton"));
                 h.clickCell(1, 1);
-                h.press(w.LbSpeedButton1);
+                h.press(control<GlyphButton>(w, "playButton"));
             };
-            h.press(w.LbSpeedButton3);
+            h.press(control<GlyphButton>(w, "exitButton"));
             QCOMPARE(quit.count(), 1);
             // The nested Play still sounds and pauses, but starts nothing.
-            QCOMPARE(h.sounds, (Strings{"stop", "play Boff", "delay 1000", "stop", "play ButonMare",
+            QCOMPARE(h.sounds, (Strings{"stop", "play Exit", "delay 1000", "stop", "play Play",
                                         "delay 200", "delay 600"}));
             QCOMPARE(h.g().cell(1, 1), kNone);
             QCOMPARE(h.g().boardSerial, serial);
@@ -447,7 +460,7 @@ private slots:
         WindowHarness h(QRect(0, 0, 1024, 768), folder.path());
         QCOMPARE(int(h.g().pieceStyle), 0);
         QCOMPARE(int(h.g().pieceStyleChoice), 0);
-        QVERIFY(shows(h.w().Image25, icon("icons/style-balls.png")));
+        QVERIFY(shows(control<QLabel>(h.w(), "styleIcon"), icon("icons/style-balls.png")));
         QCOMPARE(h.g().resultHistory, (History{kRed}));
         QCOMPARE(h.g().scoreRed, 1001);
     }
@@ -462,7 +475,7 @@ private slots:
         QVERIFY(!h.settingsFileExists());
         w.close();
         QCOMPARE(quit.count(), 1);
-        QCOMPARE(h.sounds, (Strings{"stop", "play Boff", "delay 600"}));
+        QCOMPARE(h.sounds, (Strings{"stop", "play Exit", "delay 600"}));
         const QByteArray f = h.settingsFile();
         QCOMPARE(f.size(), 37);
         QCOMPARE(le32(f, 0), 1000);
@@ -484,112 +497,122 @@ private slots:
                 QFAIL(qPrintable(QString("%1: got %2").arg(what, got)));
             }
         };
-        const Strings bmic{"stop", "play Bmic"};
+        const Strings clickOnly{"stop", "play Click"};
         const Strings none;
-        step("Play", [&] { h.press(w.LbSpeedButton1); }, {"stop", "play ButonMare", "delay 200"});
+        step("Play", [&] { h.press(control<GlyphButton>(w, "playButton")); },
+             {"stop", "play Play", "delay 200"});
         QCOMPARE(int(g.blueToMove), 1);
         step("Blue's piece and the computer's answer", [&] { h.clickCell(8, 8); },
-             {"stop", "play Piesa", "delay 150", "stop", "play PiesaAdv"});
+             {"stop", "play BluePiece", "delay 150", "stop", "play RedPiece"});
         step(
-            "Human/Computer in a game", [&] { h.press(w.LbSpeedButton5); }, bmic);
+            "Human/Computer in a game", [&] { h.press(control<GlyphButton>(w, "opponentButton")); },
+            clickOnly);
         step(
-            "size in a game", [&] { h.press(w.LbSpeedButton4); }, none);
-        h.press(w.LbSpeedButton4);
-        h.press(w.LbSpeedButton4);  // back to 15x15 for the next board
+            "size in a game", [&] { h.press(control<GlyphButton>(w, "sizeButton")); }, none);
+        h.press(control<GlyphButton>(w, "sizeButton"));
+        h.press(control<GlyphButton>(w, "sizeButton"));  // back to 15x15 for the next board
         step(
-            "Help in a game", [&] { h.press(w.LbSpeedButton7); }, bmic);
+            "Help in a game", [&] { h.press(control<GlyphButton>(w, "helpButton")); }, clickOnly);
         step(
-            "Options", [&] { h.press(w.LbSpeedButton9); }, bmic);
+            "Options", [&] { h.press(control<GlyphButton>(w, "optionsButton")); }, clickOnly);
         step(
             "the toggles",
             [&] {
-                for (LbSpeedButton* b :
-                     {w.LbSpeedButton10, w.LbSpeedButton2, w.LbSpeedButton11, w.LbSpeedButton12,
-                      w.LbSpeedButton13, w.LbSpeedButton14, w.LbSpeedButton15}) {
+                for (GlyphButton* b : {control<GlyphButton>(w, "styleToggle"),
+                                       control<GlyphButton>(w, "resetScores"),
+                                       control<GlyphButton>(w, "clocksToggle"),
+                                       control<GlyphButton>(w, "hintsToggle"),
+                                       control<GlyphButton>(w, "blueMarkToggle"),
+                                       control<GlyphButton>(w, "redMarkToggle"),
+                                       control<GlyphButton>(w, "levelButton")}) {
                     h.press(b);
                     h.press(b);
                 }
-                h.press(w.LbSpeedButton15);
+                h.press(control<GlyphButton>(w, "levelButton"));
             },
             none);
         step(
-            "Options again", [&] { h.press(w.LbSpeedButton9); }, bmic);
+            "Options again", [&] { h.press(control<GlyphButton>(w, "optionsButton")); }, clickOnly);
         step(
-            "Internet", [&] { h.press(w.LbSpeedButton8); }, bmic);
-        h.press(w.LbSpeedButton8);
+            "Internet", [&] { h.press(control<GlyphButton>(w, "internetButton")); }, clickOnly);
+        h.press(control<GlyphButton>(w, "internetButton"));
         step(
-            "Stop abandoning a game", [&] { h.press(w.LbSpeedButton6); }, bmic);
+            "Stop abandoning a game", [&] { h.press(control<GlyphButton>(w, "stopButton")); },
+            clickOnly);
         QCOMPARE(g.resultHistory[0], kRed);
         step(
-            "size while idle", [&] { h.press(w.LbSpeedButton4); }, bmic);
-        h.press(w.LbSpeedButton4);
-        h.press(w.LbSpeedButton4);
+            "size while idle", [&] { h.press(control<GlyphButton>(w, "sizeButton")); }, clickOnly);
+        h.press(control<GlyphButton>(w, "sizeButton"));
+        h.press(control<GlyphButton>(w, "sizeButton"));
         step(
-            "Help while idle", [&] { h.press(w.LbSpeedButton7); }, bmic);
+            "Help while idle", [&] { h.press(control<GlyphButton>(w, "helpButton")); }, clickOnly);
         step(
-            "Human/Computer while idle", [&] { h.press(w.LbSpeedButton5); }, bmic);
+            "Human/Computer while idle",
+            [&] { h.press(control<GlyphButton>(w, "opponentButton")); }, clickOnly);
         QCOMPARE(int(g.redIsHuman), 1);
 
-        h.press(w.LbSpeedButton1);
+        h.press(control<GlyphButton>(w, "playButton"));
         if (!g.blueToMove) h.clickCell(15, 15);
-        step("Blue's piece", [&] { h.clickCell(14, 15); }, {"stop", "play Piesa", "delay 150"});
-        step("Red's piece by a person", [&] { h.clickCell(13, 15); }, {"stop", "play PiesaAdv"});
-        step("Play abandoning a game", [&] { h.press(w.LbSpeedButton1); },
-             {"stop", "play ButonMare", "delay 200"});  // no Succes, no Lose
+        step("Blue's piece", [&] { h.clickCell(14, 15); }, {"stop", "play BluePiece", "delay 150"});
+        step("Red's piece by a person", [&] { h.clickCell(13, 15); }, {"stop", "play RedPiece"});
+        step("Play abandoning a game", [&] { h.press(control<GlyphButton>(w, "playButton")); },
+             {"stop", "play Play", "delay 200"});  // no BlueWins, no RedWins
         QCOMPARE(g.resultHistory[0], kRed);
 
-        // A winning Red piece: its click sound, cut off by Lose.
+        // A winning Red piece: its click sound, cut off by RedWins.
         h.sounds.clear();
         playUntilWin(h, kBlueScattered, kRedRow);
         QCOMPARE(g.winner, kRed);
         QVERIFY(h.sounds.size() >= 4);
         QCOMPARE(Strings(h.sounds.end() - 4, h.sounds.end()),
-                 (Strings{"stop", "play PiesaAdv", "stop", "play Lose"}));
+                 (Strings{"stop", "play RedPiece", "stop", "play RedWins"}));
 
-        // A winning Blue piece: its click sound and pause, then Succes.
-        h.press(w.LbSpeedButton1);
+        // A winning Blue piece: its click sound and pause, then BlueWins.
+        h.press(control<GlyphButton>(w, "playButton"));
         h.sounds.clear();
         playUntilWin(h, kBlueRow, kRedScattered);
         QCOMPARE(g.winner, kBlue);
         QVERIFY(h.sounds.size() >= 5);
         QCOMPARE(Strings(h.sounds.end() - 5, h.sounds.end()),
-                 (Strings{"stop", "play Piesa", "delay 150", "stop", "play Succes"}));
+                 (Strings{"stop", "play BluePiece", "delay 150", "stop", "play BlueWins"}));
 
-        step("Exit", [&] { h.press(w.LbSpeedButton3); }, {"stop", "play Boff", "delay 600"});
+        step("Exit", [&] { h.press(control<GlyphButton>(w, "exitButton")); },
+             {"stop", "play Exit", "delay 600"});
     }
 
     // With sound off nothing plays and nothing pauses after a sound.
     void soundOffSilencesEverything() {
         auto&& [h, w, g] = DrivenWindow{};
-        h.press(w.LbSpeedButton16);
-        QCOMPARE(w.AntiAliasLabel20->text(), QString("Enable sound FX"));
+        h.press(control<GlyphButton>(w, "soundToggle"));
+        QCOMPARE(control<SmoothLabel>(w, "soundToggleCaption")->text(), QString("Enable sound FX"));
         QVERIFY(h.sounds.empty());
 
-        h.press(w.LbSpeedButton1);
+        h.press(control<GlyphButton>(w, "playButton"));
         h.clickCell(8, 8);  // and the computer's answer
-        h.press(w.LbSpeedButton5);
-        h.press(w.LbSpeedButton7);
-        h.press(w.LbSpeedButton9);
-        h.press(w.LbSpeedButton8);
-        h.press(w.LbSpeedButton6);
-        h.press(w.LbSpeedButton4);
-        h.press(w.LbSpeedButton5);
-        h.press(w.LbSpeedButton1);
+        h.press(control<GlyphButton>(w, "opponentButton"));
+        h.press(control<GlyphButton>(w, "helpButton"));
+        h.press(control<GlyphButton>(w, "optionsButton"));
+        h.press(control<GlyphButton>(w, "internetButton"));
+        h.press(control<GlyphButton>(w, "stopButton"));
+        h.press(control<GlyphButton>(w, "sizeButton"));
+        h.press(control<GlyphButton>(w, "opponentButton"));
+        h.press(control<GlyphButton>(w, "playButton"));
         playUntilWin(h, kBlueRow, kRedScattered);
         QCOMPARE(g.winner, kBlue);
-        h.press(w.LbSpeedButton1);
+        h.press(control<GlyphButton>(w, "playButton"));
         playUntilWin(h, kBlueScattered, kRedRow);
         QCOMPARE(g.winner, kRed);
-        h.press(w.LbSpeedButton3);
+        h.press(control<GlyphButton>(w, "exitButton"));
         QCOMPARE(h.sounds, Strings{"delay 600"});
 
         // Turned on again, the next press sounds.
         WindowHarness again;
-        again.press(again.w().LbSpeedButton16);
-        again.press(again.w().LbSpeedButton16);
-        QCOMPARE(again.w().AntiAliasLabel20->text(), QString("Disable sound FX"));
-        again.press(again.w().LbSpeedButton6);
-        QCOMPARE(again.playedSounds(), Strings{"Bmic"});
+        again.press(control<GlyphButton>(again.w(), "soundToggle"));
+        again.press(control<GlyphButton>(again.w(), "soundToggle"));
+        QCOMPARE(control<SmoothLabel>(again.w(), "soundToggleCaption")->text(),
+                 QString("Disable sound FX"));
+        again.press(control<GlyphButton>(again.w(), "stopButton"));
+        QCOMPARE(again.playedSounds(), Strings{"Click"});
     }
 };
 

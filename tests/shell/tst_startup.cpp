@@ -14,9 +14,9 @@
 #include "shell/splash.h"
 #include "shell/startup.h"
 #include "ui/boardpicture.h"
-#include "widgets/alprogressbar.h"
-#include "widgets/antialiaslabel.h"
-#include "widgets/lbspeedbutton.h"
+#include "widgets/bitmapprogressbar.h"
+#include "widgets/glyphbutton.h"
+#include "widgets/smoothlabel.h"
 #include "windowharness.h"
 
 using namespace zelvan;
@@ -39,17 +39,17 @@ private slots:
     void splashIsCentredWithTheBarUnderIt() {
         SplashWindow splash(QRect(0, 0, 1024, 768));
         QCOMPARE(splash.geometry(), QRect(0, 0, 1024, 768));
-        QCOMPARE(splash.Image1->pos(), QPoint(352, 264));
-        QCOMPARE(splash.Image1->size(), QSize(320, 240));
-        QCOMPARE(splash.ALProgressBar1->pos(), QPoint(354, 450));
-        QCOMPARE(splash.ALProgressBar1->size(), QSize(315, 16));
-        QCOMPARE(splash.ALProgressBar1->maximum(), 315);
-        QVERIFY(!splash.ALProgressBar1->showPosText());
+        QCOMPARE(control<QLabel>(splash, "picture")->pos(), QPoint(352, 264));
+        QCOMPARE(control<QLabel>(splash, "picture")->size(), QSize(320, 240));
+        QCOMPARE(control<BitmapProgressBar>(splash, "progress")->pos(), QPoint(354, 450));
+        QCOMPARE(control<BitmapProgressBar>(splash, "progress")->size(), QSize(315, 16));
+        QCOMPARE(control<BitmapProgressBar>(splash, "progress")->maximum(), 315);
+        QVERIFY(!control<BitmapProgressBar>(splash, "progress")->showPosText());
     }
 
     void splashBarRevealsOneSegmentPerStep() {
         SplashWindow splash(QRect(0, 0, 800, 600));
-        ALProgressBar* bar = splash.ALProgressBar1;
+        BitmapProgressBar* bar = control<BitmapProgressBar>(splash, "progress");
         const int expected[] = {63, 125, 188, 250, 313};
         int i = 0;
         for (int position : {63, 126, 189, 252, 315}) {
@@ -68,15 +68,15 @@ private slots:
         WindowHarness h(QRect(0, 0, 1024, 768));
         MainWindow& w = h.w();
         QCOMPARE(w.backgroundOrigin(), QPoint(113, 84));
-        QCOMPARE(w.Image2->geometry(), QRect(113, 84, 800, 600));
-        QCOMPARE(w.LbSpeedButton1->geometry(), QRect(188, 377, 62, 60));
-        QCOMPARE(w.Image1->geometry(), QRect(335, 105, 556, 556));
-        QCOMPARE(w.AntiAliasLabel2->geometry(), QRect(113 + 31, 84 + 87, 51, 21));
-        QCOMPARE(w.Label2->geometry(), QRect(113 + 0, 84 + 400, 200, 45));
+        QCOMPARE(control<QLabel>(w, "background")->geometry(), QRect(113, 84, 800, 600));
+        QCOMPARE(control<GlyphButton>(w, "playButton")->geometry(), QRect(188, 377, 62, 60));
+        QCOMPARE(control<BoardPicture>(w, "board")->geometry(), QRect(335, 105, 556, 556));
+        QCOMPARE(control<SmoothLabel>(w, "redScore")->geometry(), QRect(113 + 31, 84 + 87, 51, 21));
+        QCOMPARE(control<QLabel>(w, "clockCover")->geometry(), QRect(113 + 0, 84 + 400, 200, 45));
 
         WindowHarness small(QRect(0, 0, 800, 600));
         QCOMPARE(small.w().backgroundOrigin(), QPoint(1, 0));
-        QCOMPARE(small.w().Image1->pos(), QPoint(223, 21));
+        QCOMPARE(control<BoardPicture>(small.w(), "board")->pos(), QPoint(223, 21));
     }
 
     void startsWithTheDefaults() {
@@ -88,10 +88,10 @@ private slots:
         QCOMPARE(g.boardSize, 15);
         QCOMPARE(int(g.computerLevel), 2);
         QCOMPARE(int(g.gameRunning), 0);
-        QCOMPARE(h.w().AntiAliasLabel1->text(), QString("1000"));
-        QCOMPARE(h.w().AntiAliasLabel18->text(), QString("2"));
-        QCOMPARE(h.w().AntiAliasLabel3->text(), QString("00:00"));
-        QVERIFY(!h.w().Label2->isVisible());
+        QCOMPARE(control<SmoothLabel>(h.w(), "blueScore")->text(), QString("1000"));
+        QCOMPARE(control<SmoothLabel>(h.w(), "levelDigit")->text(), QString("2"));
+        QCOMPARE(control<SmoothLabel>(h.w(), "gameClock")->text(), QString("00:00"));
+        QVERIFY(!control<QLabel>(h.w(), "clockCover")->isVisible());
     }
 
     // The empty board of every size: grid lines at k(p+1) with the last at
@@ -116,7 +116,7 @@ private slots:
         h.g().sizeCode = std::uint8_t(code);
         init(h.g(), h.w());
         const int side = n * (p + 1) + 1;
-        BoardPicture* board = h.w().Image1;
+        BoardPicture* board = control<BoardPicture>(h.w(), "board");
         QCOMPARE(board->size(), QSize(side, side));
         QCOMPARE(board->pos(), h.w().backgroundOrigin() + offset);
 

@@ -8,6 +8,7 @@
 #include <QTcpServer>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 #include <deque>
 #include <functional>
 #include <memory>
@@ -15,14 +16,22 @@
 #include <utility>
 #include <vector>
 
+#include "controls.h"
+#include "net/chatpanel.h"
+#include "net/internetpanel.h"
 #include "shell/mainwindow.h"
+#include "shell/networkplay.h"
+#include "shell/optionspanel.h"
+#include "ui/boardpicture.h"
+#include "ui/helpviewer.h"
 #include "ui/recordingsoundoutput.h"
-#include "widgets/lbspeedbutton.h"
+#include "widgets/glyphbutton.h"
+#include "widgets/smoothlabel.h"
 
 namespace zelvan::test {
 
 // The real window, with its pauses written to the same log as the sounds
-// ("delay 150" after "play Piesa") so a test sees which sound a pause
+// ("delay 150" after "play BluePiece") so a test sees which sound a pause
 // follows. onDelay, when set, runs once at the start of the next pause, and
 // onPump at each event pump until it returns true: that is where a nested
 // click or button press would arrive.
@@ -69,7 +78,7 @@ inline std::uint16_t freePort() {
 
 struct WindowHarness {
     QTemporaryDir folder;
-    // Sound requests ("stop", "play Piesa") and pauses ("delay 200"), in order.
+    // Sound requests ("stop", "play BluePiece") and pauses ("delay 200"), in order.
     std::vector<std::string> sounds;
     RecordingSoundOutput output{sounds};
     std::int64_t clockMs = 9 * 3600 * 1000;  // 09:00:00.000
@@ -117,17 +126,19 @@ struct WindowHarness {
 
     // The blink and clock timers keep their enabled state but never fire by
     // themselves (a pause inside a handler would otherwise let one tick in);
-    // the test runs Timer1Timer and Timer2Timer itself.
+    // the test runs onBlinkTick and onTick itself.
     void driveTimersByHand() {
         constexpr int kDay = 24 * 3600 * 1000;
-        window->Timer1->setInterval(kDay);
-        window->Timer2->setInterval(kDay);
-        if (window->Timer2->isActive()) window->Timer2->start();
-        if (window->Timer1->isActive()) window->Timer1->start();
+        control<QTimer>(*window, "blinkTimer")->setInterval(kDay);
+        control<QTimer>(*window, "tickTimer")->setInterval(kDay);
+        if (control<QTimer>(*window, "tickTimer")->isActive())
+            control<QTimer>(*window, "tickTimer")->start();
+        if (control<QTimer>(*window, "blinkTimer")->isActive())
+            control<QTimer>(*window, "blinkTimer")->start();
     }
 
     // A left click on a button, through its mouse events.
-    void press(LbSpeedButton* button) { QTest::mouseClick(button, Qt::LeftButton); }
+    void press(GlyphButton* button) { QTest::mouseClick(button, Qt::LeftButton); }
 
     // The settings file as it is on disk now; empty when there is none.
     QByteArray settingsFile() const {
@@ -139,7 +150,7 @@ struct WindowHarness {
     // A left click in the middle of cell (c, r) of the board picture.
     void clickCell(int c, int r, Qt::MouseButton button = Qt::LeftButton) {
         const int p = g().cellPitch;
-        QTest::mouseClick(window->Image1, button, Qt::NoModifier,
+        QTest::mouseClick(control<BoardPicture>(*window, "board"), button, Qt::NoModifier,
                           QPoint((c - 1) * (p + 1) + 1 + p / 2, (r - 1) * (p + 1) + 1 + p / 2));
     }
 };

@@ -1,6 +1,6 @@
 #pragma once
 // A SoundOutput that plays nothing and records every request as a short
-// text: "stop", "play Piesa", ...
+// text: "stop", "play BluePiece", ...
 
 #include <string>
 #include <vector>

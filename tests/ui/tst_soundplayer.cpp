@@ -19,8 +19,9 @@ using namespace zelvan;
 
 namespace {
 
-const Sound kAll[] = {Sound::Piesa, Sound::PiesaAdv, Sound::Succes, Sound::Lose,   Sound::ButonMare,
-                      Sound::Bmic,  Sound::Boff,     Sound::Scall,  Sound::Eroare, Sound::T1};
+const Sound kAll[] = {Sound::BluePiece, Sound::RedPiece, Sound::BlueWins, Sound::RedWins,
+                      Sound::Play,      Sound::Click,    Sound::Exit,     Sound::Calling,
+                      Sound::Error,     Sound::Startup};
 
 QByteArray u32(quint32 v) {
     QByteArray b(4, '\0');
@@ -62,12 +63,12 @@ private slots:
     void everyPlayStopsFirst() {
         std::vector<std::string> calls;
         SoundPlayer player(std::make_unique<test::RecordingSoundOutput>(calls));
-        player.play(Sound::Piesa);
-        player.play(Sound::Bmic);
-        player.play(Sound::Bmic);  // a second press starts the click again
+        player.play(Sound::BluePiece);
+        player.play(Sound::Click);
+        player.play(Sound::Click);  // a second press starts the click again
         player.stop();
-        const std::vector<std::string> expected{"stop", "play Piesa", "stop", "play Bmic",
-                                                "stop", "play Bmic",  "stop"};
+        const std::vector<std::string> expected{"stop", "play BluePiece", "stop", "play Click",
+                                                "stop", "play Click",     "stop"};
         QCOMPARE(calls, expected);
     }
 
@@ -76,16 +77,16 @@ private slots:
         QTest::addColumn<int>("channels");
         QTest::addColumn<int>("dataBytes");
         QTest::addColumn<int>("fileBytes");
-        QTest::newRow("piesa") << int(Sound::Piesa) << 1 << 3828 << 3872;
-        QTest::newRow("piesaadv") << int(Sound::PiesaAdv) << 1 << 3052 << 3096;
-        QTest::newRow("succes") << int(Sound::Succes) << 1 << 48462 << 48506;
-        QTest::newRow("lose") << int(Sound::Lose) << 1 << 79008 << 79052;
-        QTest::newRow("butonmare") << int(Sound::ButonMare) << 1 << 9196 << 9240;
-        QTest::newRow("bmic") << int(Sound::Bmic) << 2 << 888 << 932;
-        QTest::newRow("boff") << int(Sound::Boff) << 1 << 53728 << 53772;
-        QTest::newRow("scall") << int(Sound::Scall) << 1 << 43200 << 43296;
-        QTest::newRow("eroare") << int(Sound::Eroare) << 1 << 22854 << 22898;
-        QTest::newRow("t1") << int(Sound::T1) << 1 << 79104 << 79148;
+        QTest::newRow("bluepiece") << int(Sound::BluePiece) << 1 << 3828 << 3872;
+        QTest::newRow("redpiece") << int(Sound::RedPiece) << 1 << 3052 << 3096;
+        QTest::newRow("bluewins") << int(Sound::BlueWins) << 1 << 48462 << 48506;
+        QTest::newRow("redwins") << int(Sound::RedWins) << 1 << 79008 << 79052;
+        QTest::newRow("play") << int(Sound::Play) << 1 << 9196 << 9240;
+        QTest::newRow("click") << int(Sound::Click) << 2 << 888 << 932;
+        QTest::newRow("exit") << int(Sound::Exit) << 1 << 53728 << 53772;
+        QTest::newRow("calling") << int(Sound::Calling) << 1 << 43200 << 43296;
+        QTest::newRow("error") << int(Sound::Error) << 1 << 22854 << 22898;
+        QTest::newRow("startup") << int(Sound::Startup) << 1 << 79104 << 79148;
     }
 
     void embeddedEffectsHaveTheirFormatAndSize() {
@@ -179,8 +180,9 @@ private slots:
     }
 
     void damagedEffectIsSilentAndHarmless() {
-        QtSoundOutput output(
-            [](Sound s) { return s == Sound::Lose ? QByteArray("RIFF garbage") : QByteArray(); });
+        QtSoundOutput output([](Sound s) {
+            return s == Sound::RedWins ? QByteArray("RIFF garbage") : QByteArray();
+        });
         for (Sound s : kAll) {
             QVERIFY(output.effect(s).isEmpty());
             output.play(s);

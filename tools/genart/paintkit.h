@@ -9,9 +9,14 @@
 #include <QtGui/QImage>
 #include <QtGui/QPainterPath>
 
+#include "ui/layout.h"
+
 class QPainter;
 
 namespace genart {
+
+// The window's layout table, under the short name the pictures use.
+namespace layout = zelvan::layout;
 
 // A transparent canvas for soft, anti-aliased figures.
 QImage figureCanvas(int w, int h);

@@ -48,15 +48,15 @@ Signal piece(std::size_t frames, double base, double lowpass, double highpass, d
     return s;
 }
 
-Signal piesa(std::size_t n) {
+Signal bluePiece(std::size_t n) {
     return piece(n, 480.0, 3500.0, 400.0, 0.009, 11);
 }
 
-Signal piesaadv(std::size_t n) {
+Signal redPiece(std::size_t n) {
     return piece(n, 760.0, 7000.0, 1200.0, 0.007, 23);
 }
 
-Signal succes(std::size_t n) {
+Signal blueWins(std::size_t n) {
     Signal s(n);
     // C5, E5, G5, C6: a major arpeggio climbing to the octave.
     const double notes[] = {523.25, 659.26, 783.99, 1046.50};
@@ -71,7 +71,7 @@ Signal succes(std::size_t n) {
     return s;
 }
 
-Signal lose(std::size_t n) {
+Signal redWins(std::size_t n) {
     Signal s(n);
     // G4, E flat 4, C4: a minor triad going down, each note sagging a little,
     // the last one drooping further with a slow vibrato.
@@ -100,7 +100,7 @@ Signal lose(std::size_t n) {
     return s;
 }
 
-Signal butonmare(std::size_t n) {
+Signal playSound(std::size_t n) {
     Signal s(n);
     // A round "thock": a quick downward pitch drop under a short tick.
     addNote(s, {.freq = 440.0,
@@ -120,7 +120,7 @@ Signal butonmare(std::size_t n) {
     return s;
 }
 
-Signal bmic(std::size_t n) {
+Signal click(std::size_t n) {
     Signal s(n);
     addNote(s, {.freq = 2200.0,
                 .attack = 0.0,
@@ -133,7 +133,7 @@ Signal bmic(std::size_t n) {
     return s;
 }
 
-Signal boff(std::size_t n) {
+Signal exitSound(std::size_t n) {
     Signal s(n);
     // E5 then A4, with A3 underneath: a gentle falling fourth, like a lid
     // closing.
@@ -155,7 +155,7 @@ Signal boff(std::size_t n) {
     return s;
 }
 
-Signal scall(std::size_t n) {
+Signal calling(std::size_t n) {
     Signal s(n);
     // The dial tone: 350 Hz and 440 Hz together, steady.
     addNote(s, {.freq = 350.0, .attack = 0.015});
@@ -165,7 +165,7 @@ Signal scall(std::size_t n) {
     return s;
 }
 
-Signal eroare(std::size_t n) {
+Signal error(std::size_t n) {
     Signal s(n);
     // Two short low buzzes: "uh-uh".
     const auto parts = buzzPartials(155.0, 2500.0);
@@ -182,7 +182,7 @@ Signal eroare(std::size_t n) {
     return s;
 }
 
-Signal t1(std::size_t n) {
+Signal startup(std::size_t n) {
     Signal s(n);
     // C4, E4, G4, C5 strummed upward, each voice a slightly detuned pair for
     // warmth, and a soft E5 bell on top.
@@ -210,16 +210,16 @@ Signal t1(std::size_t n) {
 using Recipe = std::function<Signal(std::size_t)>;
 
 Recipe recipeFor(const std::string& name) {
-    if (name == "piesa") return piesa;
-    if (name == "piesaadv") return piesaadv;
-    if (name == "succes") return succes;
-    if (name == "lose") return lose;
-    if (name == "butonmare") return butonmare;
-    if (name == "bmic") return bmic;
-    if (name == "boff") return boff;
-    if (name == "scall") return scall;
-    if (name == "eroare") return eroare;
-    if (name == "t1") return t1;
+    if (name == "bluepiece") return bluePiece;
+    if (name == "redpiece") return redPiece;
+    if (name == "bluewins") return blueWins;
+    if (name == "redwins") return redWins;
+    if (name == "play") return playSound;
+    if (name == "click") return click;
+    if (name == "exit") return exitSound;
+    if (name == "calling") return calling;
+    if (name == "error") return error;
+    if (name == "startup") return startup;
     throw std::invalid_argument("no recipe for " + name);
 }
 
@@ -227,16 +227,16 @@ Recipe recipeFor(const std::string& name) {
 
 const std::vector<EffectFormat>& effectFormats() {
     static const std::vector<EffectFormat> formats{
-        {"piesa", "Wooden click: your piece", 1, 3828, 3872},
-        {"piesaadv", "Bright click: the opponent's piece", 1, 3052, 3096},
-        {"succes", "Rising chime: you won", 1, 48462, 48506},
-        {"lose", "Falling tune: you lost", 1, 79008, 79052},
-        {"butonmare", "Click: Play", 1, 9196, 9240},
-        {"bmic", "Tiny click: small buttons", 2, 888, 932},
-        {"boff", "Closing: Exit", 1, 53728, 53772},
-        {"scall", "Dial tone: calling", 1, 43200, 43296},
-        {"eroare", "Buzz: error", 1, 22854, 22898},
-        {"t1", "Warm chord: start-up", 1, 79104, 79148},
+        {"bluepiece", "Wooden click: your piece", 1, 3828, 3872},
+        {"redpiece", "Bright click: the opponent's piece", 1, 3052, 3096},
+        {"bluewins", "Rising chime: you won", 1, 48462, 48506},
+        {"redwins", "Falling tune: you lost", 1, 79008, 79052},
+        {"play", "Click: Play", 1, 9196, 9240},
+        {"click", "Tiny click: small buttons", 2, 888, 932},
+        {"exit", "Closing: Exit", 1, 53728, 53772},
+        {"calling", "Dial tone: calling", 1, 43200, 43296},
+        {"error", "Buzz: error", 1, 22854, 22898},
+        {"startup", "Warm chord: start-up", 1, 79104, 79148},
     };
     return formats;
 }

@@ -9,14 +9,14 @@
 // reveals a fixed picture (a tiled bitmap, a solid colour or a gradient laid
 // over the whole control) rather than stretching it; the unfilled rest is
 // painted in the background colour.
-class ALProgressBar : public QWidget {
+class BitmapProgressBar : public QWidget {
     Q_OBJECT
 
 public:
-    enum class BarColorStyle { cs1Color, cs2Colors, cs3Colors };
-    enum class Direction { pdLeftToRight, pdRightToLeft, pdBottomToTop, pdTopToBottom };
+    enum class BarColorStyle { OneColour, TwoColours, ThreeColours };
+    enum class Direction { LeftToRight, RightToLeft, BottomToTop, TopToBottom };
 
-    explicit ALProgressBar(QWidget* parent = nullptr);
+    explicit BitmapProgressBar(QWidget* parent = nullptr);
 
     QColor backgroundColor() const { return backgroundColor_; }
     void setBackgroundColor(const QColor& c);
@@ -86,10 +86,10 @@ private:
     QColor barColor1_{0, 128, 0};
     QColor barColor2_{255, 255, 0};
     QColor barColor3_{255, 0, 0};
-    BarColorStyle barColorStyle_ = BarColorStyle::cs3Colors;
+    BarColorStyle barColorStyle_ = BarColorStyle::ThreeColours;
     QColor borderColor1_;
     QColor borderColor2_;
-    Direction direction_ = Direction::pdLeftToRight;
+    Direction direction_ = Direction::LeftToRight;
     int min_ = 0;
     int max_ = 100;
     int position_ = 0;

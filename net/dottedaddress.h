@@ -12,15 +12,15 @@ namespace zelvan {
 // three dots into four parts (the first three non-empty) that each convert
 // to a number from 0 to 255. Blanks before a number, a sign and the
 // hexadecimal forms of the conversion are accepted inside a part.
-bool isip(const std::string& text);
+bool isDottedAddress(const std::string& text);
 
-// The four numbers isip read, or nothing when isip fails.
+// The four numbers isDottedAddress read, or nothing when isDottedAddress fails.
 std::optional<std::array<int, 4>> ipNumbers(const std::string& text);
 
-// The address to connect to for a text that passes isip: the four numbers
+// The address to connect to for a text that passes isDottedAddress: the four numbers
 // as plain dotted decimal ("010.0.0.1" -> "10.0.0.1", " $a.0.0.1" ->
 // "10.0.0.1"), so the socket layer reaches exactly the address that was
-// checked. Nothing when isip fails.
+// checked. Nothing when isDottedAddress fails.
 std::optional<std::string> dottedAddress(const std::string& text);
 
 }  // namespace zelvan

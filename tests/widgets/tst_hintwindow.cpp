@@ -1,6 +1,6 @@
 // Runs on a real X server: the hint's background is read from the screen.
 #include "testfonts.h"
-#include "widgets/dchintex.h"
+#include "widgets/hintwindow.h"
 
 #include <QHelpEvent>
 #include <QPainter>
@@ -82,11 +82,11 @@ private slots:
     void longTextWraps();
 
 private:
-    void configure(DcHintEx& hint);
-    void waitUntilShownOnScreen(DcHintEx& hint);
+    void configure(HintWindow& hint);
+    void waitUntilShownOnScreen(HintWindow& hint);
 
     std::unique_ptr<Backdrop> backdrop_;
-    std::unique_ptr<DcHintEx> hint_;
+    std::unique_ptr<HintWindow> hint_;
     QRect screen_;
 };
 
@@ -102,7 +102,7 @@ void DcHintExTest::initTestCase() {
 }
 
 // The program's settings.
-void DcHintExTest::configure(DcHintEx& hint) {
+void DcHintExTest::configure(HintWindow& hint) {
     QVERIFY(hint.setTransparency(50));
     hint.setTranspColor(QColor(0, 56, 64));
     QFont f("MS Sans Serif");
@@ -118,7 +118,7 @@ void DcHintExTest::configure(DcHintEx& hint) {
 }
 
 void DcHintExTest::init() {
-    hint_ = std::make_unique<DcHintEx>(backdrop_.get());
+    hint_ = std::make_unique<HintWindow>(backdrop_.get());
     configure(*hint_);
 }
 
@@ -126,8 +126,8 @@ void DcHintExTest::cleanup() {
     hint_.reset();
 }
 
-void DcHintExTest::waitUntilShownOnScreen(DcHintEx& hint) {
-    DcInternalHintEx* w = hint.hintWindow();
+void DcHintExTest::waitUntilShownOnScreen(HintWindow& hint) {
+    HintPopup* w = hint.hintWindow();
     QVERIFY(QTest::qWaitForWindowExposed(w));
     // The hint's top-left margin pixel carries the background once painted.
     const QRgb want = w->background().pixel(0, 0) & RGB_MASK;
@@ -147,7 +147,7 @@ void DcHintExTest::hintSizeFromTextAndMargins() {
 
 void DcHintExTest::backgroundMixesScreenAndTint() {
     hint_->showHint("Play!", QPoint(100, 100));
-    DcInternalHintEx* w = hint_->hintWindow();
+    HintPopup* w = hint_->hintWindow();
     QString where;
     QVERIFY2(allPixels(w->captured(), kField, &where), qPrintable(where));
     QCOMPARE(w->background().size(), w->size());
@@ -167,7 +167,7 @@ void DcHintExTest::rightEdgeMovesHintLeftAndCapturesThere() {
     const QSize size = hint_->calcHintRect(screen_.width(), text).size() + QSize(2, 2);
     QVERIFY(size.width() < kBlackStrip);
     hint_->showHint(text, QPoint(screen_.width() - 10, 400));
-    DcInternalHintEx* w = hint_->hintWindow();
+    HintPopup* w = hint_->hintWindow();
     QCOMPARE(w->geometry(), QRect(QPoint(screen_.width() - size.width(), 400), size));
     // Taken where it shows, over black: none of the off-screen area.
     QString where;
@@ -203,7 +203,7 @@ void DcHintExTest::previousHintIsGoneBeforeTheCapture() {
 void DcHintExTest::textIsDrawnInsideTheMargins() {
     hint_->showHint("Internet", QPoint(400, 300));
     waitUntilShownOnScreen(*hint_);
-    DcInternalHintEx* w = hint_->hintWindow();
+    HintPopup* w = hint_->hintWindow();
     const QRect g = w->geometry();
     const QImage shown = QGuiApplication::primaryScreen()
                              ->grabWindow(0, g.x(), g.y(), g.width(), g.height())
@@ -234,7 +234,7 @@ void DcHintExTest::toolTipRequestsShowTheHint() {
 
     QHelpEvent request(QEvent::ToolTip, QPoint(10, 10), QPoint(60, 60));
     QVERIFY(QCoreApplication::sendEvent(button, &request));
-    DcInternalHintEx* w = hint_->hintWindow();
+    HintPopup* w = hint_->hintWindow();
     QVERIFY(w->isVisible());
     QCOMPARE(w->text(), QString("Play!"));
     QCOMPARE(w->geometry().topLeft(), QPoint(60, 80));  // below the mouse
@@ -280,7 +280,7 @@ void DcHintExTest::disablingRestoresTheStandardTip() {
 
     // Of two enabled components the later one serves.
     QVERIFY(hint_->setEnabled(true));
-    DcHintEx second(backdrop_.get());
+    HintWindow second(backdrop_.get());
     configure(second);
     QCoreApplication::sendEvent(button, &request);
     QVERIFY(second.hintWindow()->isVisible());
@@ -289,7 +289,7 @@ void DcHintExTest::disablingRestoresTheStandardTip() {
 }
 
 void DcHintExTest::transparencyOutsideRangeIsRefused() {
-    DcHintEx hint(backdrop_.get());
+    HintWindow hint(backdrop_.get());
     QCOMPARE(hint.transparency(), 30);
     QVERIFY(hint.errorString().isEmpty());
     QVERIFY(!hint.setTransparency(101));
@@ -304,10 +304,10 @@ void DcHintExTest::transparencyOutsideRangeIsRefused() {
 
 void DcHintExTest::componentNeedsAWindow() {
     QWidget child(backdrop_.get());
-    DcHintEx hint(&child);
+    HintWindow hint(&child);
     QVERIFY(!hint.setEnabled(true));
     QVERIFY(!hint.isEnabled());
-    QCOMPARE(hint.errorString(), QString("dcHintEx must be dropped on a form."));
+    QCOMPARE(hint.errorString(), QString("HintWindow must be given a window."));
 }
 
 void DcHintExTest::longTextWraps() {
@@ -321,4 +321,4 @@ void DcHintExTest::longTextWraps() {
 }
 
 QTEST_MAIN(DcHintExTest)
-#include "tst_dchintex.moc"
+#include "tst_hintwindow.moc"

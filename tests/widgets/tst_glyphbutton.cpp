@@ -1,4 +1,4 @@
-#include "widgets/lbspeedbutton.h"
+#include "widgets/glyphbutton.h"
 #include "widgettests.h"
 
 #include <QPainter>
@@ -33,7 +33,7 @@ QImage makeStrip(int s) {
 // A parent with a plain background and one button on it at (10, 10).
 struct Stage {
     QWidget parent;
-    LbSpeedButton* button;
+    GlyphButton* button;
 
     explicit Stage(QSize size) {
         parent.resize(size.width() + 20, size.height() + 20);
@@ -41,7 +41,7 @@ struct Stage {
         QPalette pal = parent.palette();
         pal.setColor(QPalette::Window, QColor(kParent));
         parent.setPalette(pal);
-        button = new LbSpeedButton(&parent);
+        button = new GlyphButton(&parent);
         button->setGeometry(QRect(QPoint(10, 10), size));
     }
 
@@ -68,7 +68,7 @@ void makeGlyphButton(Stage& s) {
     s.button->setFlat(true);
     s.button->setTransparent(true);
     s.button->setAlignment(Qt::AlignHCenter);
-    s.button->setLayout(LbSpeedButton::Layout::blcenter);
+    s.button->setLayout(GlyphButton::Layout::Centre);
     s.button->setGlyph(makeStrip(10));
 }
 
@@ -144,7 +144,7 @@ void LbSpeedButtonTest::facesFollowTheState() {
 void LbSpeedButtonTest::rightButtonPressesWithoutClick() {
     Stage s({20, 20});
     makeGlyphButton(s);
-    QSignalSpy clicks(s.button, &LbSpeedButton::clicked);
+    QSignalSpy clicks(s.button, &GlyphButton::clicked);
     QTest::mousePress(s.button, Qt::RightButton, {}, QPoint(5, 5));
     QVERIFY(s.button->isDown());
     QCOMPARE(px(s.shot(), 7, 8), kFace[2]);
@@ -157,7 +157,7 @@ void LbSpeedButtonTest::rightButtonPressesWithoutClick() {
 void LbSpeedButtonTest::leftReleaseOutsideDoesNotClick() {
     Stage s({20, 20});
     makeGlyphButton(s);
-    QSignalSpy clicks(s.button, &LbSpeedButton::clicked);
+    QSignalSpy clicks(s.button, &GlyphButton::clicked);
     s.enter();
     QTest::mousePress(s.button, Qt::LeftButton, {}, QPoint(5, 5));
     s.leave();
@@ -178,7 +178,7 @@ void LbSpeedButtonTest::clickHandlerSeesThePressedFace() {
     int clicks = 0;
     bool downInHandler = false;
     QRgb faceInHandler = 0;
-    connect(s.button, &LbSpeedButton::clicked, this, [&] {
+    connect(s.button, &GlyphButton::clicked, this, [&] {
         ++clicks;
         downInHandler = s.button->isDown();
         faceInHandler = px(s.shot(), 7, 8);
@@ -191,7 +191,7 @@ void LbSpeedButtonTest::clickHandlerSeesThePressedFace() {
 }
 
 void LbSpeedButtonTest::numGlyphsFromTheStrip() {
-    LbSpeedButton b;
+    GlyphButton b;
     QCOMPARE(b.size(), QSize(100, 24));
     QCOMPARE(b.numGlyphs(), 0);
     QImage strip(100, 25, QImage::Format_RGB32);
@@ -227,9 +227,9 @@ void LbSpeedButtonTest::glyphPlacementTable_data() {
     QTest::addColumn<int>("glyphX");
     // W = 40, gw = 10, no caption (tw = 0).
     const int left = Qt::AlignLeft, right = Qt::AlignRight, centre = Qt::AlignHCenter;
-    const int gl = int(LbSpeedButton::Layout::blGlyphLeft);
-    const int gr = int(LbSpeedButton::Layout::blGlyphRight);
-    const int gc = int(LbSpeedButton::Layout::blcenter);
+    const int gl = int(GlyphButton::Layout::GlyphLeft);
+    const int gr = int(GlyphButton::Layout::GlyphRight);
+    const int gc = int(GlyphButton::Layout::Centre);
     QTest::newRow("glyph left, left") << gl << left << 5;
     QTest::newRow("glyph left, right") << gl << right << 23;
     QTest::newRow("glyph left, centre") << gl << centre << 14;
@@ -246,7 +246,7 @@ void LbSpeedButtonTest::glyphPlacementTable() {
     QFETCH(int, glyphX);
     Stage s({40, 20});
     makeGlyphButton(s);
-    s.button->setLayout(LbSpeedButton::Layout(layout));
+    s.button->setLayout(GlyphButton::Layout(layout));
     s.button->setAlignment(Qt::Alignment(alignment));
     const QImage img = s.shot();
     QCOMPARE(px(img, glyphX + 2, 7), kFace[0]);
@@ -258,7 +258,7 @@ void LbSpeedButtonTest::glyphPlacementTable() {
 void LbSpeedButtonTest::captionButtonRaisedAndSunken() {
     const QRgb fill = rgb(53, 97, 102), light = rgb(81, 146, 153), shadow = rgb(28, 49, 51);
     Stage s({61, 29});
-    LbSpeedButton* b = s.button;
+    GlyphButton* b = s.button;
     b->setCaption("CALL");
     QFont f("MS Sans Serif");
     f.setPixelSize(13);
@@ -323,7 +323,7 @@ void LbSpeedButtonTest::captionButtonRaisedAndSunken() {
 void LbSpeedButtonTest::captionIsClippedInsideTheFrame() {
     const QRgb light = rgb(255, 255, 255), shadow = rgb(0, 0, 0);
     Stage s({40, 12});
-    LbSpeedButton* b = s.button;
+    GlyphButton* b = s.button;
     QFont f("Arial");
     f.setPixelSize(20);
     b->setFont(f);
@@ -361,9 +361,9 @@ void LbSpeedButtonTest::disabledButtonGetsAnOutline() {
 
 void LbSpeedButtonTest::groupButtonsExcludeEachOther() {
     QWidget parent;
-    auto* a = new LbSpeedButton(&parent);
-    auto* b = new LbSpeedButton(&parent);
-    auto* other = new LbSpeedButton(&parent);
+    auto* a = new GlyphButton(&parent);
+    auto* b = new GlyphButton(&parent);
+    auto* other = new GlyphButton(&parent);
     a->setGroupIndex(1);
     b->setGroupIndex(1);
     other->setGroupIndex(2);
@@ -386,8 +386,8 @@ void LbSpeedButtonTest::groupButtonsExcludeEachOther() {
 
 void LbSpeedButtonTest::enterAndExitSignals() {
     Stage s({20, 20});
-    QSignalSpy entered(s.button, &LbSpeedButton::mouseEntered);
-    QSignalSpy exited(s.button, &LbSpeedButton::mouseExited);
+    QSignalSpy entered(s.button, &GlyphButton::mouseEntered);
+    QSignalSpy exited(s.button, &GlyphButton::mouseExited);
     s.enter();
     QVERIFY(s.button->isMouseInside());
     QCOMPARE(entered.count(), 1);
@@ -402,4 +402,4 @@ int runLbSpeedButtonTests(int argc, char** argv) {
     return QTest::qExec(&t, argc, argv);
 }
 
-#include "tst_lbspeedbutton.moc"
+#include "tst_glyphbutton.moc"

@@ -1,4 +1,4 @@
-#include "net/isip.h"
+#include "net/dottedaddress.h"
 
 #include "net/textint.h"
 
@@ -28,7 +28,7 @@ std::optional<std::array<int, 4>> ipNumbers(const std::string& text) {
     return numbers;
 }
 
-bool isip(const std::string& text) {
+bool isDottedAddress(const std::string& text) {
     return ipNumbers(text).has_value();
 }
 

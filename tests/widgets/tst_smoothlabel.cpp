@@ -1,4 +1,4 @@
-#include "widgets/antialiaslabel.h"
+#include "widgets/smoothlabel.h"
 #include "widgettests.h"
 
 #include <QtTest>
@@ -31,7 +31,7 @@ private slots:
 };
 
 void AntiAliasLabelTest::everyFontChangeStaysAntialiased() {
-    AntiAliasLabel label("1000");
+    SmoothLabel label("1000");
     QVERIFY(label.antialiased());
     QVERIFY(prefersAntialias(label.font()));
 
@@ -54,7 +54,7 @@ void AntiAliasLabelTest::everyFontChangeStaysAntialiased() {
 }
 
 void AntiAliasLabelTest::switchedOffUsesDefaultQuality() {
-    AntiAliasLabel label("x");
+    SmoothLabel label("x");
     label.setFont(arial(15, true));
     label.setAntialiased(false);
     QVERIFY(!prefersAntialias(label.font()));
@@ -70,14 +70,14 @@ void AntiAliasLabelTest::switchedOffUsesDefaultQuality() {
 
 void AntiAliasLabelTest::parentFontChangeStaysAntialiased() {
     QWidget parent;
-    auto* label = new AntiAliasLabel("x", &parent);
+    auto* label = new SmoothLabel("x", &parent);
     parent.setFont(arial(30));
     QCOMPARE(label->font().pixelSize(), 30);
     QVERIFY(prefersAntialias(label->font()));
 }
 
 void AntiAliasLabelTest::textIsRenderedWithSmoothEdges() {
-    AntiAliasLabel label("WOW 1000");
+    SmoothLabel label("WOW 1000");
     label.setFont(arial(21));
     label.setFontColor(Qt::white);
     QPalette pal = label.palette();
@@ -104,7 +104,7 @@ void AntiAliasLabelTest::transparentLabelShowsItsParent() {
     QPalette pal = parent.palette();
     pal.setColor(QPalette::Window, QColor(0, 32, 36));
     parent.setPalette(pal);
-    auto* label = new AntiAliasLabel(&parent);
+    auto* label = new SmoothLabel(&parent);
     label->setAutoSize(false);
     label->setGeometry(0, 0, 60, 30);
     QVERIFY(!label->isTransparent());  // a new label is opaque
@@ -117,7 +117,7 @@ void AntiAliasLabelTest::transparentLabelShowsItsParent() {
 }
 
 void AntiAliasLabelTest::autoSizeFollowsTheText() {
-    AntiAliasLabel label;
+    SmoothLabel label;
     label.setFont(arial(15, true));
     label.setText("Listen");
     const int shortWidth = label.width();
@@ -137,4 +137,4 @@ int runAntiAliasLabelTests(int argc, char** argv) {
     return QTest::qExec(&t, argc, argv);
 }
 
-#include "tst_antialiaslabel.moc"
+#include "tst_smoothlabel.moc"

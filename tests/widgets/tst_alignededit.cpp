@@ -1,4 +1,4 @@
-#include "widgets/alignedit.h"
+#include "widgets/alignededit.h"
 #include "widgettests.h"
 
 #include <QtTest>
@@ -6,7 +6,7 @@
 namespace {
 
 // Horizontal extent of the dark text on the light field.
-std::pair<int, int> inkColumns(AlignEdit& edit) {
+std::pair<int, int> inkColumns(AlignedEdit& edit) {
     edit.clearFocus();  // no text cursor in the picture
     const QImage img = edit.grab().toImage().convertToFormat(QImage::Format_RGB32);
     int left = img.width(), right = -1;
@@ -19,7 +19,7 @@ std::pair<int, int> inkColumns(AlignEdit& edit) {
     return {left, right};
 }
 
-void setUpAddressField(AlignEdit& edit) {
+void setUpAddressField(AlignedEdit& edit) {
     edit.setFrame(false);
     edit.resize(121, 16);
     QFont f("Arial");
@@ -43,7 +43,7 @@ private slots:
 };
 
 void AlignEditTest::alignmentChangeKeepsTheText() {
-    AlignEdit edit;
+    AlignedEdit edit;
     QCOMPARE(edit.alignment(), Qt::Alignment(Qt::AlignLeft));
     edit.setText("0.0.0.0");
     edit.setMaxLength(15);
@@ -60,7 +60,7 @@ void AlignEditTest::alignmentChangeKeepsTheText() {
 }
 
 void AlignEditTest::typedTextStaysCentred() {
-    AlignEdit edit;
+    AlignedEdit edit;
     setUpAddressField(edit);
     edit.setAlignment(Qt::AlignHCenter);
     edit.show();
@@ -85,4 +85,4 @@ int runAlignEditTests(int argc, char** argv) {
     return QTest::qExec(&t, argc, argv);
 }
 
-#include "tst_alignedit.moc"
+#include "tst_alignededit.moc"

@@ -3,11 +3,11 @@
 #include <QLineEdit>
 
 // A single-line edit whose text is left-aligned, right-aligned or centred.
-class AlignEdit : public QLineEdit {
+class AlignedEdit : public QLineEdit {
     Q_OBJECT
 
 public:
-    explicit AlignEdit(QWidget* parent = nullptr);
+    explicit AlignedEdit(QWidget* parent = nullptr);
 
     // Qt::AlignLeft, Qt::AlignRight or Qt::AlignHCenter; the text, selection
     // and every other property survive a change.

@@ -1,4 +1,4 @@
-#include "widgets/lbspeedbutton.h"
+#include "widgets/glyphbutton.h"
 
 #include <QEnterEvent>
 #include <QFontMetrics>
@@ -16,13 +16,13 @@ constexpr int kShownFrames = 3;
 
 }  // namespace
 
-LbSpeedButton::LbSpeedButton(QWidget* parent) : QWidget(parent) {
+GlyphButton::GlyphButton(QWidget* parent) : QWidget(parent) {
     // Buttons never take the keyboard focus; the parent is painted beneath.
     setFocusPolicy(Qt::NoFocus);
     resize(100, 24);
 }
 
-void LbSpeedButton::refresh() {
+void GlyphButton::refresh() {
     // A transparent button needs its parent redrawn beneath it.
     if (transparent_)
         update();
@@ -30,101 +30,101 @@ void LbSpeedButton::refresh() {
         repaint();
 }
 
-void LbSpeedButton::setAlignment(Qt::Alignment a) {
+void GlyphButton::setAlignment(Qt::Alignment a) {
     alignment_ = a & Qt::AlignHorizontal_Mask;
     refresh();
 }
 
-void LbSpeedButton::setAllowAllUp(bool on) {
+void GlyphButton::setAllowAllUp(bool on) {
     allowAllUp_ = on;
     refresh();
 }
 
-void LbSpeedButton::setCaption(const QString& text) {
+void GlyphButton::setCaption(const QString& text) {
     caption_ = text;
     refresh();
 }
 
-QColor LbSpeedButton::color() const {
+QColor GlyphButton::color() const {
     return color_ ? *color_ : palette().color(QPalette::Window);
 }
 
-void LbSpeedButton::setColor(const QColor& c) {
+void GlyphButton::setColor(const QColor& c) {
     color_ = c;
     refresh();
 }
 
-QColor LbSpeedButton::fontColor() const {
+QColor GlyphButton::fontColor() const {
     return palette().color(QPalette::WindowText);
 }
 
-void LbSpeedButton::setFontColor(const QColor& c) {
+void GlyphButton::setFontColor(const QColor& c) {
     QPalette pal = palette();
     pal.setColor(QPalette::WindowText, c);
     setPalette(pal);
     refresh();
 }
 
-void LbSpeedButton::setDown(bool on) {
+void GlyphButton::setDown(bool on) {
     if (on == down_) return;
     if (groupIndex_ != 0 && parentWidget()) {
         const auto siblings =
-            parentWidget()->findChildren<LbSpeedButton*>(Qt::FindDirectChildrenOnly);
-        for (LbSpeedButton* other : siblings)
+            parentWidget()->findChildren<GlyphButton*>(Qt::FindDirectChildrenOnly);
+        for (GlyphButton* other : siblings)
             if (other != this && other->groupIndex_ == groupIndex_) other->setDown(false);
     }
     down_ = on;
     refresh();
 }
 
-void LbSpeedButton::setFlat(bool on) {
+void GlyphButton::setFlat(bool on) {
     flat_ = on;
     refresh();
 }
 
-void LbSpeedButton::setGlyph(const QImage& strip) {
+void GlyphButton::setGlyph(const QImage& strip) {
     glyph_ = strip.copy();
     numGlyphs_ = glyph_.height() > 0 ? glyph_.width() / glyph_.height() : 0;
     rebuildFrames();
     refresh();
 }
 
-void LbSpeedButton::setGroupIndex(int index) {
+void GlyphButton::setGroupIndex(int index) {
     groupIndex_ = index;
     refresh();
 }
 
-void LbSpeedButton::setLayout(Layout l) {
+void GlyphButton::setLayout(Layout l) {
     layout_ = l;
     refresh();
 }
 
-void LbSpeedButton::setLightColor(const QColor& c) {
+void GlyphButton::setLightColor(const QColor& c) {
     lightColor_ = c;
     refresh();
 }
 
-void LbSpeedButton::setShadowColor(const QColor& c) {
+void GlyphButton::setShadowColor(const QColor& c) {
     shadowColor_ = c;
     refresh();
 }
 
-void LbSpeedButton::setNumGlyphs(int n) {
+void GlyphButton::setNumGlyphs(int n) {
     numGlyphs_ = n;
     rebuildFrames();
     refresh();
 }
 
-void LbSpeedButton::setTransparent(bool on) {
+void GlyphButton::setTransparent(bool on) {
     transparent_ = on;
     refresh();
 }
 
-int LbSpeedButton::frameWidth() const {
+int GlyphButton::frameWidth() const {
     return numGlyphs_ > 0 ? glyph_.width() / numGlyphs_ : 0;
 }
 
-void LbSpeedButton::rebuildFrames() {
+void GlyphButton::rebuildFrames() {
     frames_.clear();
     const int gw = frameWidth();
     const int gh = glyph_.height();
@@ -143,7 +143,7 @@ void LbSpeedButton::rebuildFrames() {
     }
 }
 
-void LbSpeedButton::paintEvent(QPaintEvent*) {
+void GlyphButton::paintEvent(QPaintEvent*) {
     QPainter p(this);
     const int w = width();
     const int h = height();
@@ -177,7 +177,7 @@ void LbSpeedButton::paintEvent(QPaintEvent*) {
 
     int textX = 0;
     int glyphX = 0;
-    const bool glyphRight = layout_ == Layout::blGlyphRight;
+    const bool glyphRight = layout_ == Layout::GlyphRight;
     if (alignment_ & Qt::AlignRight) {
         textX = glyphRight ? w - 7 - tw - gw : w - 5 - tw;
         glyphX = glyphRight ? w - 5 - gw : w - 7 - tw - gw;
@@ -209,21 +209,21 @@ void LbSpeedButton::paintEvent(QPaintEvent*) {
     }
 }
 
-void LbSpeedButton::enterEvent(QEnterEvent* event) {
+void GlyphButton::enterEvent(QEnterEvent* event) {
     mouseInside_ = true;
     refresh();
     QWidget::enterEvent(event);
     emit mouseEntered();
 }
 
-void LbSpeedButton::leaveEvent(QEvent* event) {
+void GlyphButton::leaveEvent(QEvent* event) {
     mouseInside_ = false;
     refresh();
     QWidget::leaveEvent(event);
     emit mouseExited();
 }
 
-void LbSpeedButton::mousePressEvent(QMouseEvent* event) {
+void GlyphButton::mousePressEvent(QMouseEvent* event) {
     // Any button presses the button down.
     if (groupIndex_ == 0 || !down_)
         setDown(true);
@@ -232,20 +232,20 @@ void LbSpeedButton::mousePressEvent(QMouseEvent* event) {
     event->accept();
 }
 
-void LbSpeedButton::mouseReleaseEvent(QMouseEvent* event) {
+void GlyphButton::mouseReleaseEvent(QMouseEvent* event) {
     event->accept();
     if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint())) {
         // Raised while still down, so a handler that pauses shows the pressed
         // face; the handler may also delete the button.
-        QPointer<LbSpeedButton> self(this);
+        QPointer<GlyphButton> self(this);
         emit clicked();
         if (!self) return;
     }
     if (groupIndex_ == 0) setDown(false);
 }
 
-void LbSpeedButton::mouseDoubleClickEvent(QMouseEvent* event) {
-    QPointer<LbSpeedButton> self(this);
+void GlyphButton::mouseDoubleClickEvent(QMouseEvent* event) {
+    QPointer<GlyphButton> self(this);
     emit doubleClicked();
     if (!self) return;
     // The second press of a double click is still a press; its release is a

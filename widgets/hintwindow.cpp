@@ -1,4 +1,4 @@
-#include "widgets/dchintex.h"
+#include "widgets/hintwindow.h"
 
 #include <QApplication>
 #include <QFontMetrics>
@@ -15,7 +15,7 @@
 
 namespace {
 
-const char* const kNoFormMessage = "dcHintEx must be dropped on a form.";
+const char* const kNoFormMessage = "HintWindow must be given a window.";
 const char* const kBadTransparencyMessage = "Invalid transparency percentage value.";
 
 // The hint shows this far below the mouse, clear of the arrow cursor.
@@ -55,7 +55,7 @@ QScreen* screenFor(const QPoint& p, const QWidget* fallback) {
 
 }  // namespace
 
-DcInternalHintEx::DcInternalHintEx(DcHintEx& settings)
+HintPopup::HintPopup(HintWindow& settings)
     : QWidget(nullptr, Qt::ToolTip | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint |
                            Qt::WindowTransparentForInput | Qt::WindowDoesNotAcceptFocus),
       settings_(settings) {
@@ -64,7 +64,7 @@ DcInternalHintEx::DcInternalHintEx(DcHintEx& settings)
     setFocusPolicy(Qt::NoFocus);
 }
 
-void DcInternalHintEx::activateHint(const QRect& rect, const QString& text) {
+void HintPopup::activateHint(const QRect& rect, const QString& text) {
     // Set while activating; a nested request (events run below) is refused.
     struct Activating {
         bool& flag;
@@ -108,7 +108,7 @@ void DcInternalHintEx::activateHint(const QRect& rect, const QString& text) {
     update();
 }
 
-void DcInternalHintEx::captureBackground() {
+void HintPopup::captureBackground() {
     const QRect r = geometry();
     QScreen* screen = screenFor(r.topLeft(), nullptr);
     captured_ = QImage();
@@ -140,7 +140,7 @@ void DcInternalHintEx::captureBackground() {
     }
 }
 
-void DcInternalHintEx::paintEvent(QPaintEvent*) {
+void HintPopup::paintEvent(QPaintEvent*) {
     QPainter p(this);
     if (settings_.isTransparent() && !tinted_.isNull())
         p.drawImage(0, 0, tinted_);
@@ -156,21 +156,21 @@ void DcInternalHintEx::paintEvent(QPaintEvent*) {
     layout.draw(&p, textRect.topLeft());
 }
 
-DcHintEx::DcHintEx(QWidget* form) : QObject(form), form_(form) {
+HintWindow::HintWindow(QWidget* form) : QObject(form), form_(form) {
     if (!form || !form->isWindow()) error_ = QString::fromLatin1(kNoFormMessage);
     font_ = form ? form->font() : QFont();
     fontColor_ = form ? form->palette().color(QPalette::WindowText) : QColor(Qt::black);
     transpColor_ = QToolTip::palette().color(QPalette::ToolTipBase);
     hideTimer_.setSingleShot(true);
-    connect(&hideTimer_, &QTimer::timeout, this, &DcHintEx::hideHint);
+    connect(&hideTimer_, &QTimer::timeout, this, &HintWindow::hideHint);
 }
 
-DcHintEx::~DcHintEx() {
+HintWindow::~HintWindow() {
     if (enabled_ && qApp) qApp->removeEventFilter(this);
     delete window_;
 }
 
-bool DcHintEx::setTransparency(int percent) {
+bool HintWindow::setTransparency(int percent) {
     if (percent < 0 || percent > 100) {
         error_ = QString::fromLatin1(kBadTransparencyMessage);
         return false;
@@ -179,7 +179,7 @@ bool DcHintEx::setTransparency(int percent) {
     return true;
 }
 
-bool DcHintEx::setEnabled(bool on) {
+bool HintWindow::setEnabled(bool on) {
     if (on == enabled_) return true;
     if (on && (!form_ || !form_->isWindow())) {
         error_ = QString::fromLatin1(kNoFormMessage);
@@ -197,20 +197,20 @@ bool DcHintEx::setEnabled(bool on) {
     return true;
 }
 
-QRect DcHintEx::calcHintRect(int maxWidth, const QString& text) const {
+QRect HintWindow::calcHintRect(int maxWidth, const QString& text) const {
     QTextLayout layout;
     const QSize measured = layOutText(layout, font_, text, maxWidth);
     return QRect(0, 0, measured.width() + leftMargin_ + rightMargin_,
                  measured.height() + topMargin_ + bottomMargin_);
 }
 
-DcInternalHintEx* DcHintEx::hintWindow() {
-    if (!window_) window_ = new DcInternalHintEx(*this);
+HintPopup* HintWindow::hintWindow() {
+    if (!window_) window_ = new HintPopup(*this);
     return window_;
 }
 
-void DcHintEx::showHint(const QString& text, const QPoint& globalPos) {
-    DcInternalHintEx* w = hintWindow();
+void HintWindow::showHint(const QString& text, const QPoint& globalPos) {
+    HintPopup* w = hintWindow();
     if (w->isActivating()) return;
     const QScreen* screen = screenFor(globalPos, form_);
     const int maxWidth = screen ? screen->availableGeometry().width() : 800;
@@ -218,13 +218,13 @@ void DcHintEx::showHint(const QString& text, const QPoint& globalPos) {
     if (hidePause_ > 0) hideTimer_.start(hidePause_);
 }
 
-void DcHintEx::hideHint() {
+void HintWindow::hideHint() {
     hideTimer_.stop();
     hintOwner_ = nullptr;
     if (window_) window_->hide();
 }
 
-bool DcHintEx::eventFilter(QObject* watched, QEvent* event) {
+bool HintWindow::eventFilter(QObject* watched, QEvent* event) {
     switch (event->type()) {
     case QEvent::ToolTip: {
         auto* widget = qobject_cast<QWidget*>(watched);

@@ -10,19 +10,19 @@
 #include <QTimer>
 #include <QWidget>
 
-class DcHintEx;
+class HintWindow;
 
 // The hint window: borderless, on top, never takes input or focus. Just
 // before it shows, the screen area it is about to cover is captured and mixed
 // with the tint colour; that mixture is its background.
-class DcInternalHintEx : public QWidget {
+class HintPopup : public QWidget {
     Q_OBJECT
 
 public:
-    explicit DcInternalHintEx(DcHintEx& settings);
+    explicit HintPopup(HintWindow& settings);
 
     // Shows `text` in `rect` (screen coordinates, as computed by
-    // DcHintEx::calcHintRect), grown by 2 right and down, kept on the desktop.
+    // HintWindow::calcHintRect), grown by 2 right and down, kept on the desktop.
     void activateHint(const QRect& rect, const QString& text);
 
     QString text() const { return text_; }
@@ -37,7 +37,7 @@ protected:
 private:
     void captureBackground();
 
-    DcHintEx& settings_;
+    HintWindow& settings_;
     QString text_;
     QImage captured_;
     QImage tinted_;
@@ -45,17 +45,17 @@ private:
 };
 
 // Replaces the application's tool tips while enabled: a tool-tip request for
-// any widget with a tool-tip text shows that text in a DcInternalHintEx
+// any widget with a tool-tip text shows that text in a HintPopup
 // instead of the standard tip. With several enabled, the most recently
 // enabled one serves the requests.
-class DcHintEx : public QObject {
+class HintWindow : public QObject {
     Q_OBJECT
 
 public:
     // `form` must be a window; otherwise the component can never be enabled
     // and errorString() says why.
-    explicit DcHintEx(QWidget* form);
-    ~DcHintEx() override;
+    explicit HintWindow(QWidget* form);
+    ~HintWindow() override;
 
     bool isTransparent() const { return transparent_; }
     void setTransparent(bool on) { transparent_ = on; }
@@ -104,7 +104,7 @@ public:
     void hideHint();
 
     // The hint window, created on first use.
-    DcInternalHintEx* hintWindow();
+    HintPopup* hintWindow();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -124,7 +124,7 @@ private:
     int hidePause_ = 2500;
     QString error_;
 
-    DcInternalHintEx* window_ = nullptr;  // owned; a top-level window has no parent
-    QPointer<QWidget> hintOwner_;         // the widget whose hint shows
+    HintPopup* window_ = nullptr;  // owned; a top-level window has no parent
+    QPointer<QWidget> hintOwner_;  // the widget whose hint shows
     QTimer hideTimer_;
 };

@@ -1,10 +1,10 @@
-#include "widgets/alignedit.h"
+#include "widgets/alignededit.h"
 
-AlignEdit::AlignEdit(QWidget* parent) : QLineEdit(parent) {
+AlignedEdit::AlignedEdit(QWidget* parent) : QLineEdit(parent) {
     QLineEdit::setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
 }
 
-void AlignEdit::setAlignment(Qt::Alignment a) {
+void AlignedEdit::setAlignment(Qt::Alignment a) {
     const Qt::Alignment horizontal = a & Qt::AlignHorizontal_Mask;
     if (horizontal == alignment()) return;
     QLineEdit::setAlignment(horizontal | Qt::AlignVCenter);

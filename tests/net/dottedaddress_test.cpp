@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "net/isip.h"
+#include "net/dottedaddress.h"
 #include "net/textint.h"
 
 using namespace zelvan;
@@ -40,7 +40,7 @@ TEST(Isip, AcceptedAddresses) {
     for (const char* ok :
          {"192.168.0.1", "0.0.0.0", "1.2.3.4", "001.002.003.004", "255.255.255.255", " 1.2.3.4",
           "1. 2.3.4", "+1.2.3.4", "-0.0.0.0", "$a.0.0.1", "0x7f.0.0.1", "1.2.3.x1"}) {
-        EXPECT_TRUE(isip(ok)) << '"' << ok << '"';
+        EXPECT_TRUE(isDottedAddress(ok)) << '"' << ok << '"';
     }
 }
 
@@ -48,12 +48,12 @@ TEST(Isip, RejectedAddresses) {
     for (const char* bad : {"1.2.3.256", "1..2.3.4", ".1.2.3.4", "1.2.3.4.5", "10.2.3.", "1.2.3.4 ",
                             "a.b.c.d", "10.0.0.1000", "1.2.3", "1.2.3.-1", "1 .2.3.4", "1.2.3.4x",
                             "1,2.3.4", "123456", "", "$100.0.0.1"}) {
-        EXPECT_FALSE(isip(bad)) << '"' << bad << '"';
+        EXPECT_FALSE(isDottedAddress(bad)) << '"' << bad << '"';
     }
     // Length alone decides outside 7..15, whatever the text holds.
-    EXPECT_FALSE(isip("1.2.3."));            // 6
-    EXPECT_FALSE(isip("0001.002.003.004"));  // 16
-    EXPECT_FALSE(isip("     1.2.3.4     "));
+    EXPECT_FALSE(isDottedAddress("1.2.3."));            // 6
+    EXPECT_FALSE(isDottedAddress("0001.002.003.004"));  // 16
+    EXPECT_FALSE(isDottedAddress("     1.2.3.4     "));
 }
 
 TEST(Isip, DottedAddressIsPlainDecimal) {

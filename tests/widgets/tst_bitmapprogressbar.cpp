@@ -1,4 +1,4 @@
-#include "widgets/alprogressbar.h"
+#include "widgets/bitmapprogressbar.h"
 #include "widgettests.h"
 
 #include <QImage>
@@ -26,14 +26,14 @@ QImage makeTile(int w, int h) {
 }
 
 // The splash window's bar.
-void setUpSplashBar(ALProgressBar& bar) {
+void setUpSplashBar(BitmapProgressBar& bar) {
     bar.resize(315, 16);
     bar.setMinimum(0);
     bar.setMaximum(315);
     bar.setBackgroundColor(QColor(kBackground));
     bar.setBorderColor1(QColor(kBorder1));
     bar.setBorderColor2(QColor(kBorder2));
-    bar.setBarColorStyle(ALProgressBar::BarColorStyle::cs1Color);
+    bar.setBarColorStyle(BitmapProgressBar::BarColorStyle::OneColour);
     bar.setShowPosText(false);
     bar.setBarBitmap(makeTile(315, 16));
 }
@@ -79,7 +79,7 @@ void AlProgressBarTest::splashStepsRevealTheTile_data() {
 void AlProgressBarTest::splashStepsRevealTheTile() {
     QFETCH(int, position);
     QFETCH(int, filled);
-    ALProgressBar bar;
+    BitmapProgressBar bar;
     setUpSplashBar(bar);
     bar.setPosition(position);
     QCOMPARE(bar.filledLength(), filled);
@@ -101,7 +101,7 @@ void AlProgressBarTest::splashStepsRevealTheTile() {
 }
 
 void AlProgressBarTest::positionOutsideRangeIsIgnored() {
-    ALProgressBar bar;
+    BitmapProgressBar bar;
     setUpSplashBar(bar);
     bar.setPosition(126);
     const QImage before = shot(bar);
@@ -114,7 +114,7 @@ void AlProgressBarTest::positionOutsideRangeIsIgnored() {
 }
 
 void AlProgressBarTest::borderEdges() {
-    ALProgressBar bar;
+    BitmapProgressBar bar;
     setUpSplashBar(bar);
     bar.setPosition(315);
     const QImage img = shot(bar);
@@ -140,7 +140,7 @@ void AlProgressBarTest::borderEdges() {
 }
 
 void AlProgressBarTest::filledLengthRoundsHalvesToEven() {
-    ALProgressBar bar;
+    BitmapProgressBar bar;
     bar.resize(12, 6);  // inner length 10
     bar.setMaximum(4);
     bar.setPosition(1);  // 2.5
@@ -165,30 +165,30 @@ void AlProgressBarTest::filledLengthRoundsHalvesToEven() {
 }
 
 void AlProgressBarTest::directionsPaintTheRestOnTheFarSide_data() {
-    using D = ALProgressBar::Direction;
+    using D = BitmapProgressBar::Direction;
     QTest::addColumn<int>("direction");
     QTest::addColumn<QPoint>("lastFilled");
     QTest::addColumn<QPoint>("firstRest");
     // 3 of 10 fills 6 of 20 pixels.
-    QTest::newRow("left to right") << int(D::pdLeftToRight) << QPoint(5, 2) << QPoint(6, 2);
-    QTest::newRow("right to left") << int(D::pdRightToLeft) << QPoint(14, 2) << QPoint(13, 2);
-    QTest::newRow("top to bottom") << int(D::pdTopToBottom) << QPoint(2, 5) << QPoint(2, 6);
-    QTest::newRow("bottom to top") << int(D::pdBottomToTop) << QPoint(2, 14) << QPoint(2, 13);
+    QTest::newRow("left to right") << int(D::LeftToRight) << QPoint(5, 2) << QPoint(6, 2);
+    QTest::newRow("right to left") << int(D::RightToLeft) << QPoint(14, 2) << QPoint(13, 2);
+    QTest::newRow("top to bottom") << int(D::TopToBottom) << QPoint(2, 5) << QPoint(2, 6);
+    QTest::newRow("bottom to top") << int(D::BottomToTop) << QPoint(2, 14) << QPoint(2, 13);
 }
 
 void AlProgressBarTest::directionsPaintTheRestOnTheFarSide() {
     QFETCH(int, direction);
     QFETCH(QPoint, lastFilled);
     QFETCH(QPoint, firstRest);
-    const auto d = ALProgressBar::Direction(direction);
-    const bool horizontal = d == ALProgressBar::Direction::pdLeftToRight ||
-                            d == ALProgressBar::Direction::pdRightToLeft;
+    const auto d = BitmapProgressBar::Direction(direction);
+    const bool horizontal = d == BitmapProgressBar::Direction::LeftToRight ||
+                            d == BitmapProgressBar::Direction::RightToLeft;
     const QRgb bar1 = rgb(200, 0, 0);
-    ALProgressBar bar;
+    BitmapProgressBar bar;
     bar.resize(horizontal ? QSize(20, 4) : QSize(4, 20));
     bar.setShowBorder(false);
     bar.setShowPosText(false);
-    bar.setBarColorStyle(ALProgressBar::BarColorStyle::cs1Color);
+    bar.setBarColorStyle(BitmapProgressBar::BarColorStyle::OneColour);
     bar.setBarColor1(QColor(bar1));
     bar.setBackgroundColor(QColor(kBackground));
     bar.setDirection(d);
@@ -206,11 +206,11 @@ void AlProgressBarTest::directionsPaintTheRestOnTheFarSide() {
 }
 
 void AlProgressBarTest::twoColourGradientSpansTheControl() {
-    ALProgressBar bar;
+    BitmapProgressBar bar;
     bar.resize(11, 3);
     bar.setShowBorder(false);
     bar.setShowPosText(false);
-    bar.setBarColorStyle(ALProgressBar::BarColorStyle::cs2Colors);
+    bar.setBarColorStyle(BitmapProgressBar::BarColorStyle::TwoColours);
     bar.setBarColor1(QColor(0, 0, 0));
     bar.setBarColor2(QColor(100, 200, 250));
     bar.setPosition(100);
@@ -220,22 +220,22 @@ void AlProgressBarTest::twoColourGradientSpansTheControl() {
     QCOMPARE(px(img, 10, 1), rgb(100, 200, 250));
 
     // Growing from the right, the gradient starts there.
-    bar.setDirection(ALProgressBar::Direction::pdRightToLeft);
+    bar.setDirection(BitmapProgressBar::Direction::RightToLeft);
     img = shot(bar);
     QCOMPARE(px(img, 10, 1), rgb(0, 0, 0));
     QCOMPARE(px(img, 0, 1), rgb(100, 200, 250));
 }
 
 void AlProgressBarTest::threeColourGradientSplitsAtHalf() {
-    ALProgressBar bar;
+    BitmapProgressBar bar;
     bar.resize(3, 9);
     bar.setShowBorder(false);
     bar.setShowPosText(false);
-    bar.setBarColorStyle(ALProgressBar::BarColorStyle::cs3Colors);
+    bar.setBarColorStyle(BitmapProgressBar::BarColorStyle::ThreeColours);
     bar.setBarColor1(QColor(0, 0, 0));
     bar.setBarColor2(QColor(90, 90, 90));
     bar.setBarColor3(QColor(250, 10, 90));
-    bar.setDirection(ALProgressBar::Direction::pdBottomToTop);
+    bar.setDirection(BitmapProgressBar::Direction::BottomToTop);
     bar.setPosition(100);
     const QImage img = shot(bar);
     // Rows from the bottom: 4 lines 1 -> 2, then 5 lines 2 -> 3.
@@ -248,7 +248,7 @@ void AlProgressBarTest::threeColourGradientSplitsAtHalf() {
 }
 
 void AlProgressBarTest::newBitmapReplacesTheCachedBar() {
-    ALProgressBar bar;
+    BitmapProgressBar bar;
     setUpSplashBar(bar);
     bar.setPosition(315);
     QVERIFY(px(shot(bar), 100, 8) != rgb(9, 9, 9));
@@ -263,7 +263,7 @@ void AlProgressBarTest::newBitmapReplacesTheCachedBar() {
 }
 
 void AlProgressBarTest::tileRepeatsFromTheOrigin() {
-    ALProgressBar bar;
+    BitmapProgressBar bar;
     bar.resize(25, 12);
     bar.setShowBorder(false);
     bar.setShowPosText(false);
@@ -277,7 +277,7 @@ void AlProgressBarTest::tileRepeatsFromTheOrigin() {
 }
 
 void AlProgressBarTest::positionTextIsCentred() {
-    ALProgressBar bar;
+    BitmapProgressBar bar;
     bar.resize(200, 20);
     QFont f("Arial");
     f.setPixelSize(12);
@@ -285,7 +285,7 @@ void AlProgressBarTest::positionTextIsCentred() {
     QPalette pal = bar.palette();
     pal.setColor(QPalette::WindowText, Qt::white);
     bar.setPalette(pal);
-    bar.setBarColorStyle(ALProgressBar::BarColorStyle::cs1Color);
+    bar.setBarColorStyle(BitmapProgressBar::BarColorStyle::OneColour);
     bar.setBarColor1(QColor(0, 0, 200));
     bar.setBackgroundColor(QColor(0, 0, 200));
     bar.setPosition(42);
@@ -322,4 +322,4 @@ int runAlProgressBarTests(int argc, char** argv) {
     return QTest::qExec(&t, argc, argv);
 }
 
-#include "tst_alprogressbar.moc"
+#include "tst_bitmapprogressbar.moc"

@@ -1,23 +1,23 @@
-#include "widgets/antialiaslabel.h"
+#include "widgets/smoothlabel.h"
 
 #include <QEvent>
 #include <QPalette>
 
-AntiAliasLabel::AntiAliasLabel(QWidget* parent) : QLabel(parent) {
+SmoothLabel::SmoothLabel(QWidget* parent) : QLabel(parent) {
     setAutoFillBackground(true);
     applyQuality();
 }
 
-AntiAliasLabel::AntiAliasLabel(const QString& text, QWidget* parent) : AntiAliasLabel(parent) {
+SmoothLabel::SmoothLabel(const QString& text, QWidget* parent) : SmoothLabel(parent) {
     setText(text);
 }
 
-void AntiAliasLabel::setAntialiased(bool on) {
+void SmoothLabel::setAntialiased(bool on) {
     antialiased_ = on;
     applyQuality();
 }
 
-void AntiAliasLabel::applyQuality() {
+void SmoothLabel::applyQuality() {
     QFont f = font();
     const auto strategy = f.styleStrategy();
     const bool isAntialiased = (strategy & QFont::PreferAntialias) != 0;
@@ -30,31 +30,31 @@ void AntiAliasLabel::applyQuality() {
     setFont(f);
 }
 
-QColor AntiAliasLabel::fontColor() const {
+QColor SmoothLabel::fontColor() const {
     return palette().color(QPalette::WindowText);
 }
 
-void AntiAliasLabel::setFontColor(const QColor& c) {
+void SmoothLabel::setFontColor(const QColor& c) {
     QPalette pal = palette();
     pal.setColor(QPalette::WindowText, c);
     setPalette(pal);
 }
 
-void AntiAliasLabel::setAutoSize(bool on) {
+void SmoothLabel::setAutoSize(bool on) {
     autoSize_ = on;
     fitToText();
 }
 
-void AntiAliasLabel::setText(const QString& text) {
+void SmoothLabel::setText(const QString& text) {
     QLabel::setText(text);
     fitToText();
 }
 
-void AntiAliasLabel::fitToText() {
+void SmoothLabel::fitToText() {
     if (autoSize_) adjustSize();
 }
 
-void AntiAliasLabel::changeEvent(QEvent* event) {
+void SmoothLabel::changeEvent(QEvent* event) {
     if (event->type() == QEvent::FontChange) applyQuality();
     QLabel::changeEvent(event);
     if (event->type() == QEvent::FontChange) fitToText();

@@ -12,13 +12,13 @@
 // glyph strip by state (0 normal, 1 mouse inside, 2 pressed), an optional
 // caption and, unless flat, a one-pixel raised or sunken frame. Each glyph
 // frame is keyed transparent on its bottom-left pixel.
-class LbSpeedButton : public QWidget {
+class GlyphButton : public QWidget {
     Q_OBJECT
 
 public:
-    enum class Layout { blGlyphLeft, blGlyphRight, blcenter };
+    enum class Layout { GlyphLeft, GlyphRight, Centre };
 
-    explicit LbSpeedButton(QWidget* parent = nullptr);
+    explicit GlyphButton(QWidget* parent = nullptr);
 
     // Horizontal placement of glyph and caption as a group: Qt::AlignLeft,
     // Qt::AlignRight or Qt::AlignHCenter.
@@ -101,7 +101,7 @@ private:
     bool flat_ = false;
     QImage glyph_;
     int groupIndex_ = 0;
-    Layout layout_ = Layout::blGlyphLeft;
+    Layout layout_ = Layout::GlyphLeft;
     QColor lightColor_{255, 255, 255};
     QColor shadowColor_{0, 0, 0};
     int numGlyphs_ = 0;

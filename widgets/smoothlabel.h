@@ -5,12 +5,12 @@
 // The program's text label: a plain label whose font always carries the
 // anti-aliased rendering strategy (or the platform's default one when
 // switched off), whatever font it is given later.
-class AntiAliasLabel : public QLabel {
+class SmoothLabel : public QLabel {
     Q_OBJECT
 
 public:
-    explicit AntiAliasLabel(QWidget* parent = nullptr);
-    explicit AntiAliasLabel(const QString& text, QWidget* parent = nullptr);
+    explicit SmoothLabel(QWidget* parent = nullptr);
+    explicit SmoothLabel(const QString& text, QWidget* parent = nullptr);
 
     bool antialiased() const { return antialiased_; }
     void setAntialiased(bool on);

@@ -1,4 +1,4 @@
-#include "widgets/alprogressbar.h"
+#include "widgets/bitmapprogressbar.h"
 
 #include <QEvent>
 #include <QFontMetrics>
@@ -36,7 +36,7 @@ QColor rampColor(const QColor& a, const QColor& b, int k, int n) {
 
 }  // namespace
 
-ALProgressBar::ALProgressBar(QWidget* parent) : QWidget(parent) {
+BitmapProgressBar::BitmapProgressBar(QWidget* parent) : QWidget(parent) {
     const QPalette pal;
     backgroundColor_ = pal.color(QPalette::Button);
     borderColor1_ = pal.color(QPalette::Dark);
@@ -46,102 +46,102 @@ ALProgressBar::ALProgressBar(QWidget* parent) : QWidget(parent) {
     resize(200, 20);
 }
 
-void ALProgressBar::propertyChanged() {
+void BitmapProgressBar::propertyChanged() {
     rebuildCache_ = true;
     repaint();
 }
 
-void ALProgressBar::setBackgroundColor(const QColor& c) {
+void BitmapProgressBar::setBackgroundColor(const QColor& c) {
     backgroundColor_ = c;
     propertyChanged();
 }
 
-void ALProgressBar::setBarBitmap(const QImage& bitmap) {
+void BitmapProgressBar::setBarBitmap(const QImage& bitmap) {
     barBitmap_ = bitmap.copy();
     propertyChanged();
 }
 
-void ALProgressBar::setBarColor1(const QColor& c) {
+void BitmapProgressBar::setBarColor1(const QColor& c) {
     barColor1_ = c;
     propertyChanged();
 }
 
-void ALProgressBar::setBarColor2(const QColor& c) {
+void BitmapProgressBar::setBarColor2(const QColor& c) {
     barColor2_ = c;
     propertyChanged();
 }
 
-void ALProgressBar::setBarColor3(const QColor& c) {
+void BitmapProgressBar::setBarColor3(const QColor& c) {
     barColor3_ = c;
     propertyChanged();
 }
 
-void ALProgressBar::setBarColorStyle(BarColorStyle s) {
+void BitmapProgressBar::setBarColorStyle(BarColorStyle s) {
     barColorStyle_ = s;
     propertyChanged();
 }
 
-void ALProgressBar::setBorderColor1(const QColor& c) {
+void BitmapProgressBar::setBorderColor1(const QColor& c) {
     borderColor1_ = c;
     propertyChanged();
 }
 
-void ALProgressBar::setBorderColor2(const QColor& c) {
+void BitmapProgressBar::setBorderColor2(const QColor& c) {
     borderColor2_ = c;
     propertyChanged();
 }
 
-void ALProgressBar::setDirection(Direction d) {
+void BitmapProgressBar::setDirection(Direction d) {
     direction_ = d;
     propertyChanged();
 }
 
-void ALProgressBar::setMinimum(int v) {
+void BitmapProgressBar::setMinimum(int v) {
     min_ = v;
     propertyChanged();
 }
 
-void ALProgressBar::setMaximum(int v) {
+void BitmapProgressBar::setMaximum(int v) {
     max_ = v;
     propertyChanged();
 }
 
-void ALProgressBar::setPosition(int v) {
+void BitmapProgressBar::setPosition(int v) {
     if (v == position_ || v < min_ || v > max_) return;
     position_ = v;
     // The bar picture does not depend on the position: reuse the cached one.
     repaint();
 }
 
-void ALProgressBar::setPosTextPrefix(const QString& s) {
+void BitmapProgressBar::setPosTextPrefix(const QString& s) {
     posTextPrefix_ = s;
     propertyChanged();
 }
 
-void ALProgressBar::setPosTextSuffix(const QString& s) {
+void BitmapProgressBar::setPosTextSuffix(const QString& s) {
     posTextSuffix_ = s;
     propertyChanged();
 }
 
-void ALProgressBar::setShowBorder(bool on) {
+void BitmapProgressBar::setShowBorder(bool on) {
     showBorder_ = on;
     propertyChanged();
 }
 
-void ALProgressBar::setShowPosText(bool on) {
+void BitmapProgressBar::setShowPosText(bool on) {
     showPosText_ = on;
     propertyChanged();
 }
 
-QRect ALProgressBar::innerRect() const {
+QRect BitmapProgressBar::innerRect() const {
     QRect r(0, 0, width(), height());
     return showBorder_ ? r.adjusted(1, 1, -1, -1) : r;
 }
 
-int ALProgressBar::filledLength() const {
+int BitmapProgressBar::filledLength() const {
     const QRect inner = innerRect();
     const bool horizontal =
-        direction_ == Direction::pdLeftToRight || direction_ == Direction::pdRightToLeft;
+        direction_ == Direction::LeftToRight || direction_ == Direction::RightToLeft;
     const int length = std::max(0, horizontal ? inner.width() : inner.height());
     if (position_ <= min_) return 0;
     const std::int64_t span = std::abs(std::int64_t(max_) - min_);
@@ -152,7 +152,7 @@ int ALProgressBar::filledLength() const {
     return static_cast<int>(std::clamp<std::int64_t>(f, 0, length));
 }
 
-void ALProgressBar::rebuildBarCache() {
+void BitmapProgressBar::rebuildBarCache() {
     const int w = width();
     const int h = height();
     barCache_ = QImage(w, h, QImage::Format_RGB32);
@@ -167,17 +167,17 @@ void ALProgressBar::rebuildBarCache() {
         return;
     }
     barCache_.fill(barColor1_);
-    if (barColorStyle_ == BarColorStyle::cs1Color) return;
+    if (barColorStyle_ == BarColorStyle::OneColour) return;
 
     // One-pixel lines across the bar, over the whole control, starting at the
     // side the bar grows from.
     const bool horizontal =
-        direction_ == Direction::pdLeftToRight || direction_ == Direction::pdRightToLeft;
+        direction_ == Direction::LeftToRight || direction_ == Direction::RightToLeft;
     const bool reversed =
-        direction_ == Direction::pdRightToLeft || direction_ == Direction::pdBottomToTop;
+        direction_ == Direction::RightToLeft || direction_ == Direction::BottomToTop;
     const int n = horizontal ? w : h;
     auto colourAt = [&](int i) -> QColor {  // i from 0, counted from the growing side
-        if (barColorStyle_ == BarColorStyle::cs2Colors)
+        if (barColorStyle_ == BarColorStyle::TwoColours)
             return rampColor(barColor1_, barColor2_, i + 1, n);
         const int half = n / 2;
         if (i < half) return rampColor(barColor1_, barColor2_, i + 1, half);
@@ -191,9 +191,9 @@ void ALProgressBar::rebuildBarCache() {
     }
 }
 
-void ALProgressBar::drawBar() {
+void BitmapProgressBar::drawBar() {
     const bool hasBitmap = !barBitmap_.isNull() && barBitmap_.width() > 0;
-    if (!hasBitmap && barColorStyle_ == BarColorStyle::cs1Color) {
+    if (!hasBitmap && barColorStyle_ == BarColorStyle::OneColour) {
         offscreen_.fill(barColor1_);
     } else {
         if (rebuildCache_ || barCache_.size() != offscreen_.size()) {
@@ -210,16 +210,16 @@ void ALProgressBar::drawBar() {
     const int filled = filledLength();
     QRect rest;
     switch (direction_) {
-    case Direction::pdLeftToRight:
+    case Direction::LeftToRight:
         rest = QRect(inner.left() + filled, inner.top(), inner.width() - filled, inner.height());
         break;
-    case Direction::pdRightToLeft:
+    case Direction::RightToLeft:
         rest = QRect(inner.left(), inner.top(), inner.width() - filled, inner.height());
         break;
-    case Direction::pdTopToBottom:
+    case Direction::TopToBottom:
         rest = QRect(inner.left(), inner.top() + filled, inner.width(), inner.height() - filled);
         break;
-    case Direction::pdBottomToTop:
+    case Direction::BottomToTop:
         rest = QRect(inner.left(), inner.top(), inner.width(), inner.height() - filled);
         break;
     }
@@ -229,7 +229,7 @@ void ALProgressBar::drawBar() {
     }
 }
 
-void ALProgressBar::renderOffscreen() {
+void BitmapProgressBar::renderOffscreen() {
     const int w = width();
     const int h = height();
     if (offscreen_.size() != QSize(w, h)) offscreen_ = QImage(w, h, QImage::Format_RGB32);
@@ -254,18 +254,18 @@ void ALProgressBar::renderOffscreen() {
     }
 }
 
-void ALProgressBar::paintEvent(QPaintEvent*) {
+void BitmapProgressBar::paintEvent(QPaintEvent*) {
     renderOffscreen();
     QPainter p(this);
     p.drawImage(0, 0, offscreen_);
 }
 
-void ALProgressBar::resizeEvent(QResizeEvent* event) {
+void BitmapProgressBar::resizeEvent(QResizeEvent* event) {
     rebuildCache_ = true;
     QWidget::resizeEvent(event);
 }
 
-void ALProgressBar::changeEvent(QEvent* event) {
+void BitmapProgressBar::changeEvent(QEvent* event) {
     if (event->type() == QEvent::FontChange || event->type() == QEvent::PaletteChange) update();
     QWidget::changeEvent(event);
 }
