@@ -15,10 +15,10 @@
 #include <ctime>
 #include <vector>
 
-#include "ai/linescanner.h"
-#include "ai/movechoice.h"
-#include "engine/game.h"
-#include "engine/rules.h"
+#include "core/ai/linescanner.h"
+#include "core/ai/movechoice.h"
+#include "core/engine/game.h"
+#include "core/engine/rules.h"
 
 using namespace zelvan;
 

@@ -23,12 +23,12 @@
 #include <string>
 #include <vector>
 
-#include "ai/linescanner.h"
-#include "ai/lookahead.h"
-#include "ai/movechoice.h"
-#include "ai/searches.h"
-#include "engine/game.h"
-#include "engine/rules.h"
+#include "core/ai/linescanner.h"
+#include "core/ai/lookahead.h"
+#include "core/ai/movechoice.h"
+#include "core/ai/searches.h"
+#include "core/engine/game.h"
+#include "core/engine/rules.h"
 
 using namespace zelvan;
 

@@ -2,7 +2,7 @@
 #include "palette.h"
 #include "pictures.h"
 #include "pieces.h"
-#include "ui/layout.h"
+#include "app/ui/layout.h"
 
 #include <QtGui/QLinearGradient>
 #include <QtGui/QPainter>

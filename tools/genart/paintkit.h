@@ -9,7 +9,7 @@
 #include <QtGui/QImage>
 #include <QtGui/QPainterPath>
 
-#include "ui/layout.h"
+#include "app/ui/layout.h"
 
 class QPainter;
 

@@ -1,0 +1,106 @@
+#include "app/network/chatpanel.h"
+
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QScrollBar>
+
+#include "app/ui/layout.h"
+#include "app/widgets/glyphbutton.h"
+
+namespace zelvan {
+
+namespace {
+
+void chatColours(QWidget* w) {
+    QPalette p = w->palette();
+    p.setColor(QPalette::Base, QColor(38, 49, 57));
+    p.setColor(QPalette::Text, QColor(141, 197, 197));
+    w->setPalette(p);
+    QFont f(QStringLiteral("Arial"));
+    f.setPixelSize(12);
+    w->setFont(f);
+}
+
+bool isEnter(const QKeyEvent* k) {
+    return k->key() == Qt::Key_Return || k->key() == Qt::Key_Enter;
+}
+
+}  // namespace
+
+ChatPanel::ChatPanel(QWidget* parent, const QImage& background) : QWidget(parent) {
+    setObjectName(QStringLiteral("chatPanel"));
+    resize(layout::kChatPanel.size());
+    auto* picture = new QLabel(this);
+    picture->setObjectName(QStringLiteral("chatBackground"));
+    picture->setPixmap(QPixmap::fromImage(background));
+    picture->setGeometry(rect());
+
+    auto* close = new GlyphButton(this);
+    close->setObjectName(QStringLiteral("chatClose"));
+    close->setGeometry(layout::kChatClose);
+    close->setCaption(QStringLiteral("X"));
+    QFont x(QStringLiteral("Arial"));
+    x.setPixelSize(11);
+    x.setBold(true);
+    close->setFont(x);
+    close->setFontColor(QColor(38, 69, 72));
+    close->setTransparent(true);
+    close->setLightColor(QColor(141, 197, 197));
+    close->setShadowColor(QColor(38, 49, 57));
+    close->setAlignment(Qt::AlignHCenter);
+    close->setLayout(GlyphButton::Layout::Centre);
+    connect(close, &GlyphButton::clicked, this, &ChatPanel::closeClicked);
+
+    history_ = new QPlainTextEdit(this);
+    history_->setObjectName(QStringLiteral("chatHistory"));
+    history_->setGeometry(layout::kChatHistory);
+    history_->setReadOnly(true);
+    history_->setFrameStyle(QFrame::NoFrame);
+    history_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    history_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    history_->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    history_->setFocusPolicy(Qt::NoFocus);
+    chatColours(history_);
+
+    input_ = new QLineEdit(this);
+    input_->setObjectName(QStringLiteral("chatInput"));
+    input_->setGeometry(layout::kChatInput);
+    input_->setFrame(false);
+    input_->setMaxLength(kMaxLine);
+    chatColours(input_);
+    input_->installEventFilter(this);
+}
+
+void ChatPanel::addLine(const QString& line) {
+    history_->appendPlainText(line);
+    history_->verticalScrollBar()->setValue(history_->verticalScrollBar()->maximum());
+}
+
+QStringList ChatPanel::lines() const {
+    const QString all = history_->toPlainText();
+    return all.isEmpty() ? QStringList() : all.split(QLatin1Char('\n'));
+}
+
+QString ChatPanel::input() const {
+    return input_->text();
+}
+
+void ChatPanel::clearInput() {
+    input_->clear();
+}
+
+bool ChatPanel::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == input_) {
+        if (event->type() == QEvent::KeyPress && isEnter(static_cast<QKeyEvent*>(event)))
+            return true;  // no line break, no beep
+        if (event->type() == QEvent::KeyRelease && isEnter(static_cast<QKeyEvent*>(event))) {
+            emit enterReleased();
+            return true;
+        }
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+}  // namespace zelvan

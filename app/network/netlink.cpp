@@ -1,0 +1,213 @@
+#include "app/network/netlink.h"
+
+#include <QHostAddress>
+#include <QTcpServer>
+#include <QTcpSocket>
+#include <utility>
+
+namespace zelvan {
+
+namespace {
+
+void tune(QTcpSocket* s) {
+    // Messages are tiny and must not wait for each other.
+    s->setSocketOption(QAbstractSocket::LowDelayOption, 1);
+    // A peer that floods is read in bounded chunks; TCP holds back the rest.
+    s->setReadBufferSize(NetLink::kReadChunk);
+}
+
+QString dottedPeer(const QTcpSocket* s) {
+    bool ok = false;
+    const quint32 v4 = s->peerAddress().toIPv4Address(&ok);
+    return ok ? QHostAddress(v4).toString() : s->peerAddress().toString();
+}
+
+}  // namespace
+
+NetLink::NetLink(std::uint16_t port, QObject* parent, bool loopbackOnly)
+    : QObject(parent), port_(port), loopbackOnly_(loopbackOnly) {
+    server_ = new QTcpServer(this);
+    connect(server_, &QTcpServer::newConnection, this, &NetLink::acceptPending);
+
+    client_ = new QTcpSocket(this);
+    connect(client_, &QTcpSocket::connected, this, [this] {
+        tune(client_);
+        clientUp_ = true;
+        emit callConnected();
+    });
+    connect(client_, &QTcpSocket::disconnected, this, [this] {
+        if (!clientUp_) return;
+        if (reading_) {
+            clientGone_ = true;  // its last bytes are read before it is reported
+            return;
+        }
+        clientUp_ = false;
+        emit callDisconnected();
+    });
+    connect(client_, &QTcpSocket::errorOccurred, this, [this](QAbstractSocket::SocketError e) {
+        // The peer hanging up is an ordinary disconnect, reported as such.
+        if (e == QAbstractSocket::RemoteHostClosedError) return;
+        emit callError(client_->errorString());
+    });
+    connect(client_, &QTcpSocket::readyRead, this, &NetLink::drainReads);
+}
+
+NetLink::~NetLink() {
+    // Leave quietly: no events from sockets that go away with the window.
+    for (auto& s : accepted_)
+        if (s) s->disconnect(this);
+    client_->disconnect(this);
+    server_->close();
+}
+
+bool NetLink::listen(QString* error) {
+    if (server_->isListening()) return true;
+    if (server_->listen(loopbackOnly_ ? QHostAddress::LocalHost : QHostAddress::AnyIPv4, port_))
+        return true;
+    if (error) *error = server_->errorString();
+    return false;
+}
+
+void NetLink::closeListening() {
+    server_->close();
+    for (auto& s : accepted_) {
+        if (!s) continue;
+        s->disconnect(this);
+        s->abort();
+        retire(s);
+    }
+    accepted_.clear();
+    gone_.clear();
+}
+
+bool NetLink::isListening() const {
+    return server_->isListening();
+}
+
+void NetLink::acceptPending() {
+    while (QTcpSocket* s = server_->nextPendingConnection()) {
+        const bool busy = clientUp_ || !accepted_.empty();
+        if (busy) {
+            // One peer at a time: a second caller is turned away at once, so
+            // nothing it sends can reach the running game.
+            s->abort();
+            s->deleteLater();
+            continue;
+        }
+        tune(s);
+        accepted_.emplace_back(s);
+        connect(s, &QTcpSocket::readyRead, this, &NetLink::drainReads);
+        connect(s, &QTcpSocket::disconnected, this, [this, s] { peerGone(s); });
+        connect(s, &QTcpSocket::errorOccurred, this, [this, s](QAbstractSocket::SocketError e) {
+            if (e == QAbstractSocket::RemoteHostClosedError) return;
+            emit peerError(s->errorString());
+        });
+        emit peerAccepted(dottedPeer(s));
+    }
+}
+
+void NetLink::forget(QTcpSocket* socket) {
+    for (auto it = accepted_.begin(); it != accepted_.end(); ++it)
+        if (*it == socket) {
+            accepted_.erase(it);
+            break;
+        }
+    socket->disconnect(this);
+    retire(socket);
+}
+
+void NetLink::retire(QTcpSocket* socket) {
+    if (reading_)
+        retired_.emplace_back(socket);
+    else
+        socket->deleteLater();
+}
+
+void NetLink::peerGone(QTcpSocket* socket) {
+    if (reading_) {
+        gone_.emplace_back(socket);
+        return;
+    }
+    forget(socket);
+    emit peerDisconnected();
+}
+
+void NetLink::call(const QString& address) {
+    if (client_->state() != QAbstractSocket::UnconnectedState) client_->abort();
+    clientUp_ = false;
+    clientGone_ = false;
+    client_->connectToHost(address, port_);
+}
+
+void NetLink::closeCall() {
+    switch (client_->state()) {
+    case QAbstractSocket::UnconnectedState:
+        return;
+    case QAbstractSocket::HostLookupState:
+    case QAbstractSocket::ConnectingState:
+        client_->abort();
+        return;
+    default:
+        client_->disconnectFromHost();  // queued bytes still go out first
+    }
+}
+
+bool NetLink::callActive() const {
+    return clientUp_;
+}
+
+bool NetLink::callPending() const {
+    const auto st = client_->state();
+    return st == QAbstractSocket::HostLookupState || st == QAbstractSocket::ConnectingState;
+}
+
+void NetLink::send(const QByteArray& bytes, bool toAccepted) {
+    if (toAccepted) {
+        for (auto& s : accepted_)
+            if (s) {
+                s->write(bytes);
+                return;
+            }
+        return;
+    }
+    if (clientUp_) client_->write(bytes);
+}
+
+void NetLink::readFrom(QTcpSocket* socket) {
+    const QByteArray bytes = socket->read(kReadChunk);
+    if (bytes.isEmpty()) return;
+    bytesReceived_ += bytes.size();
+    emit received(bytes);
+}
+
+void NetLink::drainReads() {
+    // The handler of a read lets events run; a read event then only notes
+    // that more is waiting, and this loop takes it once the handler is done.
+    if (reading_) return;
+    reading_ = true;
+    for (bool more = true; more;) {
+        more = false;
+        if (clientUp_ && client_->bytesAvailable() > 0) {
+            readFrom(client_);
+            more = true;
+        }
+        for (std::size_t i = 0; i < accepted_.size(); ++i) {
+            QPointer<QTcpSocket> s = accepted_[i];
+            if (s && s->bytesAvailable() > 0) {
+                readFrom(s);
+                more = true;
+            }
+        }
+    }
+    reading_ = false;
+    for (auto& s : std::exchange(retired_, {}))
+        if (s) s->deleteLater();
+    for (auto& s : std::exchange(gone_, {}))
+        if (s) peerGone(s);
+    if (std::exchange(clientGone_, false) && clientUp_) {
+        clientUp_ = false;
+        emit callDisconnected();
+    }
+}
+
+}  // namespace zelvan

@@ -1,0 +1,275 @@
+#include "app/network/networkplay.h"
+
+#include <QMessageBox>
+#include <string_view>
+
+#include "core/engine/rules.h"
+#include "app/network/chatpanel.h"
+#include "core/protocol/dispatch.h"
+#include "core/protocol/dottedaddress.h"
+#include "app/network/internetpanel.h"
+#include "app/network/netlink.h"
+#include "core/protocol/wire.h"
+#include "app/storage/settingsstore.h"
+#include "app/ui/artwork.h"
+
+namespace zelvan {
+
+namespace {
+
+// Chat text travels and is logged as single bytes; a character outside
+// Latin-1 becomes "?".
+std::string toWire(const QString& text) {
+    std::string bytes;
+    for (const char32_t c : text.toUcs4())
+        bytes += c < 256 ? char(c) : '?';
+    return bytes;
+}
+
+QString fromWire(const std::string& bytes) {
+    return QString::fromLatin1(bytes.data(), qsizetype(bytes.size()));
+}
+
+}  // namespace
+
+NetworkPlay::NetworkPlay(QWidget* window, Game& game, Host& host, SettingsStore& store, Setup setup)
+    : QObject(window), window_(window), game_(game), host_(host), store_(store),
+      setup_(std::move(setup)) {
+    link_ = new NetLink(setup_.port, this, setup_.loopbackOnly);
+    connect(link_, &NetLink::callConnected, this, &NetworkPlay::onCallConnected);
+    connect(link_, &NetLink::callDisconnected, this, &NetworkPlay::onCallClosed);
+    connect(link_, &NetLink::callError, this, &NetworkPlay::onCallFailed);
+    connect(link_, &NetLink::peerAccepted, this, &NetworkPlay::onCallerAccepted);
+    connect(link_, &NetLink::peerDisconnected, this, &NetworkPlay::onCallerClosed);
+    connect(link_, &NetLink::peerError, this, &NetworkPlay::onCallerFailed);
+    connect(link_, &NetLink::received, this, &NetworkPlay::onBytesReceived);
+
+    const QImage toggle = Artwork::load(QStringLiteral("glyphs/toggle.png"));
+    // The Internet panel's background is a copy of the options panel's.
+    internetPanel_ =
+        new InternetPanel(window, Artwork::load(QStringLiteral("optionspanel.png")), toggle);
+    internetPanel_->hide();
+    chatPanel_ = new ChatPanel(window, Artwork::load(QStringLiteral("chatpanel.png")));
+    chatPanel_->hide();
+
+    connect(internetPanel_, &InternetPanel::callClicked, this, &NetworkPlay::onCallClicked);
+    connect(internetPanel_, &InternetPanel::endClicked, this, &NetworkPlay::onEndClicked);
+    connect(internetPanel_, &InternetPanel::listenClicked, this, &NetworkPlay::onListenClicked);
+    connect(internetPanel_, &InternetPanel::chatToggleClicked, this,
+            &NetworkPlay::onChatToggleClicked);
+    connect(internetPanel_, &InternetPanel::addressEdited, this, &NetworkPlay::onAddressEdited);
+    connect(chatPanel_, &ChatPanel::closeClicked, this, &NetworkPlay::onChatCloseClicked);
+    connect(chatPanel_, &ChatPanel::enterReleased, this, &NetworkPlay::onChatEntered);
+}
+
+void NetworkPlay::showLoadedOptions() {
+    internetPanel_->setAddress(fromWire(game_.peerAddress));
+    internetPanel_->setListenCaption(game_.listenOn ? "Stop listen" : "Listen");
+    setStatus(game_.listenOn ? "Listening" : "Not connected");
+    internetPanel_->setChatCaption(game_.chatBoxOn ? "Hide chat box" : "Show chat box");
+}
+
+void NetworkPlay::startListening() {
+    if (game_.listenOn && !link_->listen()) setStatus(QStringLiteral("Error!"));
+}
+
+void NetworkPlay::setStatus(const QString& text) {
+    internetPanel_->setStatus(text);
+}
+
+void NetworkPlay::playSound(Sound sound) {
+    if (!game_.soundOff) host_.playSound(sound);
+}
+
+// The socket layer's own report of an error, which does not hold up play.
+void NetworkPlay::showSocketError(const QString& reason) {
+    auto* box = new QMessageBox(QMessageBox::Critical, QStringLiteral("ZELVAN"), reason,
+                                QMessageBox::Ok, window_);
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    box->setModal(false);
+    box->show();
+}
+
+void NetworkPlay::showChatBox() {
+    chatPanel_->show();
+    chatPanel_->raise();
+}
+
+// ---------------------------------------------------------------------------
+// What the game asks of the network
+
+void NetworkPlay::send(const std::string& bytes) {
+    if (!game_.connected) return;
+    link_->send(QByteArray(bytes.data(), qsizetype(bytes.size())), game_.acceptedPeer != 0);
+}
+
+void NetworkPlay::chatReceived(const std::string& text) {
+    const std::string line = "o: " + text;
+    chatPanel_->addLine(fromWire(line));
+    store_.appendChatLog(line);
+    showChatBox();
+    host_.processEvents();
+}
+
+// ---------------------------------------------------------------------------
+// The Internet panel
+
+void NetworkPlay::onAddressEdited() {
+    // peerAddress mirrors the field; its stored length is taken modulo 256.
+    game_.peerAddress = toWire(internetPanel_->address());
+}
+
+void NetworkPlay::onListenClicked() {
+    if (game_.connected) return;
+    game_.listenOn = game_.listenOn ? 0 : 1;
+    internetPanel_->setListenCaption(game_.listenOn ? "Stop listen" : "Listen");
+    setStatus(game_.listenOn ? "Listening" : "Not connected");
+    if (game_.listenOn) {
+        QString reason;
+        if (!link_->listen(&reason)) showSocketError(reason);
+    } else {
+        link_->closeListening();
+    }
+}
+
+void NetworkPlay::onCallClicked() {
+    const std::optional<std::string> address = dottedAddress(game_.peerAddress);
+    if (!address) {
+        playSound(Sound::Error);
+        setStatus(QStringLiteral("IP error!"));
+        return;
+    }
+    // One calling connection at most: while connected, or while an attempt
+    // is under way, CALL does nothing more.
+    auto busy = [this] { return game_.connected || link_->callActive() || link_->callPending(); };
+    if (busy()) return;
+    setStatus(QStringLiteral("Calling..."));
+    if (!game_.soundOff) {
+        host_.playSound(Sound::Calling);
+        host_.delay(300);
+    }
+    if (busy()) return;
+    // A side that calls does not listen while it calls.
+    if (link_->isListening()) link_->closeListening();
+    // The address that was checked, as plain dotted decimal: the raw text
+    // ("010.0.0.1", " 1.2.3.4") could be read otherwise by the socket layer.
+    link_->call(QString::fromStdString(*address));
+    host_.delay(200);
+}
+
+void NetworkPlay::onEndClicked() {
+    if (!game_.connected) return;
+    if (game_.acceptedPeer) {
+        link_->closeListening();  // drops the peer without a disconnect event
+        game_.acceptedPeer = 0;
+    } else {
+        link_->closeCall();
+    }
+    host_.processEvents();
+    connectionDown();
+}
+
+void NetworkPlay::connectionUp() {
+    game_.connected = 1;
+    setStatus(QStringLiteral("Connected"));
+    setup_.showConnection(true);
+    if (game_.chatBoxOn) showChatBox();
+    host_.processEvents();
+}
+
+void NetworkPlay::connectionDown() {
+    game_.connected = 0;
+    setStatus(QStringLiteral("Not connected"));
+    setup_.showConnection(false);
+    if (game_.listenOn) link_->listen();
+    connectionLostGame(game_, host_);
+    host_.processEvents();
+}
+
+// ---------------------------------------------------------------------------
+// Socket events
+
+// The side of the connection is known before connectionUp lets events run,
+// so anything sent meanwhile goes out on the right socket.
+void NetworkPlay::onCallConnected() {
+    game_.acceptedPeer = 0;
+    connectionUp();
+}
+
+void NetworkPlay::onCallClosed() {
+    connectionDown();
+    link_->closeCall();
+}
+
+void NetworkPlay::onCallFailed(const QString&) {
+    connectionDown();
+    setStatus(QStringLiteral("Error!"));
+    link_->closeCall();
+    playSound(Sound::Error);
+}
+
+void NetworkPlay::onCallerAccepted(const QString& address) {
+    internetPanel_->setCallerAddress(address);
+    game_.acceptedPeer = 1;
+    connectionUp();
+    host_.delay(200);
+}
+
+void NetworkPlay::onCallerClosed() {
+    connectionDown();
+    game_.acceptedPeer = 0;
+}
+
+void NetworkPlay::onCallerFailed(const QString& reason) {
+    link_->closeListening();  // drops every accepted connection, silently
+    connectionDown();         // which listens again when Listen is on
+    setStatus(QStringLiteral("Error!"));
+    game_.acceptedPeer = 0;
+    playSound(Sound::Error);
+    showSocketError(reason);
+}
+
+void NetworkPlay::onBytesReceived(const QByteArray& bytes) {
+    // One read may hold several messages sent back to back; each is handled
+    // on its own. Nothing of the read is kept after it.
+    std::string_view rest(bytes.constData(), std::size_t(bytes.size()));
+    while (!rest.empty()) {
+        const std::size_t n = firstMessageLength(rest);
+        dispatchMessage(game_, host_, std::string(rest.substr(0, n)));
+        rest.remove_prefix(n);
+    }
+}
+
+// ---------------------------------------------------------------------------
+// The chat box
+
+void NetworkPlay::onChatEntered() {
+    if (!game_.connected) {
+        playSound(Sound::Error);
+        return;  // the typed text stays
+    }
+    const QString text = chatPanel_->input();
+    if (text.isEmpty()) return;
+    const std::string bytes = toWire(text);
+    const std::string line = "x: " + bytes;
+    chatPanel_->addLine(fromWire(line));
+    store_.appendChatLog(line);
+    send(chatMessage(bytes));
+    chatPanel_->clearInput();
+}
+
+void NetworkPlay::onChatToggleClicked() {
+    game_.chatBoxOn = game_.chatBoxOn ? 0 : 1;
+    internetPanel_->setChatCaption(game_.chatBoxOn ? "Hide chat box" : "Show chat box");
+    chatPanel_->setVisible(game_.chatBoxOn);
+    if (game_.chatBoxOn) chatPanel_->raise();
+    host_.processEvents();
+}
+
+void NetworkPlay::onChatCloseClicked() {
+    game_.chatBoxOn = 0;
+    internetPanel_->setChatCaption(QStringLiteral("Show chat box"));
+    chatPanel_->hide();
+}
+
+}  // namespace zelvan

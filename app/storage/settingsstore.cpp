@@ -1,0 +1,69 @@
+#include "app/storage/settingsstore.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+#include <QStandardPaths>
+
+#include "core/settings/settingscodec.h"
+
+namespace zelvan {
+
+SettingsStore::SettingsStore()
+    : folder_(chooseFolder(QCoreApplication::applicationDirPath(),
+                           QStandardPaths::writableLocation(QStandardPaths::AppDataLocation))) {}
+
+SettingsStore::SettingsStore(const QString& folder) : folder_(folder) {}
+
+QString SettingsStore::chooseFolder(const QString& preferred, const QString& fallback) {
+    const QFileInfo info(preferred);
+    if (!preferred.isEmpty() && info.isDir() && info.isWritable()) return preferred;
+    QDir().mkpath(fallback);
+    return fallback;
+}
+
+QString SettingsStore::settingsPath() const {
+    return QDir(folder_).filePath(QString::fromLatin1(kSettingsFileName));
+}
+
+QString SettingsStore::chatLogPath() const {
+    return QDir(folder_).filePath(QString::fromLatin1(kChatLogFileName));
+}
+
+void SettingsStore::load(Game& g) const {
+    QFile file(settingsPath());
+    if (file.open(QIODevice::ReadOnly)) {
+        // The program never writes more than this; anything beyond is not read.
+        const QByteArray bytes = file.read(static_cast<qint64>(kSettingsMaxSize));
+        decodeSettings(reinterpret_cast<const std::uint8_t*>(bytes.constData()),
+                       static_cast<std::size_t>(bytes.size()), g);
+    }
+    adoptLoadedStyle(g);
+}
+
+void SettingsStore::save(const Game& g) const {
+    const std::vector<std::uint8_t> bytes = encodeSettings(g);
+    QSaveFile file(settingsPath());
+    if (!file.open(QIODevice::WriteOnly)) return;
+    const auto size = static_cast<qint64>(bytes.size());
+    // QSaveFile does not notice every short write (a file size limit, for
+    // one), so the bytes are pushed out and counted before the rename.
+    if (file.write(reinterpret_cast<const char*>(bytes.data()), size) != size || !file.flush() ||
+        file.size() != size) {
+        file.cancelWriting();
+    }
+    file.commit();  // after any error the temporary file is dropped and the old file stays
+}
+
+void SettingsStore::appendChatLog(const std::string& line) const {
+    QFile file(chatLogPath());
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Append)) return;
+    QByteArray bytes(line.data(), static_cast<qsizetype>(line.size()));
+    bytes.append("\r\n");
+    file.write(bytes);
+    file.close();
+}
+
+}  // namespace zelvan

@@ -1,0 +1,49 @@
+#pragma once
+// Where the settings file and the chat log live, and reading and writing
+// them. Both sit in one folder: beside the executable when that folder is
+// writable, else in the per-user application data folder (an installed copy).
+
+#include <string>
+
+#include <QString>
+
+#include "core/engine/game.h"
+
+namespace zelvan {
+
+class SettingsStore {
+public:
+    static constexpr const char* kSettingsFileName = "zelvan.ini";
+    static constexpr const char* kChatLogFileName = "zelvanchat.txt";
+
+    // The executable's folder, or the per-user application data folder when
+    // the executable's folder is not writable.
+    SettingsStore();
+    // Exactly this folder (tests, tools).
+    explicit SettingsStore(const QString& folder);
+
+    // preferred when it is a writable folder; otherwise fallback, created if
+    // it does not exist yet.
+    static QString chooseFolder(const QString& preferred, const QString& fallback);
+
+    const QString& folder() const { return folder_; }
+    QString settingsPath() const;
+    QString chatLogPath() const;
+
+    // Reads the settings file over the values g holds (the caller has set the
+    // defaults); a missing or unreadable file leaves them standing. Then the
+    // style read becomes the chosen style as well.
+    void load(Game& g) const;
+    // Writes the whole file atomically: a temporary file beside it, then a
+    // rename, so a failed or interrupted save leaves the old file whole.
+    // Errors are ignored.
+    void save(const Game& g) const;
+    // Appends line + CR LF to the chat log, creating it if needed and never
+    // truncating it. Errors are ignored.
+    void appendChatLog(const std::string& line) const;
+
+private:
+    QString folder_;
+};
+
+}  // namespace zelvan

@@ -1,0 +1,34 @@
+#pragma once
+// The program's pictures, loaded once from the embedded resources: the piece
+// pictures by side, style, size and variant, the glyph strips, the icons.
+
+#include <QHash>
+#include <QImage>
+#include <QPixmap>
+#include <QString>
+
+#include "core/engine/game.h"
+
+namespace zelvan {
+
+class Artwork {
+public:
+    Artwork();
+
+    // The p x p picture of a piece: style 1 crosses and rings, 0 balls.
+    const QImage& piece(Side side, int style, int pitch, bool highlighted) const;
+    // An icon ("icons/<name>"), keyed transparent; decoded once, on first use.
+    const QPixmap& icon(const QString& name);
+
+    static QImage load(const QString& name);  // ":/art/<name>", or a 1x1 black image
+    // A picture drawn transparently: its bottom-left pixel's colour becomes
+    // fully transparent wherever it occurs.
+    static QPixmap keyed(const QImage& picture);
+
+private:
+    // [side][style][size index 0..2][highlighted]
+    QImage pieces_[2][2][3][2];
+    QHash<QString, QPixmap> icons_;
+};
+
+}  // namespace zelvan

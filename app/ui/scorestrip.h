@@ -1,0 +1,62 @@
+#pragma once
+// The scoreboard and the clock strip: both sides' scores with their dark
+// twins, the time of day, the level digit and the game clock, and the black
+// cover that hides the strip while the clocks are off. A shown score counts
+// toward the real one a step per tick; the clocks follow the same tick.
+
+#include <QObject>
+#include <QPoint>
+#include <cstdint>
+#include <functional>
+
+#include "core/engine/game.h"
+
+class QLabel;
+class QTimer;
+class QWidget;
+class SmoothLabel;
+
+namespace zelvan {
+
+class ScoreStrip : public QObject {
+    Q_OBJECT
+public:
+    struct Clocks {
+        std::function<std::int64_t()> msSinceMidnight;  // the local wall clock
+        std::function<std::int64_t()> monotonicMs;      // for the game clock
+    };
+
+    // The labels are the window's own children, placed by place().
+    ScoreStrip(QWidget* window, Game& game, Clocks clocks);
+
+    void place(QPoint backgroundOrigin);
+    // Shows the real scores at once, without counting.
+    void showScoresNow();
+    void setClocksShown(bool shown);
+    void showLevel(int level);
+    void startGameClock();
+    void start();
+    void stop();
+
+public slots:
+    // One step of each shown score, then the clocks.
+    void tick();
+
+private:
+    void writeScore(Side side, std::int32_t value);
+
+    Game& game_;
+    Clocks clocks_;
+    SmoothLabel* redScoreShadow_ = nullptr;
+    SmoothLabel* redScore_ = nullptr;
+    SmoothLabel* blueScoreShadow_ = nullptr;
+    SmoothLabel* blueScore_ = nullptr;
+    SmoothLabel* timeOfDay_ = nullptr;
+    SmoothLabel* levelDigit_ = nullptr;
+    SmoothLabel* gameClock_ = nullptr;
+    QLabel* clockCover_ = nullptr;
+    QTimer* tickTimer_ = nullptr;
+    std::int64_t gameStartMs_ = 0;
+};
+
+}  // namespace zelvan

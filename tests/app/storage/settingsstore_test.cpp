@@ -1,0 +1,207 @@
+#include <csignal>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include "core/settings/settingscodec.h"
+#include "app/storage/settingsstore.h"
+#include "support/settingsgames.h"
+
+using namespace zelvan;
+using zelvan::test::defaultGame;
+using zelvan::test::unusualGame;
+
+namespace {
+
+// Runs a block as an unprivileged user when the tests run as root, so that
+// folder permissions mean what they say. The saved user id stays root, which
+// lets the destructor switch back.
+class Unprivileged {
+public:
+    Unprivileged() {
+        if (geteuid() != 0) return;
+        active_ = setresgid(65534, 65534, -1) == 0 && setresuid(65534, 65534, -1) == 0;
+    }
+    ~Unprivileged() {
+        if (!active_) return;
+        if (setresuid(0, 0, -1) != 0 || setresgid(0, 0, -1) != 0) std::abort();
+    }
+    Unprivileged(const Unprivileged&) = delete;
+    Unprivileged& operator=(const Unprivileged&) = delete;
+
+private:
+    bool active_ = false;
+};
+
+// A temporary folder every user may enter, holding a read-only folder.
+struct Folders {
+    QTemporaryDir base;
+    QString readOnly;
+    Folders() {
+        ::chmod(QFile::encodeName(base.path()).constData(), 0777);
+        readOnly = base.filePath("ro");
+        QDir().mkpath(readOnly);
+    }
+    void lock() { ::chmod(QFile::encodeName(readOnly).constData(), 0555); }
+};
+
+// Stored values all in range, so a load brings back every one as saved.
+Game unusualInRange() {
+    Game g = unusualGame();
+    g.scoreBlue = 17;
+    return g;
+}
+
+QByteArray readAll(const QString& path) {
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+void writeAll(const QString& path, const QByteArray& bytes) {
+    QFile f(path);
+    QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    f.write(bytes);
+}
+
+}  // namespace
+
+class SettingsStoreTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void fileNamesSitInTheFolder() {
+        const SettingsStore store("/some/folder");
+        QCOMPARE(store.settingsPath(), QString("/some/folder/zelvan.ini"));
+        QCOMPARE(store.chatLogPath(), QString("/some/folder/zelvanchat.txt"));
+    }
+
+    void defaultFolderIsTheExecutablesWhenWritable() {
+        QCOMPARE(SettingsStore().folder(), QCoreApplication::applicationDirPath());
+    }
+
+    void unwritableFolderFallsBack() {
+        Folders dirs;
+        const QString fallback = dirs.base.filePath("user/data/zelvan");
+        QCOMPARE(SettingsStore::chooseFolder(dirs.readOnly, fallback), dirs.readOnly);
+        dirs.lock();
+        {
+            Unprivileged nobody;
+            QCOMPARE(SettingsStore::chooseFolder(dirs.readOnly, fallback), fallback);
+        }
+        QVERIFY(QFileInfo(fallback).isDir());  // created on the way
+        // A path that is no folder at all falls back as well.
+        writeAll(dirs.base.filePath("plain"), "x");
+        QCOMPARE(SettingsStore::chooseFolder(dirs.base.filePath("plain"), fallback), fallback);
+        QCOMPARE(SettingsStore::chooseFolder(QString(), fallback), fallback);
+    }
+
+    void saveThenLoadRestoresEveryValue() {
+        QTemporaryDir dir;
+        const SettingsStore store(dir.path());
+        const Game saved = unusualInRange();
+        store.save(saved);
+        const QByteArray bytes = readAll(store.settingsPath());
+        QCOMPARE(bytes.size(), 30 + 15);
+
+        Game g = defaultGame();
+        store.load(g);
+        // Every stored value is back (the bytes cover them all), and the
+        // stored style is both the current and the chosen one.
+        QVERIFY(encodeSettings(g) == encodeSettings(saved));
+        QCOMPARE(g.scoreBlue, 17);
+        QCOMPARE(g.peerAddress, std::string("192.168.100.200"));
+        QCOMPARE(g.pieceStyle, std::uint8_t{0});
+        QCOMPARE(g.pieceStyleChoice, std::uint8_t{0});
+        // Nothing but the file itself is left in the folder.
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{"zelvan.ini"});
+    }
+
+    void missingFileLeavesTheDefaults() {
+        QTemporaryDir dir;
+        const SettingsStore store(dir.path());
+        Game g = defaultGame();
+        const std::vector<std::uint8_t> before = encodeSettings(g);
+        store.load(g);
+        QVERIFY(encodeSettings(g) == before);
+
+        store.save(g);  // the first save writes the default file
+        QCOMPARE(readAll(store.settingsPath()).size(), 37);
+    }
+
+    void failedSaveKeepsTheOldFile_fullDisk() {
+        QTemporaryDir dir;
+        const SettingsStore store(dir.path());
+        store.save(unusualInRange());
+        const QByteArray old = readAll(store.settingsPath());
+
+        // No file may grow past 8 bytes: the temporary file fills up mid-write.
+        std::signal(SIGXFSZ, SIG_IGN);
+        rlimit before{};
+        getrlimit(RLIMIT_FSIZE, &before);
+        rlimit small = before;
+        small.rlim_cur = 8;
+        setrlimit(RLIMIT_FSIZE, &small);
+        Game next = unusualInRange();
+        next.scoreBlue = 5000;
+        store.save(next);
+        setrlimit(RLIMIT_FSIZE, &before);
+
+        QCOMPARE(readAll(store.settingsPath()), old);
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{"zelvan.ini"});
+
+        store.save(next);  // with room again, the new file replaces it whole
+        Game g;
+        store.load(g);
+        QCOMPARE(g.scoreBlue, 5000);
+    }
+
+    void failedSaveKeepsTheOldFile_readOnlyFolder() {
+        Folders dirs;
+        const SettingsStore store(dirs.readOnly);
+        store.save(unusualGame());
+        const QByteArray old = readAll(store.settingsPath());
+        QVERIFY(!old.isEmpty());
+        // The file itself stays writable: only a write in place could change it.
+        ::chmod(QFile::encodeName(store.settingsPath()).constData(), 0666);
+        dirs.lock();
+        {
+            Unprivileged nobody;
+            store.save(defaultGame());
+        }
+        QCOMPARE(readAll(store.settingsPath()), old);
+    }
+
+    void chatLogAppendsAndNeverTruncates() {
+        QTemporaryDir dir;
+        const SettingsStore store(dir.path());
+        store.appendChatLog("x: hello");
+        store.appendChatLog("o: caf\xe9");
+        QCOMPARE(readAll(store.chatLogPath()), QByteArray("x: hello\r\no: caf\xe9\r\n"));
+
+        // Another run (another store) goes on at the end.
+        SettingsStore(dir.path()).appendChatLog("x: again");
+        QCOMPARE(readAll(store.chatLogPath()),
+                 QByteArray("x: hello\r\no: caf\xe9\r\nx: again\r\n"));
+
+        // Saving settings does not touch the log.
+        store.save(unusualGame());
+        QCOMPARE(readAll(store.chatLogPath()),
+                 QByteArray("x: hello\r\no: caf\xe9\r\nx: again\r\n"));
+    }
+
+    void chatLogErrorsAreIgnored() {
+        const SettingsStore store(QDir::tempPath() + "/zelvan-no-such-folder/deeper");
+        store.appendChatLog("x: lost");
+        QVERIFY(!QFile::exists(store.chatLogPath()));
+    }
+};
+
+QTEST_GUILESS_MAIN(SettingsStoreTest)
+#include "settingsstore_test.moc"
