@@ -1,3 +1,5 @@
+#include "engine/checkfive.h"
+
 #include "engine/rules.h"
 
 namespace zelvan {
