@@ -1,6 +1,5 @@
 #include <string>
 
-#include "ai/computermove.h"
 #include "engine/board.h"
 #include "engine/hold.h"
 #include "engine/rules.h"

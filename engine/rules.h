@@ -51,4 +51,9 @@ enum class MouseButton : std::uint8_t { Left, Right, Middle };
 void boardClick(Game& g, Host& host, MouseButton button, int x, int y);  // Image1MouseDown
 void exitSequence(Game& g, Host& host);  // LbSpeedButton3Click and the close request
 
+// computermove.cpp: Red's move when Red is the computer. The computer player
+// chooses the cell; the move is placed, shown and scanned like any other,
+// and the turn goes back to Blue.
+void computerMove(Game& g, Host& host);
+
 }  // namespace zelvan

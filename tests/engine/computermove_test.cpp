@@ -3,9 +3,9 @@
 #include <string>
 #include <vector>
 
-#include "ai/computermove.h"
+#include "ai/aiboard.h"
 #include "ai/movechoice.h"
-#include "aiboard.h"
+#include "engine/rules.h"
 #include "fakehost.h"
 
 using namespace zelvan;
