@@ -131,10 +131,7 @@ std::string choose(Game& g, const std::vector<std::string>& w) {
     g.computerLevel = level;
     g.plainAttack = plain ? 1 : 0;
     g.moveCount = piecesOnBoard(g) + 1;
-    const std::uint8_t winner = g.winner;
-    const Cell cell = chooseMove(g, draw);
-    g.winner = winner;
-    return cellText(cell);
+    return cellText(chooseMove(g, draw));
 }
 
 std::string five(const Game& g) {

@@ -15,12 +15,9 @@ int lookAheadCycles(int computerLevel);
 void saveBoard(Game& g);
 void restoreBoard(Game& g);
 
-// Sets winner to 85 or 170 when a run of five or more of that colour stands
-// on the board in play (the last one found wins); changes nothing else.
-void findFive(Game& g);
-
 // Each returns planSafe: false when the look-ahead saw Blue complete five.
-// They leave simulated pieces and zone marks on the board.
+// They leave simulated pieces and zone marks on the board and change
+// nothing else of the record.
 bool simulateBlock(Game& g);
 bool simulateAttack(Game& g);
 

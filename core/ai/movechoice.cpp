@@ -26,4 +26,12 @@ Cell chooseMove(Game& g, ScanDraw& draw) {
     return g.plainAttack ? redPlainAttack(g, draw) : redAttack(g, draw);
 }
 
+Cell decideMove(const Game& g, RandomSource& random) {
+    // The look-ahead plays its simulated pieces on a copy: deciding reads the
+    // record and never writes it.
+    Game work = g;
+    RandomScanDraw draw(random);
+    return chooseMove(work, draw);
+}
+
 }  // namespace zelvan

@@ -4,7 +4,7 @@
 // always scan ascending; the searches for the real move draw both directions
 // at random for every scan, fallback scans included.
 
-#include "core/engine/host.h"
+#include "core/ai/randomsource.h"
 
 namespace zelvan {
 
@@ -24,17 +24,17 @@ public:
 
 // Two draws in 0..1: the first 0 means columns ascending, the second 0 rows
 // ascending, so each of the four orders has probability one quarter.
-class HostScanDraw final : public ScanDraw {
+class RandomScanDraw final : public ScanDraw {
 public:
-    explicit HostScanDraw(Host& host) : host_(host) {}
+    explicit RandomScanDraw(RandomSource& random) : random_(random) {}
     ScanOrder next() override {
-        const bool colsUp = host_.randomBelow(2) == 0;
-        const bool rowsUp = host_.randomBelow(2) == 0;
+        const bool colsUp = random_.below(2) == 0;
+        const bool rowsUp = random_.below(2) == 0;
         return {colsUp, rowsUp};
     }
 
 private:
-    Host& host_;
+    RandomSource& random_;
 };
 
 // Given directions: the first scan gets `main`, every later one `fallback`.

@@ -1,3 +1,5 @@
+#include "core/engine/checkfive.h"
+
 #include "core/engine/rules.h"
 
 namespace zelvan {

@@ -1,6 +1,5 @@
 #include <string>
 
-#include "core/ai/computermove.h"
 #include "core/engine/board.h"
 #include "core/engine/hold.h"
 #include "core/engine/rules.h"

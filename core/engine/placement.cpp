@@ -4,12 +4,6 @@
 
 namespace zelvan {
 
-void markZone(Game& g, int col, int row) {
-    for (int dc = -4; dc <= 4; ++dc)
-        for (int dr = -4; dr <= 4; ++dr)
-            if (g.onBoard(col + dc, row + dr)) g.zone[cellIndex(col + dc, row + dr)] = kZoneMark;
-}
-
 bool placePiece(Game& g, Host& host, PieceSource source, int col, int row) {
     const bool blue = source == PieceSource::BlueClick;
     const Side side = blue ? Side::Blue : Side::Red;

@@ -3,17 +3,17 @@
 // five-in-a-row scan, game over, scores, and the match-control handlers.
 // Each is defined in the file named after it.
 
+#include "core/engine/checkfive.h"
 #include "core/engine/game.h"
 #include "core/engine/host.h"
+#include "core/engine/zone.h"
 
 namespace zelvan {
 
 // newboard.cpp: a new empty board for sizeCode; flips the opener.
 void init(Game& g, Host& host);
 
-// placement.cpp
-void markZone(Game& g, int col, int row);
-
+// placement.cpp (the zone it marks: zone.h)
 enum class PieceSource : std::uint8_t {
     BlueClick,  // the local player
     RedClick,   // a second person at this machine
@@ -27,18 +27,10 @@ enum class PieceSource : std::uint8_t {
 // in which case the turn is left to the newer board.
 bool placePiece(Game& g, Host& host, PieceSource source, int col, int row);
 
-// checkfive.cpp
-struct FiveScan {
-    std::uint8_t winner = 0;
-    std::array<std::int32_t, 4> blueLine{};
-    std::array<std::int32_t, 4> redLine{};
-};
+// checkfive.cpp (the walk alone, scanFive: checkfive.h)
 // The whole-board scan after a real placement: records line ends, ends the
 // game on a five (drawing the line) or on a full board, runs game over once.
 void checkFive(Game& g, Host& host);
-// The same walk with no side effects: the winner and the line ends it would
-// record, starting from no lines and no winner.
-FiveScan scanFive(const Game& g);
 
 // gameover.cpp
 void gameOverSteps(Game& g, Host& host);
@@ -58,5 +50,10 @@ void humanComputerButton(Game& g, Host& host);
 enum class MouseButton : std::uint8_t { Left, Right, Middle };
 void boardClick(Game& g, Host& host, MouseButton button, int x, int y);
 void exitSequence(Game& g, Host& host);  // Exit, and the system's close request
+
+// computermove.cpp: Red's move when Red is the computer. The computer player
+// chooses the cell; the move is placed, shown and scanned like any other,
+// and the turn goes back to Blue.
+void computerMove(Game& g, Host& host);
 
 }  // namespace zelvan

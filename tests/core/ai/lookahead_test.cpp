@@ -129,38 +129,22 @@ TEST(LookAhead, SaveAndRestoreCoverTheBoardInPlayOnly) {
     EXPECT_EQ(g.cell(16, 3), kBlue);
 }
 
-TEST(LookAhead, FindFiveSetsOnlyTheWinnerAndStaysOnTheBoard) {
-    Game g = emptyBoard(15);
-    for (int i = 0; i < 5; ++i)
-        g.cells[cellIndex(1 + i, 11 + i)] = kBlue;  // corner diagonal
-    const Game before = g;
-    findFive(g);
-    EXPECT_EQ(g.winner, kBlue);
-    g.winner = kNone;
-    EXPECT_EQ(g.cells, before.cells);
-    EXPECT_EQ(g.blueLine, before.blueLine);
-
-    Game four = emptyBoard(15);
-    for (int i = 0; i < 4; ++i)
-        four.cells[cellIndex(12 + i, 15)] = kRed;
-    four.cells[cellIndex(16, 15)] = kRed;  // beyond the 15x15 board
-    findFive(four);
-    EXPECT_EQ(four.winner, kNone);
-}
-
-// Crowded random fills with fives of both colours: the look-ahead's test
-// names the same side as the scan after a real move.
-TEST(LookAhead, FindFiveAgreesWithTheRealScan) {
-    std::mt19937 rng(11);
-    for (int n : {15, 20, 30})
-        for (int round = 0; round < 40; ++round) {
-            Game g = emptyBoard(n);
-            for (int c = 1; c <= n; ++c)
-                for (int r = 1; r <= n; ++r) {
-                    const std::uint32_t v = rng() % 10;
-                    g.cells[cellIndex(c, r)] = v < 4 ? kBlue : v < 8 ? kRed : kNone;
-                }
-            findFive(g);
-            EXPECT_EQ(g.winner, scanFive(g).winner);
+// The look-ahead takes its fives from the board: a winner left in the
+// record by an ended game neither stops it early (a stale Red) nor passes for
+// Blue completing five (a stale Blue), and it is left as it was.
+TEST(LookAhead, FivesComeFromTheBoardNotFromTheRecordsWinner) {
+    const std::pair<Game, std::pair<int, int>> cases[] = {
+        {position(15, {{B, 6, 8}, {B, 7, 8}, {B, 8, 8}, {R, 5, 10}, {R, 9, 11}}, 1), {1, 0}},
+        {position(15, {{B, 8, 8}, {R, 7, 7}, {B, 10, 3}}, 3), {1, 1}},
+    };
+    for (const auto& [start, expected] : cases)
+        for (std::uint8_t stale : {kBlue, kRed}) {
+            Game g = start;
+            g.winner = stale;
+            EXPECT_EQ(lookAhead(g), expected) << int{stale};
+            saveBoard(g);
+            simulateBlock(g);
+            simulateAttack(g);
+            EXPECT_EQ(g.winner, stale);
         }
 }

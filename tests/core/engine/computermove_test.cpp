@@ -3,9 +3,9 @@
 #include <string>
 #include <vector>
 
-#include "core/ai/computermove.h"
+#include "core/ai/aiboard.h"
 #include "core/ai/movechoice.h"
-#include "aiboard.h"
+#include "core/engine/rules.h"
 #include "support/fakehost.h"
 
 using namespace zelvan;
