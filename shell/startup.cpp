@@ -1,10 +1,10 @@
 #include "shell/startup.h"
 
 #include <QApplication>
-#include <QFontDatabase>
 #include <QMessageBox>
 #include <QScreen>
 
+#include "assets/embeddedfonts.h"
 #include "engine/host.h"
 #include "shell/delay.h"
 #include "shell/mainwindow.h"
@@ -26,9 +26,7 @@ QString colourDepthRefusal(int bitsPerPixel) {
 }
 
 void installFonts() {
-    const char* dir = "/usr/share/fonts/truetype/liberation2/";
-    for (const char* file : {"LiberationSans-Regular.ttf", "LiberationSans-Bold.ttf"})
-        QFontDatabase::addApplicationFont(QString::fromLatin1(dir) + QLatin1String(file));
+    registerEmbeddedFonts();
     QFont::insertSubstitution(QStringLiteral("Arial"), QStringLiteral("Liberation Sans"));
     QFont::insertSubstitution(QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"));
 }

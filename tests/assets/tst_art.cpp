@@ -3,10 +3,13 @@
 // the transparent keys of the glyph strips and icons).
 
 #include <QtGui/QColor>
+#include <QtGui/QFontDatabase>
 #include <QtGui/QImage>
 #include <QtTest/QtTest>
 #include <cmath>
 #include <cstdlib>
+
+#include "assets/embeddedfonts.h"
 
 namespace {
 
@@ -81,6 +84,8 @@ private slots:
 
     void iconsAreKeyedOnTheirBottomLeftPixel_data();
     void iconsAreKeyedOnTheirBottomLeftPixel();
+
+    void embeddedFontsCarryBothFaces();
 };
 
 void ArtTest::picturesHaveTheirSizes_data() {
@@ -434,6 +439,14 @@ void ArtTest::iconsAreKeyedOnTheirBottomLeftPixel() {
     }
     const int shown = 18 * 18 - count(img, key);
     QVERIFY2(shown >= 60, qPrintable(QString::number(shown)));
+}
+
+void ArtTest::embeddedFontsCarryBothFaces() {
+    // Both faces come from the resources, so no installed font is needed.
+    QVERIFY(zelvan::registerEmbeddedFonts());
+    const QStringList styles = QFontDatabase::styles(QStringLiteral("Liberation Sans"));
+    QVERIFY2(styles.contains(QStringLiteral("Regular")) && styles.contains(QStringLiteral("Bold")),
+             qPrintable(styles.join(QLatin1Char(','))));
 }
 
 QTEST_MAIN(ArtTest)

@@ -75,7 +75,7 @@ int main(int argc, char** argv) {
         return 2;
     }
     if (!genart::loadFonts()) {
-        err << "cannot load Liberation Sans Bold\n";
+        err << "cannot load the embedded Liberation Sans\n";
         return 2;
     }
     const genart::Pictures pictures = genart::paintAll();
