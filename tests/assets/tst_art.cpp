@@ -81,6 +81,8 @@ private slots:
     void glyphFramesAreKeyedAlike_data();
     void glyphFramesAreKeyedAlike();
     void playKnobSitsInItsWell();
+    void keysShowTheirMark_data();
+    void keysShowTheirMark();
 
     void iconsAreKeyedOnTheirBottomLeftPixel_data();
     void iconsAreKeyedOnTheirBottomLeftPixel();
@@ -414,6 +416,26 @@ void ArtTest::playKnobSitsInItsWell() {
     // Roughly symmetric about the well's centre column (shadow falls right).
     QVERIFY2(std::abs((106 - 75 - left) - (right - (106 - 75))) <= 3,
              qPrintable(QStringLiteral("%1..%2").arg(left).arg(right)));
+}
+
+void ArtTest::keysShowTheirMark_data() {
+    QTest::addColumn<QString>("name");
+    for (const char* g : {"stop", "humancomputer", "size", "help", "internet", "options"})
+        QTest::newRow(g) << QString::fromLatin1(g);
+}
+
+void ArtTest::keysShowTheirMark() {
+    // The caps are light; the engraved mark is what is dark in the middle of
+    // the normal face.
+    QFETCH(QString, name);
+    const QImage strip = art(QStringLiteral("glyphs/%1.png").arg(name));
+    const int h = strip.height();
+    int dark = 0;
+    for (int y = h / 4; y < h / 4 + h / 2; ++y) {
+        for (int x = h / 4; x < h / 4 + h / 2; ++x)
+            dark += qGray(strip.pixel(x, y)) < 92;
+    }
+    QVERIFY2(dark * 20 > (h / 2) * (h / 2), qPrintable(QString::number(dark)));
 }
 
 void ArtTest::iconsAreKeyedOnTheirBottomLeftPixel_data() {
