@@ -4,6 +4,7 @@
 #include <QMessageBox>
 #include <QScreen>
 
+#include "assets/appicon.h"
 #include "assets/embeddedfonts.h"
 #include "engine/host.h"
 #include "shell/delay.h"
@@ -46,6 +47,8 @@ int runZelvan(int argc, char** argv) {
     qInstallMessageHandler([](QtMsgType, const QMessageLogContext&, const QString&) {});
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("ZELVAN"));
+    QApplication::setWindowIcon(appIcon());  // both windows carry it
+    QGuiApplication::setDesktopFileName(QStringLiteral("io.github.zelvan.Zelvan"));
     installFonts();
 
     QScreen* screen = QGuiApplication::primaryScreen();

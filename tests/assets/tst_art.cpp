@@ -9,6 +9,7 @@
 #include <cmath>
 #include <cstdlib>
 
+#include "assets/appicon.h"
 #include "assets/embeddedfonts.h"
 
 namespace {
@@ -88,6 +89,8 @@ private slots:
     void iconsAreKeyedOnTheirBottomLeftPixel();
 
     void embeddedFontsCarryBothFaces();
+
+    void appIconIsDrawnAtEverySize();
 };
 
 void ArtTest::picturesHaveTheirSizes_data() {
@@ -469,6 +472,21 @@ void ArtTest::embeddedFontsCarryBothFaces() {
     const QStringList styles = QFontDatabase::styles(QStringLiteral("Liberation Sans"));
     QVERIFY2(styles.contains(QStringLiteral("Regular")) && styles.contains(QStringLiteral("Bold")),
              qPrintable(styles.join(QLatin1Char(','))));
+}
+
+void ArtTest::appIconIsDrawnAtEverySize() {
+    const QList<QSize> sizes = zelvan::appIcon().availableSizes();
+    for (int size : {48, 64, 128, 256}) {
+        const QImage img(QStringLiteral(":/art/appicon/zelvan-%1.png").arg(size));
+        QCOMPARE(img.size(), QSize(size, size));
+        QVERIFY(sizes.contains(QSize(size, size)));
+        // A rounded tile on a clear ground: the desktop shows through the
+        // corners, the middle is solid.
+        QVERIFY(img.hasAlphaChannel());
+        QCOMPARE(qAlpha(img.pixel(0, 0)), 0);
+        QCOMPARE(qAlpha(img.pixel(size - 1, 0)), 0);
+        QCOMPARE(qAlpha(img.pixel(size / 2, size / 2)), 255);
+    }
 }
 
 QTEST_MAIN(ArtTest)
