@@ -12,6 +12,7 @@ packages=(
   qt6-base-dev qt6-multimedia-dev qt6-qpa-plugins libqt6multimedia6 libgl-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xauth
+  desktop-file-utils appstream dpkg-dev
 )
 
 missing=()
