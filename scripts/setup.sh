@@ -11,8 +11,8 @@ packages=(
   g++ cmake ninja-build pkg-config
   qt6-base-dev qt6-multimedia-dev qt6-qpa-plugins libqt6multimedia6 libgl-dev
   libgtest-dev libgmock-dev libbenchmark-dev
-  fonts-liberation2
   xvfb xauth
+  desktop-file-utils appstream dpkg-dev
 )
 
 missing=()

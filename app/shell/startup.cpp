@@ -1,16 +1,17 @@
 #include "app/shell/startup.h"
 
 #include <QApplication>
-#include <QFontDatabase>
 #include <QMessageBox>
 #include <QScreen>
 
-#include "core/engine/host.h"
 #include "app/shell/delay.h"
 #include "app/shell/mainwindow.h"
 #include "app/shell/splash.h"
 #include "app/ui/soundplayer.h"
-#include "app/widgets/bitmapprogressbar.h"
+#include "app/widgets/alprogressbar.h"
+#include "assets/appicon.h"
+#include "assets/embeddedfonts.h"
+#include "core/engine/host.h"
 
 namespace zelvan {
 
@@ -26,9 +27,7 @@ QString colourDepthRefusal(int bitsPerPixel) {
 }
 
 void installFonts() {
-    const char* dir = "/usr/share/fonts/truetype/liberation2/";
-    for (const char* file : {"LiberationSans-Regular.ttf", "LiberationSans-Bold.ttf"})
-        QFontDatabase::addApplicationFont(QString::fromLatin1(dir) + QLatin1String(file));
+    registerEmbeddedFonts();
     QFont::insertSubstitution(QStringLiteral("Arial"), QStringLiteral("Liberation Sans"));
     QFont::insertSubstitution(QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"));
 }
@@ -48,6 +47,8 @@ int runZelvan(int argc, char** argv) {
     qInstallMessageHandler([](QtMsgType, const QMessageLogContext&, const QString&) {});
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("ZELVAN"));
+    QApplication::setWindowIcon(appIcon());  // both windows carry it
+    QGuiApplication::setDesktopFileName(QStringLiteral("io.github.zelvan.Zelvan"));
     installFonts();
 
     QScreen* screen = QGuiApplication::primaryScreen();

@@ -3,10 +3,14 @@
 // the transparent keys of the glyph strips and icons).
 
 #include <QtGui/QColor>
+#include <QtGui/QFontDatabase>
 #include <QtGui/QImage>
 #include <QtTest/QtTest>
 #include <cmath>
 #include <cstdlib>
+
+#include "assets/appicon.h"
+#include "assets/embeddedfonts.h"
 
 namespace {
 
@@ -78,9 +82,15 @@ private slots:
     void glyphFramesAreKeyedAlike_data();
     void glyphFramesAreKeyedAlike();
     void playKnobSitsInItsWell();
+    void keysShowTheirMark_data();
+    void keysShowTheirMark();
 
     void iconsAreKeyedOnTheirBottomLeftPixel_data();
     void iconsAreKeyedOnTheirBottomLeftPixel();
+
+    void embeddedFontsCarryBothFaces();
+
+    void appIconIsDrawnAtEverySize();
 };
 
 void ArtTest::picturesHaveTheirSizes_data() {
@@ -411,6 +421,26 @@ void ArtTest::playKnobSitsInItsWell() {
              qPrintable(QStringLiteral("%1..%2").arg(left).arg(right)));
 }
 
+void ArtTest::keysShowTheirMark_data() {
+    QTest::addColumn<QString>("name");
+    for (const char* g : {"stop", "humancomputer", "size", "help", "internet", "options"})
+        QTest::newRow(g) << QString::fromLatin1(g);
+}
+
+void ArtTest::keysShowTheirMark() {
+    // The caps are light; the engraved mark is what is dark in the middle of
+    // the normal face.
+    QFETCH(QString, name);
+    const QImage strip = art(QStringLiteral("glyphs/%1.png").arg(name));
+    const int h = strip.height();
+    int dark = 0;
+    for (int y = h / 4; y < h / 4 + h / 2; ++y) {
+        for (int x = h / 4; x < h / 4 + h / 2; ++x)
+            dark += qGray(strip.pixel(x, y)) < 92;
+    }
+    QVERIFY2(dark * 20 > (h / 2) * (h / 2), qPrintable(QString::number(dark)));
+}
+
 void ArtTest::iconsAreKeyedOnTheirBottomLeftPixel_data() {
     QTest::addColumn<QString>("name");
     QTest::addColumn<QRgb>("key");
@@ -434,6 +464,29 @@ void ArtTest::iconsAreKeyedOnTheirBottomLeftPixel() {
     }
     const int shown = 18 * 18 - count(img, key);
     QVERIFY2(shown >= 60, qPrintable(QString::number(shown)));
+}
+
+void ArtTest::embeddedFontsCarryBothFaces() {
+    // Both faces come from the resources, so no installed font is needed.
+    QVERIFY(zelvan::registerEmbeddedFonts());
+    const QStringList styles = QFontDatabase::styles(QStringLiteral("Liberation Sans"));
+    QVERIFY2(styles.contains(QStringLiteral("Regular")) && styles.contains(QStringLiteral("Bold")),
+             qPrintable(styles.join(QLatin1Char(','))));
+}
+
+void ArtTest::appIconIsDrawnAtEverySize() {
+    const QList<QSize> sizes = zelvan::appIcon().availableSizes();
+    for (int size : {48, 64, 128, 256}) {
+        const QImage img(QStringLiteral(":/art/appicon/zelvan-%1.png").arg(size));
+        QCOMPARE(img.size(), QSize(size, size));
+        QVERIFY(sizes.contains(QSize(size, size)));
+        // A rounded tile on a clear ground: the desktop shows through the
+        // corners, the middle is solid.
+        QVERIFY(img.hasAlphaChannel());
+        QCOMPARE(qAlpha(img.pixel(0, 0)), 0);
+        QCOMPARE(qAlpha(img.pixel(size - 1, 0)), 0);
+        QCOMPARE(qAlpha(img.pixel(size / 2, size / 2)), 255);
+    }
 }
 
 QTEST_MAIN(ArtTest)

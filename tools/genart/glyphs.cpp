@@ -234,13 +234,11 @@ void paintSizeFace(QPainter& p, Face face) {
 
 void paintStopFace(QPainter& p, Face face) {
     const QRectF cap = paintCap(p, QRectF(2, 2, 32, 32), 5, face, kTile);
-    // A plain tile, faintly dished in the middle.
-    QRadialGradient dish(cap.center() + QPointF(0, 2), 13);
-    dish.setColorAt(0, QColor(0, 40, 44, 26));
-    dish.setColorAt(1, QColor(0, 40, 44, 0));
-    p.setPen(Qt::NoPen);
-    p.setBrush(dish);
-    p.drawRoundedRect(cap.adjusted(3, 3, -3, -3), 4, 4);
+    // The stop mark: a rounded square, engraved like the size tile's grooves.
+    const QPointF m = cap.center();
+    QPainterPath mark;
+    mark.addRoundedRect(QRectF(m.x() - 6.5, m.y() - 6.5, 13, 13), 2.5, 2.5);
+    engrave(p, mark, face);
 }
 
 FacePainter letterTile(const QString& text) {
@@ -264,8 +262,27 @@ void paintChevronFace(QPainter& p, Face face) {
     engrave(p, pen.createStroke(chevron).simplified(), face);
 }
 
-void paintSmallKey(QPainter& p, Face face) {
-    paintCap(p, QRectF(2, 1.5, 14, 14), 3, face, kTile);
+void paintHumanComputerKey(QPainter& p, Face face) {
+    const QRectF cap = paintCap(p, QRectF(2, 1.5, 14, 14), 3, face, kTile);
+    // Who plays Red: a person in front of a computer's screen. The screen is
+    // cut back around the person so the two read apart at this size.
+    const QPointF o = cap.topLeft();
+    QPainterPath person;
+    person.addEllipse(o + QPointF(4.0, 5.9), 1.8, 1.8);
+    // Shoulders: the top of a rounded block, cut off level at the bottom.
+    QPainterPath body;
+    body.addRoundedRect(QRectF(o + QPointF(1.0, 8.5), QSizeF(6.0, 5.0)), 2.5, 2.5);
+    QPainterPath trunk;
+    trunk.addRect(QRectF(o + QPointF(1.0, 8.5), QSizeF(6.0, 3.5)));
+    person = person.united(body.intersected(trunk));
+    // The screen on a flat foot, a pixel row apart, on whole pixels.
+    QPainterPath screen;
+    screen.addRoundedRect(QRectF(o + QPointF(6.0, 2.5), QSizeF(6.0, 5.0)), 0.8, 0.8);
+    screen.addRect(QRectF(o + QPointF(7.5, 8.5), QSizeF(3.0, 1.0)));
+    QPainterPathStroker gap;
+    gap.setWidth(1.8);
+    screen = screen.simplified().subtracted(person.united(gap.createStroke(person)));
+    engrave(p, person.united(screen).simplified(), face);
 }
 
 void paintToggleKey(QPainter& p, Face face) {
@@ -292,7 +309,7 @@ Pictures paintGlyphs(const QImage& background, const QImage& optionsPanel) {
     out.push_back(
         {QStringLiteral("glyphs/size.png"), strip(36, on(kSizeGlyph, 36), paintSizeFace)});
     out.push_back({QStringLiteral("glyphs/humancomputer.png"),
-                   strip(18, on(kHumanComputerGlyph, 18), paintSmallKey)});
+                   strip(18, on(kHumanComputerGlyph, 18), paintHumanComputerKey)});
     out.push_back(
         {QStringLiteral("glyphs/stop.png"), strip(36, on(kStopGlyph, 36), paintStopFace)});
     out.push_back({QStringLiteral("glyphs/help.png"),

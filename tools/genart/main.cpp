@@ -24,8 +24,8 @@ Pictures paintAll() {
     all.push_back({QStringLiteral("progressbar.png"), paintProgressBar()});
     all.push_back({QStringLiteral("optionspanel.png"), optionsPanel});
     all.push_back({QStringLiteral("chatpanel.png"), paintChatPanel()});
-    for (Pictures part :
-         {paintPieces(), paintGlyphs(background, optionsPanel), paintIcons(background)}) {
+    for (Pictures part : {paintPieces(), paintGlyphs(background, optionsPanel),
+                          paintIcons(background), paintAppIcons()}) {
         for (Picture& picture : part)
             all.push_back(std::move(picture));
     }
@@ -36,12 +36,15 @@ Pictures paintAll() {
 
 namespace {
 
+QImage::Format storedFormat(const genart::Picture& picture) {
+    return picture.alpha ? QImage::Format_ARGB32 : QImage::Format_RGB32;
+}
+
 int write(const genart::Pictures& pictures, const QDir& dir, QTextStream& err) {
     for (const genart::Picture& picture : pictures) {
         const QString file = dir.filePath(picture.path);
         QDir().mkpath(QFileInfo(file).path());
-        const QImage rgb = picture.image.convertToFormat(QImage::Format_RGB32);
-        if (!rgb.save(file, "PNG", 9)) {
+        if (!picture.image.convertToFormat(storedFormat(picture)).save(file, "PNG", 9)) {
             err << "cannot write " << file << "\n";
             return 1;
         }
@@ -54,8 +57,8 @@ int check(const genart::Pictures& pictures, const QDir& dir, QTextStream& err) {
     for (const genart::Picture& picture : pictures) {
         const QString file = dir.filePath(picture.path);
         const QImage committed(file);
-        const QImage fresh = picture.image.convertToFormat(QImage::Format_RGB32);
-        if (committed.isNull() || committed.convertToFormat(QImage::Format_RGB32) != fresh) {
+        const QImage fresh = picture.image.convertToFormat(storedFormat(picture));
+        if (committed.isNull() || committed.convertToFormat(storedFormat(picture)) != fresh) {
             err << "differs from the generator's output: " << file << "\n";
             ++stale;
         }
@@ -75,7 +78,7 @@ int main(int argc, char** argv) {
         return 2;
     }
     if (!genart::loadFonts()) {
-        err << "cannot load Liberation Sans Bold\n";
+        err << "cannot load the embedded Liberation Sans\n";
         return 2;
     }
     const genart::Pictures pictures = genart::paintAll();

@@ -1,6 +1,7 @@
 #include "paintkit.h"
 
-#include <QtGui/QFontDatabase>
+#include "assets/embeddedfonts.h"
+
 #include <QtGui/QFontMetricsF>
 #include <QtGui/QPainter>
 #include <algorithm>
@@ -12,8 +13,6 @@ namespace {
 // Coverage below this is treated as no figure at all: such faint pixels would
 // only show as a halo around a keyed shape.
 constexpr int kKeyAlphaCut = 24;
-
-const char* const kBoldFontFile = "/usr/share/fonts/truetype/liberation2/LiberationSans-Bold.ttf";
 
 }  // namespace
 
@@ -99,9 +98,8 @@ void paintRecess(QPainter& p, const QRectF& r, double radius, const QColor& fill
 }
 
 bool loadFonts() {
-    const int id = QFontDatabase::addApplicationFont(QString::fromLatin1(kBoldFontFile));
-    if (id < 0) return false;
-    return QFontDatabase::applicationFontFamilies(id).contains(QStringLiteral("Liberation Sans"));
+    // The very faces the program embeds, whatever the machine has installed.
+    return zelvan::registerEmbeddedFonts();
 }
 
 QFont boldFont(double pixelSize) {

@@ -9,7 +9,10 @@ namespace genart {
 
 struct Picture {
     QString path;  // relative to assets/art, e.g. "pieces/cross-blue-36.png"
-    QImage image;  // 24-bit, no alpha channel
+    QImage image;  // 24-bit, no alpha channel, unless `alpha`
+    // Only the application icons keep transparency: the desktop shows them
+    // on backgrounds we cannot know.
+    bool alpha = false;
 };
 using Pictures = std::vector<Picture>;
 
@@ -22,6 +25,8 @@ Pictures paintPieces();
 // The glyphs and icons blend their soft edges into the pictures they sit on.
 Pictures paintGlyphs(const QImage& background, const QImage& optionsPanel);
 Pictures paintIcons(const QImage& background);
+// The application icon at the sizes the desktop asks for.
+Pictures paintAppIcons();
 
 // All of them, in a fixed order.
 Pictures paintAll();

@@ -4,7 +4,6 @@
 
 #include <QtCore/QFile>
 #include <QtCore/QRegularExpression>
-#include <QtGui/QFontDatabase>
 #include <QtGui/QTextBlock>
 #include <QtGui/QTextCursor>
 #include <QtGui/QTextDocument>
@@ -13,6 +12,7 @@
 #include <QtTest/QtTest>
 
 #include "app/ui/helpviewer.h"
+#include "assets/embeddedfonts.h"
 
 using zelvan::HelpViewer;
 
@@ -36,12 +36,7 @@ class HelpViewerTest : public QObject {
 
 private slots:
     // Only the font files: the viewer maps the page's font names itself.
-    void initTestCase() {
-        QFontDatabase::addApplicationFont(
-            QStringLiteral("/usr/share/fonts/truetype/liberation2/LiberationSans-Regular.ttf"));
-        QFontDatabase::addApplicationFont(
-            QStringLiteral("/usr/share/fonts/truetype/liberation2/LiberationSans-Bold.ttf"));
-    }
+    void initTestCase() { QVERIFY(zelvan::registerEmbeddedFonts()); }
 
     void loadsThePageWithItsTitleAndSections() {
         HelpViewer viewer;
