@@ -13,9 +13,9 @@
 #include <memory>
 #include <random>
 
+#include "app/ui/artwork.h"
 #include "core/engine/game.h"
 #include "core/engine/host.h"
-#include "app/ui/artwork.h"
 
 class QLabel;
 class QTimer;
