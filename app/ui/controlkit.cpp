@@ -29,14 +29,24 @@ SmoothLabel* label(QWidget* parent, const char* name, const QFont& font, const Q
     return l;
 }
 
-GlyphButton* glyphButton(QWidget* parent, const char* name, const QImage& glyph,
-                         const QString& hint) {
+namespace {
+
+// A flat, transparent button showing only its glyph, centred.
+GlyphButton* flatGlyphButton(QWidget* parent, const char* name, const QImage& glyph) {
     auto* b = new GlyphButton(parent);
     b->setObjectName(QLatin1String(name));
     b->setGlyph(glyph);
     b->setFlat(true);
     b->setTransparent(true);
     b->setAlignment(Qt::AlignHCenter);
+    return b;
+}
+
+}  // namespace
+
+GlyphButton* glyphButton(QWidget* parent, const char* name, const QImage& glyph,
+                         const QString& hint) {
+    GlyphButton* b = flatGlyphButton(parent, name, glyph);
     b->setLayout(GlyphButton::Layout::Centre);
     b->setProperty("hintText", hint);
     return b;
@@ -61,12 +71,7 @@ SmoothLabel* panelCaption(QWidget* parent, const char* name, const QString& text
 }
 
 GlyphButton* panelToggle(QWidget* parent, const char* name, const QImage& glyph, QPoint at) {
-    auto* b = new GlyphButton(parent);
-    b->setObjectName(QLatin1String(name));
-    b->setGlyph(glyph);
-    b->setFlat(true);
-    b->setTransparent(true);
-    b->setAlignment(Qt::AlignHCenter);
+    GlyphButton* b = flatGlyphButton(parent, name, glyph);
     b->setGeometry(QRect(at, layout::kToggleSize));
     return b;
 }
