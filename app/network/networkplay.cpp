@@ -3,15 +3,15 @@
 #include <QMessageBox>
 #include <string_view>
 
-#include "core/engine/rules.h"
 #include "app/network/chatpanel.h"
-#include "core/protocol/dispatch.h"
-#include "core/protocol/dottedaddress.h"
 #include "app/network/internetpanel.h"
 #include "app/network/netlink.h"
-#include "core/protocol/wire.h"
 #include "app/storage/settingsstore.h"
 #include "app/ui/artwork.h"
+#include "core/engine/rules.h"
+#include "core/protocol/dispatch.h"
+#include "core/protocol/dottedaddress.h"
+#include "core/protocol/wire.h"
 
 namespace zelvan {
 
@@ -75,6 +75,10 @@ void NetworkPlay::startListening() {
 
 void NetworkPlay::setStatus(const QString& text) {
     internetPanel_->setStatus(text);
+}
+
+void NetworkPlay::noteInChat(const QString& text) {
+    if (!chatPanel_->isHidden()) chatPanel_->addNotice(text);
 }
 
 void NetworkPlay::playSound(Sound sound) {
@@ -166,7 +170,7 @@ void NetworkPlay::onEndClicked() {
         link_->closeCall();
     }
     host_.processEvents();
-    connectionDown();
+    connectionDown(EndReason::HungUp);
 }
 
 void NetworkPlay::connectionUp() {
@@ -177,12 +181,12 @@ void NetworkPlay::connectionUp() {
     host_.processEvents();
 }
 
-void NetworkPlay::connectionDown() {
+void NetworkPlay::connectionDown(EndReason why) {
     game_.connected = 0;
     setStatus(QStringLiteral("Not connected"));
     setup_.showConnection(false);
     if (game_.listenOn) link_->listen();
-    connectionLostGame(game_, host_);
+    connectionLostGame(game_, host_, why);
     host_.processEvents();
 }
 
@@ -197,12 +201,12 @@ void NetworkPlay::onCallConnected() {
 }
 
 void NetworkPlay::onCallClosed() {
-    connectionDown();
+    connectionDown(EndReason::PeerLeft);
     link_->closeCall();
 }
 
 void NetworkPlay::onCallFailed(const QString&) {
-    connectionDown();
+    connectionDown(EndReason::ConnectionLost);
     setStatus(QStringLiteral("Error!"));
     link_->closeCall();
     playSound(Sound::Error);
@@ -216,13 +220,13 @@ void NetworkPlay::onCallerAccepted(const QString& address) {
 }
 
 void NetworkPlay::onCallerClosed() {
-    connectionDown();
+    connectionDown(EndReason::PeerLeft);
     game_.acceptedPeer = 0;
 }
 
 void NetworkPlay::onCallerFailed(const QString& reason) {
-    link_->closeListening();  // drops every accepted connection, silently
-    connectionDown();         // which listens again when Listen is on
+    link_->closeListening();                    // drops every accepted connection, silently
+    connectionDown(EndReason::ConnectionLost);  // which listens again when Listen is on
     setStatus(QStringLiteral("Error!"));
     game_.acceptedPeer = 0;
     playSound(Sound::Error);

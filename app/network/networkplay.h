@@ -31,6 +31,9 @@ public:
         bool loopbackOnly = false;  // tests: never reachable from outside
         // Shows the connection indicator up or down.
         std::function<void(bool up)> showConnection;
+        // Tells the player what the peer or the connection did, on the
+        // banner over the board.
+        std::function<void(const QString& text)> notify;
     };
 
     NetworkPlay(QWidget* window, Game& game, Host& host, SettingsStore& store, Setup setup);
@@ -45,6 +48,8 @@ public:
     // opened (another copy listens on it) says so on the status line and
     // lets the rest of the start-up run.
     void startListening();
+    // A dim line in the chat history while the chat box is open.
+    void noteInChat(const QString& text);
 
     // What the game asks of the network.
     void send(const std::string& bytes);
@@ -70,7 +75,7 @@ private slots:
 
 private:
     void connectionUp();
-    void connectionDown();
+    void connectionDown(EndReason why);
     void setStatus(const QString& text);
     void showSocketError(const QString& reason);
     void playSound(Sound sound);

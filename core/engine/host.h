@@ -6,6 +6,7 @@
 #include <string>
 
 #include "core/engine/game.h"
+#include "core/engine/gameend.h"
 
 namespace zelvan {
 
@@ -55,6 +56,10 @@ public:
     virtual void quit() = 0;  // end the event loop
     virtual void reseedRandom() = 0;
     virtual std::uint32_t randomBelow(std::uint32_t n) = 0;  // uniform in 0..n-1
+
+    // Telling the player. A game has ended: won, drawn or abandoned, called
+    // once per game after it has been scored (the window shows the result).
+    virtual void gameEnded(const GameEnd& end) = 0;
 };
 
 }  // namespace zelvan

@@ -19,7 +19,7 @@ void playButton(Game& g, Host& host) {
     }
     if (nested || g.busy || (g.connected && g.acceptedPeer)) return;
 
-    if (g.gameRunning) abandonGame(g, host);
+    if (g.gameRunning) abandonGame(g, host, EndReason::Restarted);
     if (g.connected) {
         g.redIsHuman = 1;
         host.showOpponentKind();
@@ -45,7 +45,7 @@ void playButton(Game& g, Host& host) {
 void stopButton(Game& g, Host& host) {
     if (!g.soundOff) host.playSound(Sound::Click);
     if (g.busy) return;
-    if (g.gameRunning) abandonGame(g, host);
+    if (g.gameRunning) abandonGame(g, host, EndReason::Stopped);
     if (g.connected) host.sendMessage(stopMessage());
     g.gameRunning = 0;
     g.busy = 0;
@@ -98,7 +98,7 @@ void exitSequence(Game& g, Host& host) {
     g.exiting = 1;
     if (!g.soundOff) host.playSound(Sound::Exit);
     if (g.gameRunning) {
-        abandonGame(g, host);
+        abandonGame(g, host, EndReason::Closed);
         // The game is scored; no move may follow it during the pauses.
         g.gameRunning = 0;
         host.delay(1000);
