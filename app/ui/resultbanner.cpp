@@ -164,7 +164,9 @@ void ResultBanner::paintEvent(QPaintEvent*) {
         return;
     }
     const QString headline = text_.left(dash);
-    const QString rest = text_.mid(dash + kDash.size());
+    // The rest of the sentence stands on a line of its own: capitalised.
+    QString rest = text_.mid(dash + kDash.size());
+    if (!rest.isEmpty()) rest[0] = rest[0].toUpper();
     const QRect top(inside.left(), inside.top(), inside.width(), h * 55 / 100);
     const QRect bottom(inside.left(), top.bottom(), inside.width(), inside.bottom() - top.bottom());
     embossedText(p, top, fitted(headline, h * 36 / 100, true, inside.width()), kHeadline, headline);
