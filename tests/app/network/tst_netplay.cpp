@@ -453,6 +453,8 @@ private slots:
         QVERIFY(mirrored(a.g(), b.g()));
         QVERIFY(a.hasPlayed("BlueWins"));
         QVERIFY(b.hasPlayed("RedWins"));
+        QCOMPARE(a.banner(), QString("You win!"));
+        QCOMPARE(b.banner(), QString("Red wins"));
         QVERIFY(!a.waiting());
         QVERIFY(!b.waiting());
         // The winning line shows in one look on each board (it blinks).

@@ -254,20 +254,4 @@ TEST_F(Match, ExitDuringAConnectedGameAbandonsItAndHangsUp) {
     EXPECT_EQ(g.resultHistory[1], kNone);
 }
 
-// Each button that abandons a running game says which it was.
-TEST_F(Match, AbandonsNameTheButton) {
-    const std::pair<void (*)(Game&, Host&), EndReason> buttons[] = {
-        {playButton, EndReason::Restarted},
-        {stopButton, EndReason::Stopped},
-        {exitSequence, EndReason::Closed}};
-    for (auto [press, reason] : buttons) {
-        playButton(g, h);
-        h.ends.clear();
-        press(g, h);
-        ASSERT_EQ(h.ends.size(), 1u);
-        EXPECT_EQ(h.ends[0].reason, reason);
-        EXPECT_EQ(h.ends[0].winner, g.resultHistory[0]);
-    }
-}
-
 }  // namespace
