@@ -3,9 +3,7 @@
 #include <QApplication>
 #include <QFontMetrics>
 #include <QLinearGradient>
-#include <QMouseEvent>
 #include <QPainter>
-#include <QPainterPath>
 #include <QTimer>
 #include <QVariantAnimation>
 #include <algorithm>
