@@ -5,6 +5,8 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QScrollBar>
+#include <QTextBlock>
+#include <QTextCursor>
 
 #include "app/ui/layout.h"
 #include "app/widgets/glyphbutton.h"
@@ -22,6 +24,9 @@ void chatColours(QWidget* w) {
     f.setPixelSize(12);
     w->setFont(f);
 }
+
+// Marks a block of the history as a notice.
+constexpr int kNoticeBlock = 1;
 
 bool isEnter(const QKeyEvent* k) {
     return k->key() == Qt::Key_Return || k->key() == Qt::Key_Enter;
@@ -74,13 +79,41 @@ ChatPanel::ChatPanel(QWidget* parent, const QImage& background) : QWidget(parent
 }
 
 void ChatPanel::addLine(const QString& line) {
-    history_->appendPlainText(line);
+    append(line, false);
+}
+
+void ChatPanel::addNotice(const QString& text) {
+    append(text, true);
+}
+
+void ChatPanel::append(const QString& text, bool notice) {
+    // Each line brings its own look, so a chat line after a notice is not dim.
+    QTextCharFormat look;
+    if (notice) {
+        look.setForeground(QColor(88, 124, 128));
+        look.setFontItalic(true);
+    }
+    QTextCursor cursor(history_->document());
+    cursor.movePosition(QTextCursor::End);
+    if (!history_->document()->isEmpty()) cursor.insertBlock(QTextBlockFormat(), QTextCharFormat());
+    cursor.block().setUserState(notice ? kNoticeBlock : 0);
+    cursor.insertText(text, look);
     history_->verticalScrollBar()->setValue(history_->verticalScrollBar()->maximum());
 }
 
 QStringList ChatPanel::lines() const {
-    const QString all = history_->toPlainText();
-    return all.isEmpty() ? QStringList() : all.split(QLatin1Char('\n'));
+    QStringList out;
+    if (history_->document()->isEmpty()) return out;
+    for (QTextBlock b = history_->document()->begin(); b.isValid(); b = b.next())
+        if (b.userState() != kNoticeBlock) out << b.text();
+    return out;
+}
+
+QStringList ChatPanel::notices() const {
+    QStringList out;
+    for (QTextBlock b = history_->document()->begin(); b.isValid(); b = b.next())
+        if (b.userState() == kNoticeBlock) out << b.text();
+    return out;
 }
 
 QString ChatPanel::input() const {

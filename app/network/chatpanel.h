@@ -18,7 +18,12 @@ public:
 
     // Adds one line at the end of the history and keeps it in view.
     void addLine(const QString& line);
+    // The lines exchanged, in order, without the notices.
     QStringList lines() const;
+    // A dim line of the game's own (the peer joined, left, ...) between the
+    // exchanged ones; it is no chat line and never goes to the log.
+    void addNotice(const QString& text);
+    QStringList notices() const;
 
     QString input() const;
     void clearInput();
@@ -31,6 +36,8 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    void append(const QString& text, bool notice);
+
     QPlainTextEdit* history_ = nullptr;
     QLineEdit* input_ = nullptr;
 };

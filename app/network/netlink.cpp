@@ -161,6 +161,10 @@ bool NetLink::callPending() const {
     return st == QAbstractSocket::HostLookupState || st == QAbstractSocket::ConnectingState;
 }
 
+QAbstractSocket::SocketError NetLink::callFailure() const {
+    return client_->error();
+}
+
 void NetLink::send(const QByteArray& bytes, bool toAccepted) {
     if (toAccepted) {
         for (auto& s : accepted_)

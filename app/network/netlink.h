@@ -4,6 +4,7 @@
 // user-interface thread as a signal; what an event does to the game is the
 // main window's business.
 
+#include <QAbstractSocket>
 #include <QByteArray>
 #include <QObject>
 #include <QPointer>
@@ -40,6 +41,8 @@ public:
     void closeCall();
     bool callActive() const;   // connected, from its connect to its disconnect event
     bool callPending() const;  // an attempt is under way
+    // What the calling socket last failed with (refused, timed out, ...).
+    QAbstractSocket::SocketError callFailure() const;
 
     // Sends on the oldest accepted connection, or on the calling socket.
     // Bytes are queued by the socket, never dropped for being busy.

@@ -1,11 +1,11 @@
 #include "app/network/networkplay.h"
 
-#include <QMessageBox>
 #include <string_view>
 
 #include "app/network/chatpanel.h"
 #include "app/network/internetpanel.h"
 #include "app/network/netlink.h"
+#include "app/network/ownaddress.h"
 #include "app/storage/settingsstore.h"
 #include "app/ui/artwork.h"
 #include "core/engine/rules.h"
@@ -33,8 +33,7 @@ QString fromWire(const std::string& bytes) {
 }  // namespace
 
 NetworkPlay::NetworkPlay(QWidget* window, Game& game, Host& host, SettingsStore& store, Setup setup)
-    : QObject(window), window_(window), game_(game), host_(host), store_(store),
-      setup_(std::move(setup)) {
+    : QObject(window), game_(game), host_(host), store_(store), setup_(std::move(setup)) {
     link_ = new NetLink(setup_.port, this, setup_.loopbackOnly);
     connect(link_, &NetLink::callConnected, this, &NetworkPlay::onCallConnected);
     connect(link_, &NetLink::callDisconnected, this, &NetworkPlay::onCallClosed);
@@ -64,26 +63,43 @@ NetworkPlay::NetworkPlay(QWidget* window, Game& game, Host& host, SettingsStore&
 
 void NetworkPlay::showLoadedOptions() {
     internetPanel_->setAddress(fromWire(game_.peerAddress));
+    internetPanel_->setCallerAddress(ownAddress());
     internetPanel_->setListenCaption(game_.listenOn ? "Stop listen" : "Listen");
     setStatus(game_.listenOn ? "Listening" : "Not connected");
     internetPanel_->setChatCaption(game_.chatBoxOn ? "Hide chat box" : "Show chat box");
 }
 
 void NetworkPlay::startListening() {
-    if (game_.listenOn && !link_->listen()) setStatus(QStringLiteral("Error!"));
+    listenIfOn();
 }
 
 void NetworkPlay::setStatus(const QString& text) {
     internetPanel_->setStatus(text);
 }
 
-// The socket layer's own report of an error, which does not hold up play.
-void NetworkPlay::showSocketError(const QString& reason) {
-    auto* box = new QMessageBox(QMessageBox::Critical, QStringLiteral("ZELVAN"), reason,
-                                QMessageBox::Ok, window_);
-    box->setAttribute(Qt::WA_DeleteOnClose);
-    box->setModal(false);
-    box->show();
+// Opens the listening socket when Listen is on; false when its port is
+// taken, which the status line and the toggle then say. listenOn keeps the
+// player's choice, so a later start or connection end tries again.
+bool NetworkPlay::listenIfOn() {
+    if (!game_.listenOn) return true;
+    const bool open = link_->listen();
+    if (!open || portBusy_) showListening(open);
+    return open;
+}
+
+void NetworkPlay::showListening(bool open) {
+    portBusy_ = !open;
+    internetPanel_->setListenCaption(open ? "Stop listen" : "Listen");
+    if (!open) setStatus(QStringLiteral("Port %1 busy").arg(link_->port()));
+}
+
+void NetworkPlay::tell(const QString& text) {
+    if (setup_.notify) setup_.notify(text);
+    noteInChat(text);
+}
+
+void NetworkPlay::noteInChat(const QString& text) {
+    if (!chatPanel_->isHidden()) chatPanel_->addNotice(text);
 }
 
 void NetworkPlay::showChatBox() {
@@ -116,13 +132,14 @@ void NetworkPlay::onAddressEdited() {
 
 void NetworkPlay::onListenClicked() {
     if (game_.connected) return;
-    game_.listenOn = game_.listenOn ? 0 : 1;
+    // While its port is taken the toggle offers Listen: a press tries again.
+    game_.listenOn = game_.listenOn && !portBusy_ ? 0 : 1;
     internetPanel_->setListenCaption(game_.listenOn ? "Stop listen" : "Listen");
     setStatus(game_.listenOn ? "Listening" : "Not connected");
     if (game_.listenOn) {
-        QString reason;
-        if (!link_->listen(&reason)) showSocketError(reason);
+        showListening(link_->listen());
     } else {
+        portBusy_ = false;
         link_->closeListening();
     }
 }
@@ -146,7 +163,8 @@ void NetworkPlay::onCallClicked() {
     if (link_->isListening()) link_->closeListening();
     // The address that was checked, as plain dotted decimal: the raw text
     // ("010.0.0.1", " 1.2.3.4") could be read otherwise by the socket layer.
-    link_->call(QString::fromStdString(*address));
+    calledAddress_ = QString::fromStdString(*address);
+    link_->call(calledAddress_);
     host_.delay(200);
 }
 
@@ -156,26 +174,37 @@ void NetworkPlay::onEndClicked() {
         link_->closeListening();  // drops the peer without a disconnect event
         game_.acceptedPeer = 0;
     } else {
+        // Closing the call reports its disconnect at once: that one is ours.
+        hangingUp_ = true;
         link_->closeCall();
+        hangingUp_ = false;
     }
     host_.processEvents();
-    connectionDown();
+    connectionDown(EndReason::HungUp);
 }
 
-void NetworkPlay::connectionUp() {
+void NetworkPlay::connectionUp(const QString& notice) {
     game_.connected = 1;
     setStatus(QStringLiteral("Connected"));
     setup_.showConnection(true);
     if (game_.chatBoxOn) showChatBox();
+    tell(notice);
     host_.processEvents();
 }
 
-void NetworkPlay::connectionDown() {
+void NetworkPlay::connectionDown(EndReason why) {
+    const bool wasUp = game_.connected != 0;
+    const bool inGame = game_.gameRunning != 0;
     game_.connected = 0;
     setStatus(QStringLiteral("Not connected"));
     setup_.showConnection(false);
-    if (game_.listenOn) link_->listen();
-    connectionLostGame(game_, host_);
+    listenIfOn();
+    connectionLostGame(game_, host_, why);
+    // A game the end of the connection abandoned has said so already; END
+    // pressed here needs no words.
+    if (wasUp && !inGame && why != EndReason::HungUp)
+        tell(why == EndReason::PeerLeft ? QStringLiteral("Red hung up")
+                                        : QStringLiteral("Connection lost"));
     host_.processEvents();
 }
 
@@ -186,17 +215,30 @@ void NetworkPlay::connectionDown() {
 // so anything sent meanwhile goes out on the right socket.
 void NetworkPlay::onCallConnected() {
     game_.acceptedPeer = 0;
-    connectionUp();
+    connectionUp(QStringLiteral("Connected to ") + calledAddress_);
 }
 
 void NetworkPlay::onCallClosed() {
-    connectionDown();
+    connectionDown(hangingUp_ ? EndReason::HungUp : EndReason::PeerLeft);
     link_->closeCall();
 }
 
 void NetworkPlay::onCallFailed(const QString&) {
-    connectionDown();
-    setStatus(QStringLiteral("Error!"));
+    // A call that never came up ends no game: only the listening socket
+    // opens again. One that was up has lost its connection.
+    const bool wasUp = game_.connected != 0;
+    if (wasUp) {
+        connectionDown(EndReason::ConnectionLost);
+    } else {
+        setStatus(QStringLiteral("Not connected"));
+        listenIfOn();
+    }
+    if (!portBusy_) {
+        const bool refused = link_->callFailure() == QAbstractSocket::ConnectionRefusedError;
+        setStatus(wasUp     ? QStringLiteral("Connection lost")
+                  : refused ? QStringLiteral("Refused by ") + calledAddress_
+                            : QStringLiteral("No answer from ") + calledAddress_);
+    }
     link_->closeCall();
     host_.playSound(Sound::Error);
 }
@@ -204,22 +246,22 @@ void NetworkPlay::onCallFailed(const QString&) {
 void NetworkPlay::onCallerAccepted(const QString& address) {
     internetPanel_->setCallerAddress(address);
     game_.acceptedPeer = 1;
-    connectionUp();
+    host_.playSound(Sound::Calling);
+    connectionUp(QStringLiteral("Caller ") + address + QStringLiteral(" joined"));
     host_.delay(200);
 }
 
 void NetworkPlay::onCallerClosed() {
-    connectionDown();
+    connectionDown(EndReason::PeerLeft);
     game_.acceptedPeer = 0;
 }
 
-void NetworkPlay::onCallerFailed(const QString& reason) {
-    link_->closeListening();  // drops every accepted connection, silently
-    connectionDown();         // which listens again when Listen is on
-    setStatus(QStringLiteral("Error!"));
+void NetworkPlay::onCallerFailed(const QString&) {
+    link_->closeListening();                    // drops every accepted connection, silently
+    connectionDown(EndReason::ConnectionLost);  // which listens again when Listen is on
+    if (!portBusy_) setStatus(QStringLiteral("Connection lost"));
     game_.acceptedPeer = 0;
     host_.playSound(Sound::Error);
-    showSocketError(reason);
 }
 
 void NetworkPlay::onBytesReceived(const QByteArray& bytes) {

@@ -31,6 +31,9 @@ public:
         bool loopbackOnly = false;  // tests: never reachable from outside
         // Shows the connection indicator up or down.
         std::function<void(bool up)> showConnection;
+        // Tells the player what the peer or the connection did, on the
+        // banner over the board.
+        std::function<void(const QString& text)> notify;
     };
 
     NetworkPlay(QWidget* window, Game& game, Host& host, SettingsStore& store, Setup setup);
@@ -42,9 +45,11 @@ public:
     // The Internet panel's captions and address from the loaded settings.
     void showLoadedOptions();
     // Opens the listening socket when Listen is on. A port that cannot be
-    // opened (another copy listens on it) says so on the status line and
-    // lets the rest of the start-up run.
+    // opened (another copy listens on it) says so on the status line, the
+    // toggle offers Listen again, and the rest of the start-up runs.
     void startListening();
+    // A dim line in the chat history while the chat box is open.
+    void noteInChat(const QString& text);
 
     // What the game asks of the network.
     void send(const std::string& bytes);
@@ -69,13 +74,14 @@ private slots:
     void onBytesReceived(const QByteArray& bytes);
 
 private:
-    void connectionUp();
-    void connectionDown();
+    void connectionUp(const QString& notice);
+    void connectionDown(EndReason why);
     void setStatus(const QString& text);
-    void showSocketError(const QString& reason);
+    bool listenIfOn();
+    void showListening(bool open);
+    void tell(const QString& text);
     void showChatBox();
 
-    QWidget* window_;
     Game& game_;
     Host& host_;
     SettingsStore& store_;
@@ -83,6 +89,10 @@ private:
     NetLink* link_ = nullptr;
     InternetPanel* internetPanel_ = nullptr;
     ChatPanel* chatPanel_ = nullptr;
+    // Listen is on but its port was taken: the toggle offers Listen again.
+    bool portBusy_ = false;
+    QString calledAddress_;   // the address of the last CALL, as checked
+    bool hangingUp_ = false;  // END is closing the call
 };
 
 }  // namespace zelvan

@@ -16,9 +16,11 @@
 #include "app/storage/settingsstore.h"
 #include "app/ui/boardpicture.h"
 #include "app/ui/controlkit.h"
+#include "app/ui/endingtext.h"
 #include "app/ui/helpviewer.h"
 #include "app/ui/layout.h"
 #include "app/ui/optionspanel.h"
+#include "app/ui/resultbanner.h"
 #include "app/ui/scorestrip.h"
 #include "app/ui/soundoutput.h"
 #include "app/ui/soundplayer.h"
@@ -121,9 +123,10 @@ void MainWindow::createControls() {
         new OptionsPanel(this, game_, Artwork::load(QStringLiteral("optionspanel.png")), toggle);
     options_->hide();
     connectOptions();
-    network_ = new NetworkPlay(
-        this, game_, *this, *store_,
-        {config_.port, config_.listenOnLoopbackOnly, [this](bool up) { showConnection(up); }});
+    network_ = new NetworkPlay(this, game_, *this, *store_,
+                               {config_.port, config_.listenOnLoopbackOnly,
+                                [this](bool up) { showConnection(up); },
+                                [this](const QString& text) { showNotice(text); }});
 
     connect(playButton_, &GlyphButton::clicked, this, &MainWindow::onPlayClicked);
     connect(exitButton_, &GlyphButton::clicked, this, &MainWindow::onExitClicked);
@@ -140,6 +143,7 @@ void MainWindow::createControls() {
     connect(blinkTimer_, &QTimer::timeout, this, &MainWindow::onBlinkTick);
 
     hints_ = hintWindow(this);
+    banner_ = new ResultBanner(this);
 }
 
 // What each option does beyond its flag and caption, which the panel keeps.
@@ -247,6 +251,7 @@ void MainWindow::raiseOverlays() {
     helpViewer_->raise();
     options_->raise();
     network_->internetPanel()->raise();
+    banner_->raise();
 }
 
 // Help, options and Internet share the space over the board: opening one
@@ -381,6 +386,21 @@ std::uint32_t MainWindow::randomBelow(std::uint32_t n) {
     return std::uniform_int_distribution<std::uint32_t>(0, n - 1)(rng_);
 }
 
+void MainWindow::gameEnded(const GameEnd& end) {
+    const QString text = endingText(end, game_.redIsHuman && !game_.connected);
+    showNotice(text);
+    // A draw is told by ear too, with the quiet closing tune.
+    if (end.reason == EndReason::FullBoard && !game_.soundOff) playSound(Sound::Exit);
+    const bool overTheNetwork = game_.connected || end.reason == EndReason::HungUp ||
+                                end.reason == EndReason::PeerLeft ||
+                                end.reason == EndReason::ConnectionLost;
+    if (overTheNetwork) network_->noteInChat(text);
+}
+
+void MainWindow::showNotice(const QString& text) {
+    banner_->showText(text, board_->geometry());
+}
+
 std::int64_t MainWindow::msSinceMidnight() const {
     if (config_.msSinceMidnight) return config_.msSinceMidnight();
     return QTime::currentTime().msecsSinceStartOfDay();
@@ -395,6 +415,7 @@ std::int64_t MainWindow::monotonicMs() const {
 // Handlers: each hands the press to the game's rules.
 
 void MainWindow::onPlayClicked() {
+    banner_->dismiss();  // the last result makes way for the new game
     playButton(game_, *this);
 }
 

@@ -30,6 +30,7 @@ class HelpViewer;
 class NetLink;
 class NetworkPlay;
 class OptionsPanel;
+class ResultBanner;
 class ScoreStrip;
 class SettingsStore;
 class SoundOutput;
@@ -82,6 +83,10 @@ public:
     void quit() override;
     void reseedRandom() override;
     std::uint32_t randomBelow(std::uint32_t n) override;
+    void gameEnded(const GameEnd& end) override;
+
+    // Shows a short sentence on the banner over the board.
+    void showNotice(const QString& text);
 
 signals:
     void quitRequested();
@@ -151,6 +156,7 @@ private:
     NetworkPlay* network_ = nullptr;
     QTimer* blinkTimer_ = nullptr;
     HintWindow* hints_ = nullptr;
+    ResultBanner* banner_ = nullptr;
 };
 
 }  // namespace zelvan

@@ -18,7 +18,7 @@ const char* const kPage = ":/help/help.html";
 
 // The page keeps to plain paragraphs; a little air between them and around
 // the edges reads better than the browser's defaults.
-const char* const kStyle = "p { margin-top: 0px; margin-bottom: 10px; line-height: 115%; }";
+const char* const kStyle = "p { margin-top: 0px; margin-bottom: 8px; line-height: 110%; }";
 constexpr int kMargin = 16;
 
 }  // namespace

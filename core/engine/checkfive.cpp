@@ -101,10 +101,18 @@ void checkFive(Game& g, Host& host) {
     if (interrupted) {
         // The game was won all the same, and is scored once.
         recordResult(g, host, found);
+        host.gameEnded({EndReason::Five, found});
         return;
     }
     if (g.winner != kNone) gameOverSteps(g, host);
-    if (g.boardSize * g.boardSize == g.moveCount) g.gameRunning = 0;
+    if (g.boardSize * g.boardSize == g.moveCount) {
+        g.gameRunning = 0;
+        if (found == kNone) {
+            // A draw: nobody waits for a move any more, on either machine.
+            if (g.connected) host.setCursor(Cursor::Normal);
+            host.gameEnded({EndReason::FullBoard, kNone});
+        }
+    }
 }
 
 }  // namespace zelvan

@@ -20,6 +20,7 @@ void gameOverSteps(Game& g, Host& host) {
         host.setBlinkTimer(true);
     }
     recordResult(g, host, won);
+    host.gameEnded({EndReason::Five, won});
 }
 
 void drawWinLine(Game& g, Host& host, bool highlighted) {
@@ -52,11 +53,12 @@ void blinkTick(Game& g, Host& host) {
     g.blinkPhase = g.blinkPhase ? 0 : 1;
 }
 
-void abandonGame(Game& g, Host& host) {
+void abandonGame(Game& g, Host& host, EndReason why) {
     // While this side's move is being handed over the peer already counts it
     // as its own turn; both machines must score the same loser.
     g.winner = (g.blueToMove && !g.turnPassing) ? kRed : kBlue;
     updateScores(g, host);
+    host.gameEnded({why, g.winner});
 }
 
 void updateScores(Game& g, Host& host) {

@@ -17,6 +17,7 @@
 #include <string>
 
 #include "core/engine/game.h"
+#include "core/engine/gameend.h"
 #include "core/engine/sound.h"
 
 namespace zelvan {
@@ -58,6 +59,10 @@ public:
     virtual void quit() = 0;  // end the event loop
     virtual void reseedRandom() = 0;
     virtual std::uint32_t randomBelow(std::uint32_t n) = 0;  // uniform in 0..n-1
+
+    // Telling the player. A game has ended: won, drawn or abandoned, called
+    // once per game after it has been scored (the window shows the result).
+    virtual void gameEnded(const GameEnd& end) = 0;
 };
 
 }  // namespace zelvan

@@ -17,7 +17,7 @@ void playButton(Game& g, Host& host) {
     if (!g.soundOff) host.delay(200);
     if (nested || g.busy || (g.connected && g.acceptedPeer)) return;
 
-    if (g.gameRunning) abandonGame(g, host);
+    if (g.gameRunning) abandonGame(g, host, EndReason::Restarted);
     if (g.connected) {
         g.redIsHuman = 1;
         host.showOpponentKind();
@@ -49,7 +49,7 @@ void playButton(Game& g, Host& host) {
 void stopButton(Game& g, Host& host) {
     host.playSound(Sound::Click);
     if (g.busy) return;
-    if (g.gameRunning) abandonGame(g, host);
+    if (g.gameRunning) abandonGame(g, host, EndReason::Stopped);
     if (g.connected) host.sendMessage(stopMessage());
     g.gameRunning = 0;
     g.busy = 0;
@@ -102,7 +102,7 @@ void exitSequence(Game& g, Host& host) {
     g.exiting = 1;
     host.playSound(Sound::Exit);
     if (g.gameRunning) {
-        abandonGame(g, host);
+        abandonGame(g, host, EndReason::Closed);
         // The game is scored; no move may follow it during the pauses.
         g.gameRunning = 0;
         host.delay(1000);

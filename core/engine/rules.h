@@ -36,7 +36,8 @@ void checkFive(Game& g, Host& host);
 void gameOverSteps(Game& g, Host& host);
 void drawWinLine(Game& g, Host& host, bool highlighted);
 void blinkTick(Game& g, Host& host);  // each second of the winning line's blink
-void abandonGame(Game& g, Host& host);
+// The side to move loses the running game; `why` is told to the player.
+void abandonGame(Game& g, Host& host, EndReason why);
 void updateScores(Game& g, Host& host);  // records g.winner
 // Records a result for the given winner, whatever g.winner says by now:
 // history, scores, then the settings save.

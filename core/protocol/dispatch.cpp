@@ -23,7 +23,7 @@ std::string cleanChatText(std::string_view payload) {
 }
 
 void receiveStop(Game& g, Host& host) {
-    if (g.gameRunning) abandonGame(g, host);
+    if (g.gameRunning) abandonGame(g, host, EndReason::PeerStopped);
     g.gameRunning = 0;
     g.busy = 0;
     g.winner = kNone;
@@ -85,7 +85,7 @@ void startRemoteGame(Game& g, Host& host) {
     g.sizeCode = sizeCode;
     g.blueOpens = blueOpens;
 
-    if (g.gameRunning) abandonGame(g, host);
+    if (g.gameRunning) abandonGame(g, host, EndReason::PeerRestarted);
     host.startGameClock();
     g.pieceStyle = g.pieceStyleChoice;
     init(g, host);
@@ -112,9 +112,9 @@ void applyRemoteMove(Game& g, Host& host, int col, int row) {
     placePiece(g, host, PieceSource::Peer, col, row);
 }
 
-void connectionLostGame(Game& g, Host& host) {
+void connectionLostGame(Game& g, Host& host, EndReason why) {
     if (g.gameRunning) {
-        abandonGame(g, host);
+        abandonGame(g, host, why);
         g.gameRunning = 0;
         g.busy = 0;
         g.winner = kNone;

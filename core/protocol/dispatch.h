@@ -50,6 +50,7 @@ bool peerMayMove(const Game& g);
 // (the side to move loses) and gameRunning, busy and winner become 0; a
 // finished game keeps its winner (its line goes on blinking). The cursor
 // goes back to normal either way. The connection flags are the caller's.
-void connectionLostGame(Game& g, Host& host);
+// `why` says how the connection ended: END here, the peer leaving, a failure.
+void connectionLostGame(Game& g, Host& host, EndReason why);
 
 }  // namespace zelvan

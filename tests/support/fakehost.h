@@ -53,6 +53,9 @@ public:
     bool quitCalled = false;
     bool blinkTimer = false;
     Cursor cursor = Cursor::Normal;
+    // Every ending reported, in order (kept apart from calls, so the
+    // transcripts of sequences stay as they were).
+    std::vector<GameEnd> ends;
     // Values randomBelow returns, in order; when empty it returns 0.
     std::deque<std::uint32_t> randoms;
     // Run once at the next delay / processEvents, then cleared.
@@ -144,6 +147,7 @@ public:
         }
         return n ? v % n : 0;
     }
+    void gameEnded(const GameEnd& end) override { ends.push_back(end); }
 
 private:
     const Game* game_;

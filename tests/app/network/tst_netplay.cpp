@@ -25,10 +25,12 @@
 #include "app/network/internetpanel.h"
 #include "app/network/netlink.h"
 #include "app/network/networkplay.h"
+#include "app/network/ownaddress.h"
 #include "app/shell/mainwindow.h"
 #include "app/storage/settingsstore.h"
 #include "app/ui/artwork.h"
 #include "app/ui/boardpicture.h"
+#include "app/ui/resultbanner.h"
 #include "app/widgets/alignededit.h"
 #include "app/widgets/smoothlabel.h"
 #include "core/engine/game.h"
@@ -117,6 +119,9 @@ struct Peer {
         return control<ChatPanel>(*window, "chatPanel")->isVisibleTo(window.get());
     }
     QStringList chatLines() const { return control<ChatPanel>(*window, "chatPanel")->lines(); }
+    QStringList notices() const { return control<ChatPanel>(*window, "chatPanel")->notices(); }
+    // What the banner over the board says (or said last).
+    QString banner() const { return control<ResultBanner>(*window, "resultBanner")->text(); }
 
     QByteArray chatLog() const {
         QFile f(window->settingsStore().chatLogPath());
@@ -385,7 +390,11 @@ private slots:
         QCOMPARE(a.status(), QString("Connected"));
         QCOMPARE(b.status(), QString("Connected"));
         QCOMPARE(control<AlignedEdit>(b.w(), "callerAddress")->text(), QString("127.0.0.1"));
-        QCOMPARE(control<AlignedEdit>(a.w(), "callerAddress")->text(), QString("0.0.0.0"));
+        // Nobody called a: its own address, for the player to pass on.
+        QCOMPARE(control<AlignedEdit>(a.w(), "callerAddress")->text(), ownAddress());
+        QCOMPARE(b.banner(), QString("Caller 127.0.0.1 joined"));
+        QCOMPARE(a.banner(), QString("Connected to 127.0.0.1"));
+        QVERIFY(b.hasPlayed("Calling"));
         QCOMPARE(int(b.g().acceptedPeer), 1);
         QCOMPARE(int(a.g().acceptedPeer), 0);
         QCOMPARE(a.g().peerAddress, std::string("127.0.0.1"));
@@ -444,6 +453,8 @@ private slots:
         QVERIFY(mirrored(a.g(), b.g()));
         QVERIFY(a.hasPlayed("BlueWins"));
         QVERIFY(b.hasPlayed("RedWins"));
+        QCOMPARE(a.banner(), QString("You win!"));
+        QCOMPARE(b.banner(), QString("Red wins"));
         QVERIFY(!a.waiting());
         QVERIFY(!b.waiting());
         // The winning line shows in one look on each board (it blinks).
@@ -521,6 +532,8 @@ private slots:
         QCOMPARE(int(a.g().gameRunning), 0);
         QCOMPARE(a.g().resultHistory[0], kRed);
         QCOMPARE(b.g().resultHistory[0], kBlue);
+        QCOMPARE(a.banner(), QString::fromUtf8("Stopped — Blue loses the game"));
+        QCOMPARE(b.banner(), QString::fromUtf8("Red stopped — Red loses the game"));
         QVERIFY(!a.waiting());
         QVERIFY(!b.waiting());
 
@@ -564,6 +577,8 @@ private slots:
         QCOMPARE(a.g().resultHistory[0], kRed);
         QCOMPARE(b.g().resultHistory[0], kBlue);
         QVERIFY(!b.waiting());
+        QCOMPARE(a.banner(), QString::fromUtf8("Hung up — Blue loses the game"));
+        QCOMPARE(b.banner(), QString::fromUtf8("Red left — Red loses the game"));
 
         // The listener takes the next call, opens the game, and hangs up on
         // its own turn while the caller waits.
@@ -710,6 +725,17 @@ private slots:
         a.say(QStringLiteral("again"));
         QVERIFY(eventually([&] { return b.chatShown(); }));
         QCOMPARE(b.chatLines().last(), QString("o: again"));
+
+        // The game's own news are dim notices between the lines, while the
+        // box is open; the log keeps only what was said.
+        const QByteArray logBefore = a.chatLog();
+        b.w().network().onEndClicked();
+        QVERIFY(eventually([&] { return !a.g().connected; }));
+        QCOMPARE(a.banner(), QString("Red hung up"));
+        QCOMPARE(a.notices(), (QStringList{"Connected to 127.0.0.1", "Red hung up"}));
+        QCOMPARE(a.chatLines().size(), 5);
+        QVERIFY(b.notices().isEmpty());  // its box opened after the caller had joined
+        QCOMPARE(a.chatLog(), logBefore);
     }
 
     void chatEnterWhileNotConnected() {
@@ -760,17 +786,20 @@ private slots:
         }
     }
 
-    // A call that nobody answers ends in "Error!", listening again only if
-    // Listen is on.
+    // A call that nobody answers is refused, and says so; the side listens
+    // again only if Listen is on. A game against the computer that was
+    // running meanwhile goes on: no connection ever came up to end it.
     void callToAPortNobodyListensOn() {
         for (bool listen : {true, false}) {
             Peer a(freePort(), listen ? listening : notListening);
             QCOMPARE(a.w().netLink().isListening(), listen);
+            a.w().onPlayClicked();
+            QCOMPARE(int(a.g().gameRunning), 1);
             QString seen;
             QTimer::singleShot(0, &a.w(), [&] { seen = a.status(); });
             a.log.clear();
             a.call(QStringLiteral("127.0.0.1"));  // its own port, closed for the call
-            QVERIFY(eventually([&] { return a.status() == "Error!"; }));
+            QVERIFY(eventually([&] { return a.status() == "Refused by 127.0.0.1"; }));
             QCOMPARE(seen, QString("Calling..."));
             QVERIFY(a.hasPlayed("Calling"));
             QVERIFY(a.hasPlayed("Error"));
@@ -778,36 +807,57 @@ private slots:
             QCOMPARE(a.w().netLink().isListening(), listen);
             QCOMPARE(control<QLabel>(a.w(), "connectionIcon")->pixmap().toImage(),
                      icon("icons/noconnection.png"));
+            QCOMPARE(int(a.g().gameRunning), 1);
+            QCOMPARE(a.g().resultHistory[0], kNone);
         }
     }
 
-    // A second copy on a port already taken starts all the same.
+    // The lower field's own address: the first IPv4 one beside loopback.
+    void ownAddressSkipsLoopbackAndIPv6() {
+        const QHostAddress loop(QHostAddress::LocalHost), v6(QStringLiteral("fe80::1")),
+            lan(QStringLiteral("192.168.1.20")), other(QStringLiteral("10.0.0.7"));
+        QCOMPARE(firstOwnAddress({loop, v6, lan, other}), QString("192.168.1.20"));
+        QCOMPARE(firstOwnAddress({v6, loop}), QString("127.0.0.1"));
+        QCOMPARE(firstOwnAddress({}), QString("127.0.0.1"));
+    }
+
+    // A copy whose port is taken starts all the same; the status and the
+    // toggle say that it does not listen, with no dialog, and Listen tries
+    // again.
     void portTakenAtStartUp() {
-        const quint16 port = freePort();
-        Peer first(port, listening);
+        QTcpServer holder;
+        QVERIFY(holder.listen(QHostAddress::AnyIPv4, 0));
+        const quint16 port = holder.serverPort();
         Peer second(port, [](Game& g) {
             g.listenOn = 1;
             g.scoreBlue = 1234;
         });
-        QCOMPARE(second.status(), QString("Error!"));
-        QCOMPARE(first.status(), QString("Listening"));
-        QVERIFY(first.w().netLink().isListening());
+        const QString busy = QString("Port %1 busy").arg(port);
+        QCOMPARE(second.status(), busy);
+        QCOMPARE(control<SmoothLabel>(second.w(), "listenCaption")->text(), QString("Listen"));
         QVERIFY(!second.w().netLink().isListening());
-        // The rest of the start-up ran: settings, captions, board, timers.
+        // The rest of the start-up ran: settings, board, timers; the choice
+        // to listen stays in the settings.
         QCOMPARE(int(second.g().listenOn), 1);
-        QCOMPARE(control<SmoothLabel>(second.w(), "listenCaption")->text(), QString("Stop listen"));
         QCOMPARE(control<SmoothLabel>(second.w(), "blueScore")->text(), QString("1234"));
         QCOMPARE(control<BoardPicture>(second.w(), "board")->boardSize(), 15);
         QVERIFY(control<QTimer>(second.w(), "tickTimer")->isActive());
 
-        // Listen switched on by hand reports the system's reason in a box.
+        // Listen while the port is still taken: the same answer.
+        second.w().network().onListenClicked();
+        QCOMPARE(second.status(), busy);
+        QCOMPARE(control<SmoothLabel>(second.w(), "listenCaption")->text(), QString("Listen"));
         QVERIFY(second.w().findChildren<QMessageBox*>().isEmpty());
+
+        // Once the port is free, Listen opens it; a second press closes it.
+        holder.close();
+        second.w().network().onListenClicked();
+        QCOMPARE(second.status(), QString("Listening"));
+        QCOMPARE(control<SmoothLabel>(second.w(), "listenCaption")->text(), QString("Stop listen"));
+        QVERIFY(second.w().netLink().isListening());
         second.w().network().onListenClicked();
         QCOMPARE(second.status(), QString("Not connected"));
-        second.w().network().onListenClicked();
-        const auto boxes = second.w().findChildren<QMessageBox*>();
-        QCOMPARE(boxes.size(), 1);
-        QVERIFY(!boxes.first()->text().isEmpty());
+        QCOMPARE(int(second.g().listenOn), 0);
         QVERIFY(!second.w().netLink().isListening());
     }
 

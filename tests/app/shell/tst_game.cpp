@@ -11,6 +11,7 @@
 #include "app/shell/startup.h"
 #include "app/ui/artwork.h"
 #include "app/ui/boardpicture.h"
+#include "app/ui/resultbanner.h"
 #include "app/widgets/glyphbutton.h"
 #include "app/widgets/smoothlabel.h"
 #include "boardpixels.h"
@@ -279,7 +280,7 @@ private slots:
         QCOMPARE(g.scoreBlue, 1000);
     }
 
-    // A full board without five: the game ends, unscored, silent, unsaved.
+    // A full board without five: the game ends, unscored and unsaved.
     void fullBoardIsADraw() {
         auto&& [h, w, g] = DrivenWindow{};
         startTwoPersonGame(h);
@@ -301,7 +302,10 @@ private slots:
         QCOMPARE(g.resultHistory, History{});
         QCOMPARE(g.scoreBlue, 1000);
         QCOMPARE(g.scoreRed, 1000);
-        QCOMPARE(h.playedSounds(), std::vector<std::string>{"BluePiece"});
+        // Told with the quiet closing tune and the banner.
+        QCOMPARE(h.playedSounds(), (std::vector<std::string>{"BluePiece", "Exit"}));
+        QCOMPARE(control<ResultBanner>(w, "resultBanner")->text(),
+                 QString::fromUtf8("Draw — the board is full"));
         QVERIFY(!h.settingsFileExists());
         QVERIFY(!control<QTimer>(h.w(), "blinkTimer")->isActive());
     }

@@ -64,6 +64,9 @@ private slots:
             QVERIFY(formatAt(doc, heading).fontWeight() >= QFont::Bold);
             QVERIFY(!formatAt(doc, heading).fontUnderline());
         }
+        // The scores paragraph comes before the network section.
+        QVERIFY(text.indexOf(QStringLiteral("Scores.")) > text.indexOf(headings[1]));
+        QVERIFY(text.indexOf(QStringLiteral("Scores.")) < text.indexOf(headings[2]));
         // Body text is in the plain weight.
         QVERIFY(formatAt(doc, QStringLiteral("GoMoku")).fontWeight() < QFont::Bold);
     }

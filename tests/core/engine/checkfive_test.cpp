@@ -137,6 +137,7 @@ TEST_P(CheckFiveWins, RecordsEndsDrawsAtEachGroupAndEndsTheGameOnce) {
     EXPECT_EQ(g.blinkPhase, 1);
     EXPECT_EQ(g.resultHistory[0], w.colour);
     EXPECT_EQ(g.resultHistory[1], kNone);
+    EXPECT_EQ(h.ends, (std::vector<GameEnd>{{EndReason::Five, w.colour}}));
 }
 
 INSTANTIATE_TEST_SUITE_P(Directions, CheckFiveWins, ::testing::ValuesIn(kWins),
@@ -241,6 +242,40 @@ TEST_F(EngineTest, FullBoardWithoutFiveIsADraw) {
     EXPECT_EQ(g.resultHistory[0], kRed);
     EXPECT_EQ(g.resultHistory[1], kNone);
     EXPECT_TRUE(drawn(true).empty());
+    EXPECT_EQ(h.ends, (std::vector<GameEnd>{{EndReason::FullBoard, kNone}}));
+}
+
+// The draw pattern on a 15x15 board, all but the last free cell (15, 15).
+void fillAllButTheCorner(Game& g) {
+    for (int c = 1; c <= 15; ++c)
+        for (int r = 1; r <= 15; ++r)
+            if (c != 15 || r != 15) g.cells[cellIndex(c, r)] = drawPattern(c, r);
+    g.moveCount = 224;
+}
+
+TEST_F(EngineTest, FiveOnTheLastFreeCellIsAWinNotADraw) {
+    startGame();
+    fillAllButTheCorner(g);
+    for (int r = 11; r <= 14; ++r)
+        g.cells[cellIndex(15, r)] = kBlue;
+    ASSERT_EQ(scanFive(g).winner, kNone);
+    placePiece(g, h, PieceSource::BlueClick, 15, 15);
+    EXPECT_EQ(g.winner, kBlue);
+    EXPECT_EQ(g.gameRunning, 0);
+    EXPECT_EQ(h.ends, (std::vector<GameEnd>{{EndReason::Five, kBlue}}));
+}
+
+// The last piece of a drawn network game went out as a MOVE, which shows the
+// hourglass; nobody is left to answer it.
+TEST_F(EngineTest, DrawOverTheNetworkLeavesNoHourglass) {
+    startGame();
+    g.connected = 1;
+    g.redIsHuman = 1;
+    fillAllButTheCorner(g);
+    placePiece(g, h, PieceSource::BlueClick, 15, 15);
+    EXPECT_EQ(h.sent, (std::vector<std::string>{"MOVE1515"}));
+    EXPECT_EQ(g.gameRunning, 0);
+    EXPECT_EQ(h.cursor, Cursor::Normal);
 }
 
 }  // namespace

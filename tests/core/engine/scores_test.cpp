@@ -65,7 +65,7 @@ TEST_F(EngineTest, TheEleventhResultPushesTheOldestOut) {
 TEST_F(EngineTest, AbandonedGameIsLostByTheSideToMoveWithoutLineOrSound) {
     startGame();
     g.blueToMove = 1;
-    abandonGame(g, h);
+    abandonGame(g, h, EndReason::Stopped);
     EXPECT_EQ(g.winner, R);
     EXPECT_EQ(g.resultHistory[0], R);
     EXPECT_EQ(g.scoreRed, 1001);
@@ -73,7 +73,7 @@ TEST_F(EngineTest, AbandonedGameIsLostByTheSideToMoveWithoutLineOrSound) {
     EXPECT_EQ(h.calls, (std::vector<std::string>{"save"}));
 
     g.blueToMove = 0;
-    abandonGame(g, h);
+    abandonGame(g, h, EndReason::Stopped);
     EXPECT_EQ(g.winner, B);
     EXPECT_EQ(g.resultHistory[0], B);
 }

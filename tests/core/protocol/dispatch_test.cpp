@@ -148,6 +148,7 @@ TEST_F(Dispatch, PlayDuringAGameAbandonsItFirst) {
     EXPECT_EQ(host.saves, 1);
     EXPECT_EQ(g.gameRunning, 1);
     EXPECT_EQ(g.winner, kNone);
+    EXPECT_EQ(host.ends, (std::vector<GameEnd>{{EndReason::PeerRestarted, kBlue}}));
 }
 
 TEST_F(Dispatch, StopAbandonsARunningGame) {
@@ -162,6 +163,7 @@ TEST_F(Dispatch, StopAbandonsARunningGame) {
         EXPECT_EQ(g.resultHistory[0], kBlue) << m;
         EXPECT_EQ(host.saves, 1) << m;
         EXPECT_EQ(host.cursor, Cursor::Normal) << m;
+        EXPECT_EQ(host.ends.back(), (GameEnd{EndReason::PeerStopped, kBlue})) << m;
     }
 }
 
@@ -310,7 +312,8 @@ TEST_F(Dispatch, ConnectionLostDuringThePauseStartsNoGame) {
 TEST_F(Dispatch, ConnectionLostAbandonsARunningGame) {
     startGamePeerToMove();
     host.cursor = Cursor::Wait;
-    connectionLostGame(g, host);
+    connectionLostGame(g, host, EndReason::PeerLeft);
+    EXPECT_EQ(host.ends, (std::vector<GameEnd>{{EndReason::PeerLeft, kBlue}}));
     EXPECT_EQ(g.gameRunning, 0);
     EXPECT_EQ(g.winner, kNone);
     EXPECT_EQ(g.resultHistory[0], kBlue);  // the side to move loses
@@ -320,7 +323,7 @@ TEST_F(Dispatch, ConnectionLostAbandonsARunningGame) {
     // A finished game keeps its winner; nothing is scored again.
     g.winner = kRed;
     host.cursor = Cursor::Wait;
-    connectionLostGame(g, host);
+    connectionLostGame(g, host, EndReason::PeerLeft);
     EXPECT_EQ(g.winner, kRed);
     EXPECT_EQ(host.saves, 1);
     EXPECT_EQ(host.cursor, Cursor::Normal);

@@ -1,0 +1,16 @@
+#pragma once
+// The words that tell the player how a game ended.
+
+#include <QString>
+
+#include "core/engine/gameend.h"
+
+namespace zelvan {
+
+// "You win!" or "Red wins" when Red is the computer or a person at another
+// machine; "Blue wins" or "Red wins" between two people at this machine;
+// "Draw — the board is full"; for an abandoned game what ended it and who
+// lost ("Stopped — Blue loses the game").
+QString endingText(const GameEnd& end, bool twoPeopleHere);
+
+}  // namespace zelvan
