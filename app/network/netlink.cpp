@@ -5,6 +5,8 @@
 #include <QTcpSocket>
 #include <utility>
 
+#include "app/network/keepalive.h"
+
 namespace zelvan {
 
 namespace {
@@ -12,6 +14,8 @@ namespace {
 void tune(QTcpSocket* s) {
     // Messages are tiny and must not wait for each other.
     s->setSocketOption(QAbstractSocket::LowDelayOption, 1);
+    // A peer whose machine vanished is found and dropped, freeing the line.
+    keepAlive(s);
     // A peer that floods is read in bounded chunks; TCP holds back the rest.
     s->setReadBufferSize(NetLink::kReadChunk);
 }

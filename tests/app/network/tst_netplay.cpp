@@ -17,25 +17,28 @@
 #include <QTimer>
 #include <functional>
 #include <memory>
+#include <netinet/in.h>
+#include <netinet/tcp.h>
 #include <random>
 #include <string>
+#include <sys/socket.h>
 #include <vector>
 
-#include "support/controls.h"
-#include "core/engine/game.h"
 #include "app/network/chatpanel.h"
 #include "app/network/internetpanel.h"
 #include "app/network/netlink.h"
-#include "support/qverifyempty.h"
-#include "core/settings/settingscodec.h"
-#include "app/storage/settingsstore.h"
-#include "app/shell/mainwindow.h"
 #include "app/network/networkplay.h"
+#include "app/shell/mainwindow.h"
+#include "app/storage/settingsstore.h"
 #include "app/ui/artwork.h"
 #include "app/ui/boardpicture.h"
-#include "support/recordingsoundoutput.h"
 #include "app/widgets/alignededit.h"
 #include "app/widgets/smoothlabel.h"
+#include "core/engine/game.h"
+#include "core/settings/settingscodec.h"
+#include "support/controls.h"
+#include "support/qverifyempty.h"
+#include "support/recordingsoundoutput.h"
 
 using namespace zelvan;
 using zelvan::test::RecordingSoundOutput;
@@ -907,6 +910,33 @@ private slots:
         QVERIFY(!watch.isActive());
         QCOMPARE(a.status(), QString("Not connected"));
         QCOMPARE(a.chatLines(), QStringList{"o: bye"});
+    }
+
+    // Both ends of a connection probe a quiet peer, so one whose machine
+    // vanished is dropped after about two minutes (60 s, then 6 probes 10 s
+    // apart; bytes in flight are given up as late).
+    void keepAliveOnBothEnds() {
+        auto&& [port, b, a] = PeerPair{};
+        QVERIFY(connectPair(a, b));
+        auto option = [](qintptr fd, int level, int name) {
+            int value = -1;
+            socklen_t size = sizeof value;
+            return ::getsockopt(int(fd), level, name, &value, &size) == 0 ? value : -1;
+        };
+        for (Peer* p : {&a, &b}) {
+            int connections = 0;
+            for (QTcpSocket* s : p->w().netLink().findChildren<QTcpSocket*>()) {
+                if (s->state() != QAbstractSocket::ConnectedState) continue;
+                ++connections;
+                const qintptr fd = s->socketDescriptor();
+                QCOMPARE(option(fd, SOL_SOCKET, SO_KEEPALIVE), 1);
+                QCOMPARE(option(fd, IPPROTO_TCP, TCP_KEEPIDLE), 60);
+                QCOMPARE(option(fd, IPPROTO_TCP, TCP_KEEPINTVL), 10);
+                QCOMPARE(option(fd, IPPROTO_TCP, TCP_KEEPCNT), 6);
+                QCOMPARE(option(fd, IPPROTO_TCP, TCP_USER_TIMEOUT), 120000);
+            }
+            QCOMPARE(connections, 1);
+        }
     }
 
     // A bare peer sends every message the protocol ignores, and the cases the
