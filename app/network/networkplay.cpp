@@ -103,6 +103,10 @@ void NetworkPlay::send(const std::string& bytes) {
     link_->send(QByteArray(bytes.data(), qsizetype(bytes.size())), game_.acceptedPeer != 0);
 }
 
+bool NetworkPlay::peerConnected() const {
+    return game_.connected && link_->peerUp(game_.acceptedPeer != 0);
+}
+
 void NetworkPlay::chatReceived(const std::string& text) {
     const std::string line = "o: " + text;
     chatPanel_->addLine(fromWire(line));

@@ -49,6 +49,8 @@ public:
     // What the game asks of the network.
     void send(const std::string& bytes);
     void chatReceived(const std::string& text);
+    // Connected, and the socket layer has seen no disconnect it still holds back.
+    bool peerConnected() const;
 
 public slots:
     void onCallClicked();

@@ -9,24 +9,24 @@
 #include <QTimer>
 #include <chrono>
 
-#include "core/engine/board.h"
-#include "core/engine/rules.h"
 #include "app/network/chatpanel.h"
 #include "app/network/internetpanel.h"
-#include "app/storage/settingsstore.h"
-#include "app/shell/delay.h"
 #include "app/network/networkplay.h"
-#include "app/ui/optionspanel.h"
-#include "app/ui/scorestrip.h"
+#include "app/shell/delay.h"
+#include "app/storage/settingsstore.h"
 #include "app/ui/boardpicture.h"
 #include "app/ui/controlkit.h"
 #include "app/ui/helpviewer.h"
 #include "app/ui/layout.h"
+#include "app/ui/optionspanel.h"
+#include "app/ui/scorestrip.h"
 #include "app/ui/soundoutput.h"
 #include "app/ui/soundplayer.h"
 #include "app/widgets/glyphbutton.h"
 #include "app/widgets/hintwindow.h"
 #include "app/widgets/smoothlabel.h"
+#include "core/engine/board.h"
+#include "core/engine/rules.h"
 
 namespace zelvan {
 
@@ -359,6 +359,10 @@ void MainWindow::chatReceived(const std::string& text) {
 
 void MainWindow::saveSettings() {
     store_->save(game_);
+}
+
+bool MainWindow::peerConnected() {
+    return network_->peerConnected();
 }
 
 void MainWindow::quit() {

@@ -13,9 +13,9 @@
 #include <memory>
 #include <random>
 
+#include "app/ui/artwork.h"
 #include "core/engine/game.h"
 #include "core/engine/host.h"
-#include "app/ui/artwork.h"
 
 class QLabel;
 class QTimer;
@@ -82,6 +82,7 @@ public:
     void quit() override;
     void reseedRandom() override;
     std::uint32_t randomBelow(std::uint32_t n) override;
+    bool peerConnected() override;
 
 signals:
     void quitRequested();

@@ -55,6 +55,12 @@ public:
     virtual void quit() = 0;  // end the event loop
     virtual void reseedRandom() = 0;
     virtual std::uint32_t randomBelow(std::uint32_t n) = 0;  // uniform in 0..n-1
+
+    // Added for a peer under stress.
+    // The peer's connection as the socket layer knows it: a disconnect it
+    // has seen but not yet reported (reports wait while a read is handled)
+    // counts as down.
+    virtual bool peerConnected() = 0;
 };
 
 }  // namespace zelvan

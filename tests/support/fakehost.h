@@ -44,6 +44,7 @@ public:
     std::vector<std::string> calls;
     std::vector<std::string> sent;
     int saves = 0;
+    bool peerUp = true;  // what peerConnected answers
     bool quitCalled = false;
     bool blinkTimer = false;
     Cursor cursor = Cursor::Normal;
@@ -131,6 +132,7 @@ public:
         }
         return n ? v % n : 0;
     }
+    bool peerConnected() override { return peerUp; }
 };
 
 }  // namespace zelvan::test

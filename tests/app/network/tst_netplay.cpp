@@ -912,6 +912,52 @@ private slots:
         QCOMPARE(a.chatLines(), QStringList{"o: bye"});
     }
 
+    // What arrives during a PLAY's pause keeps its boundaries: a chat line
+    // sent in the pause and a move 50 ms later stay a line and a move.
+    void arrivalsDuringAPauseKeepTheirBoundaries() {
+        auto&& [port, w, raw] = ListenerAndRawPeer{};
+        QVERIFY_EMPTY(raw.connectTo(port, w));
+        QTimer watch;
+        onceReceived(watch, w, 6, [&] {
+            raw.socket.write("CHAThi");
+            QTimer::singleShot(50, &raw.socket, [&] { raw.socket.write("MOVE0808"); });
+        });
+        raw.socket.write("PLAY1C");
+        QVERIFY(eventually([&] { return w.g().cell(8, 8) == kRed; }));
+        QCOMPARE(w.chatLines(), QStringList{"o: hi"});
+        QCOMPARE(w.chatLog(), QByteArray("o: hi\r\n"));
+        QCOMPARE(int(w.g().blueToMove), 1);
+    }
+
+    // A peer that sends PLAY and leaves during its pause starts and scores
+    // nothing, although its disconnect is reported only after the read. A
+    // game that was running is scored once, by the end of the connection.
+    void peerLeavingDuringAPauseStartsNothing() {
+        const quint16 port = freePort();
+        Peer w(port, listening);
+        for (bool gameBefore : {false, true}) {
+            RawPeer raw;
+            QVERIFY_EMPTY(raw.connectTo(port, w));
+            if (gameBefore) QVERIFY(raw.deliver(w.w(), "PLAY1C"));  // the peer is to move
+            const auto history = w.g().resultHistory;
+            const std::uint32_t boards = w.g().boardSerial;
+            QTimer watch;
+            onceReceived(watch, w, 6, [&] { raw.socket.disconnectFromHost(); });
+            raw.socket.write("PLAY1S");
+            QVERIFY(eventually([&] { return !w.g().connected; }));
+            QVERIFY(!watch.isActive());
+            QCOMPARE(w.g().boardSerial, boards);
+            QCOMPARE(int(w.g().gameRunning), 0);
+            if (gameBefore) {
+                QCOMPARE(w.g().resultHistory[0], kBlue);
+                QCOMPARE(w.g().resultHistory[1], history[0]);
+            } else {
+                QCOMPARE(w.g().resultHistory, history);
+            }
+        }
+        QCOMPARE(w.g().scoreBlue, 1001);
+    }
+
     // Both ends of a connection probe a quiet peer, so one whose machine
     // vanished is dropped after about two minutes (60 s, then 6 probes 10 s
     // apart; bytes in flight are given up as late).

@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
 #include "core/engine/rules.h"
-#include "support/fakehost.h"
 #include "core/protocol/dispatch.h"
+#include "support/fakehost.h"
 
 using namespace zelvan;
 using zelvan::test::FakeHost;
@@ -304,6 +304,18 @@ TEST_F(Dispatch, ConnectionLostDuringThePauseStartsNoGame) {
     host.onDelay = [&] { g.connected = 0; };
     receive("PLAY1S");
     EXPECT_EQ(g.gameRunning, 0);
+    EXPECT_FALSE(host.has("drawGrid"));
+}
+
+TEST_F(Dispatch, PeerGoneDuringThePauseStartsAndScoresNothing) {
+    // The socket layer has seen the disconnect but reports it only after
+    // the read: connected is still 1.
+    startGamePeerToMove();
+    host.onDelay = [&] { host.peerUp = false; };
+    receive("PLAY1S");
+    EXPECT_EQ(g.blueToMove, 0);  // the old game is left for the report to end
+    EXPECT_EQ(g.resultHistory[0], kNone);
+    EXPECT_EQ(host.saves, 0);
     EXPECT_FALSE(host.has("drawGrid"));
 }
 
