@@ -173,6 +173,10 @@ bool NetLink::peerUp(bool accepted) const {
     return false;
 }
 
+QByteArray NetLink::nextArrival() const {
+    return arrivals_.empty() ? QByteArray() : arrivals_.front().bytes;
+}
+
 bool NetLink::callPending() const {
     const auto st = client_->state();
     return st == QAbstractSocket::HostLookupState || st == QAbstractSocket::ConnectingState;

@@ -52,6 +52,9 @@ public:
     // that came while a read was handled counts as down, although it is
     // reported only once the reads before it have been handed over.
     bool peerUp(bool accepted) const;
+    // The next arrival still held back behind the read being handled, or
+    // nothing.
+    QByteArray nextArrival() const;
 
     int acceptedCount() const { return int(accepted_.size()); }
     std::int64_t bytesReceived() const { return bytesReceived_; }

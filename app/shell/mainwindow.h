@@ -83,6 +83,7 @@ public:
     void reseedRandom() override;
     std::uint32_t randomBelow(std::uint32_t n) override;
     bool peerConnected() override;
+    void holdSaves(bool held) override;
 
 signals:
     void quitRequested();
@@ -127,6 +128,8 @@ private:
     QElapsedTimer steady_;
     bool waitCursor_ = false;
     bool quitting_ = false;
+    bool savesHeld_ = false;
+    bool saveOwed_ = false;
 
     QLabel* background_ = nullptr;
     BoardPicture* board_ = nullptr;

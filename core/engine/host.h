@@ -61,6 +61,9 @@ public:
     // has seen but not yet reported (reports wait while a read is handled)
     // counts as down.
     virtual bool peerConnected() = 0;
+    // While held, saveSettings only notes that the file is out of date;
+    // letting go writes it once if so.
+    virtual void holdSaves(bool held) = 0;
 };
 
 }  // namespace zelvan

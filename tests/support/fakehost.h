@@ -7,6 +7,7 @@
 #include <deque>
 #include <functional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "core/engine/host.h"
@@ -45,6 +46,8 @@ public:
     std::vector<std::string> sent;
     int saves = 0;
     bool peerUp = true;  // what peerConnected answers
+    bool savesHeld = false;
+    bool saveOwed = false;
     bool quitCalled = false;
     bool blinkTimer = false;
     Cursor cursor = Cursor::Normal;
@@ -116,6 +119,10 @@ public:
     void hangUp() override { calls.push_back("hangUp"); }
     void chatReceived(const std::string& text) override { calls.push_back("chat " + text); }
     void saveSettings() override {
+        if (savesHeld) {
+            saveOwed = true;
+            return;
+        }
         ++saves;
         calls.push_back("save");
     }
@@ -133,6 +140,10 @@ public:
         return n ? v % n : 0;
     }
     bool peerConnected() override { return peerUp; }
+    void holdSaves(bool held) override {
+        savesHeld = held;
+        if (!held && std::exchange(saveOwed, false)) saveSettings();
+    }
 };
 
 }  // namespace zelvan::test

@@ -958,6 +958,31 @@ private slots:
         QCOMPARE(w.g().scoreBlue, 1001);
     }
 
+    // A peer restarts 300 times in one write: only the last PLAY sets up a
+    // board; each one before is scored as the game it abandoned, with this
+    // side to move ("S"), and the file holds the outcome.
+    void burstOfRestartsStartsOneGame() {
+        auto&& [port, w, raw] = ListenerAndRawPeer{};
+        QVERIFY_EMPTY(raw.connectTo(port, w));
+        const std::uint32_t boards = w.g().boardSerial;
+        QVERIFY(raw.deliver(w.w(), QByteArray("PLAY1S").repeated(299) + "PLAY2C"));
+        QCOMPARE(int(w.g().gameRunning), 1);
+        QCOMPARE(w.g().boardSerial, boards + 1);
+        QCOMPARE(w.g().boardSize, 20);
+        QCOMPARE(int(w.g().blueToMove), 0);
+        QVERIFY(w.waiting());
+        for (std::uint8_t result : w.g().resultHistory)
+            QCOMPARE(result, kRed);
+        QCOMPARE(w.g().scoreBlue, 0);
+        const QByteArray file = w.settingsFile();
+        Game stored;
+        decodeSettings(reinterpret_cast<const std::uint8_t*>(file.constData()),
+                       std::size_t(file.size()), stored);
+        QCOMPARE(stored.scoreRed, w.g().scoreRed);
+        QCOMPARE(stored.scoreBlue, 0);
+        QVERIFY(stored.resultHistory == w.g().resultHistory);
+    }
+
     // Both ends of a connection probe a quiet peer, so one whose machine
     // vanished is dropped after about two minutes (60 s, then 6 probes 10 s
     // apart; bytes in flight are given up as late).
