@@ -1,6 +1,6 @@
 #pragma once
-// What a message from the network peer does to the game. The socket layer
-// cuts each read into messages (splitRead) and hands them here one by one.
+// What a message from the network peer does to the game. receiveRead
+// (receive.h) cuts each read into messages and hands them here one by one.
 
 #include <string>
 
