@@ -67,6 +67,8 @@ ChatPanel::ChatPanel(QWidget* parent, const QImage& background) : QWidget(parent
     history_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     history_->setLineWrapMode(QPlainTextEdit::WidgetWidth);
     history_->setFocusPolicy(Qt::NoFocus);
+    // One block per line added; the oldest blocks go first.
+    history_->setMaximumBlockCount(kMaxHistoryLines);
     chatColours(history_);
 
     input_ = new QLineEdit(this);

@@ -13,10 +13,14 @@ class ChatPanel : public QWidget {
     Q_OBJECT
 public:
     static constexpr int kMaxLine = 255;
+    // The history keeps this many lines; older ones drop off the top, so a
+    // chatty peer cannot make the window grow without end.
+    static constexpr int kMaxHistoryLines = 500;
 
     ChatPanel(QWidget* parent, const QImage& background);
 
-    // Adds one line at the end of the history and keeps it in view.
+    // Adds one line at the end of the history and keeps it in view; past
+    // kMaxHistoryLines the oldest line goes.
     void addLine(const QString& line);
     // The lines exchanged, in order, without the notices.
     QStringList lines() const;

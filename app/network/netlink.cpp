@@ -3,7 +3,10 @@
 #include <QHostAddress>
 #include <QTcpServer>
 #include <QTcpSocket>
+#include <algorithm>
 #include <utility>
+
+#include "app/network/keepalive.h"
 
 namespace zelvan {
 
@@ -12,6 +15,8 @@ namespace {
 void tune(QTcpSocket* s) {
     // Messages are tiny and must not wait for each other.
     s->setSocketOption(QAbstractSocket::LowDelayOption, 1);
+    // A peer whose machine vanished is found and dropped, freeing the line.
+    keepAlive(s);
     // A peer that floods is read in bounded chunks; TCP holds back the rest.
     s->setReadBufferSize(NetLink::kReadChunk);
 }
@@ -37,7 +42,7 @@ NetLink::NetLink(std::uint16_t port, QObject* parent, bool loopbackOnly)
     });
     connect(client_, &QTcpSocket::disconnected, this, [this] {
         if (!clientUp_) return;
-        if (reading_) {
+        if (holding()) {
             clientGone_ = true;  // its last bytes are read before it is reported
             return;
         }
@@ -49,7 +54,9 @@ NetLink::NetLink(std::uint16_t port, QObject* parent, bool loopbackOnly)
         if (e == QAbstractSocket::RemoteHostClosedError) return;
         emit callError(client_->errorString());
     });
-    connect(client_, &QTcpSocket::readyRead, this, &NetLink::drainReads);
+    connect(client_, &QTcpSocket::readyRead, this, [this] {
+        if (clientUp_) arrive(client_);
+    });
 }
 
 NetLink::~NetLink() {
@@ -76,6 +83,8 @@ void NetLink::closeListening() {
         s->abort();
         retire(s);
     }
+    // What they sent is dropped with them.
+    dropArrivals([this](QTcpSocket* from) { return from != client_; });
     accepted_.clear();
     gone_.clear();
 }
@@ -96,7 +105,7 @@ void NetLink::acceptPending() {
         }
         tune(s);
         accepted_.emplace_back(s);
-        connect(s, &QTcpSocket::readyRead, this, &NetLink::drainReads);
+        connect(s, &QTcpSocket::readyRead, this, [this, s] { arrive(s); });
         connect(s, &QTcpSocket::disconnected, this, [this, s] { peerGone(s); });
         connect(s, &QTcpSocket::errorOccurred, this, [this, s](QAbstractSocket::SocketError e) {
             if (e == QAbstractSocket::RemoteHostClosedError) return;
@@ -124,7 +133,7 @@ void NetLink::retire(QTcpSocket* socket) {
 }
 
 void NetLink::peerGone(QTcpSocket* socket) {
-    if (reading_) {
+    if (holding()) {
         gone_.emplace_back(socket);
         return;
     }
@@ -134,6 +143,7 @@ void NetLink::peerGone(QTcpSocket* socket) {
 
 void NetLink::call(const QString& address) {
     if (client_->state() != QAbstractSocket::UnconnectedState) client_->abort();
+    dropArrivals([this](QTcpSocket* from) { return from == client_; });
     clientUp_ = false;
     clientGone_ = false;
     client_->connectToHost(address, port_);
@@ -154,6 +164,17 @@ void NetLink::closeCall() {
 
 bool NetLink::callActive() const {
     return clientUp_;
+}
+
+bool NetLink::peerUp(bool accepted) const {
+    if (!accepted) return clientUp_ && !clientGone_;
+    for (const auto& s : accepted_)
+        if (s) return std::find(gone_.begin(), gone_.end(), s) == gone_.end();
+    return false;
+}
+
+QByteArray NetLink::nextArrival() const {
+    return arrivals_.empty() ? QByteArray() : arrivals_.front().bytes;
 }
 
 bool NetLink::callPending() const {
@@ -177,31 +198,62 @@ void NetLink::send(const QByteArray& bytes, bool toAccepted) {
     if (clientUp_) client_->write(bytes);
 }
 
-void NetLink::readFrom(QTcpSocket* socket) {
-    const QByteArray bytes = socket->read(kReadChunk);
-    if (bytes.isEmpty()) return;
-    bytesReceived_ += bytes.size();
-    emit received(bytes);
+void NetLink::arrive(QTcpSocket* socket) {
+    take(socket);
+    if (holding()) return;
+    // The handover runs from the event loop, not inside this signal: a
+    // socket emits no further readyRead while a handler of its readyRead
+    // runs, so whatever came during the handler's pauses would pile up
+    // unseen in its buffer and run together into one read.
+    deliveryQueued_ = true;
+    QMetaObject::invokeMethod(this, &NetLink::deliver, Qt::QueuedConnection);
 }
 
-void NetLink::drainReads() {
-    // The handler of a read lets events run; a read event then only notes
-    // that more is waiting, and this loop takes it once the handler is done.
+void NetLink::take(QTcpSocket* socket) {
+    // A flood held back during a pause stays small: past the limit the
+    // bytes wait in the socket, whose buffer is bounded, and TCP slows the
+    // peer down.
+    if (heldBytes_ >= kReadChunk) return;
+    QByteArray bytes = socket->read(kReadChunk);
+    if (bytes.isEmpty()) return;
+    heldBytes_ += bytes.size();
+    arrivals_.push_back({socket, std::move(bytes)});
+}
+
+// Bytes left in the sockets while too much was held back.
+bool NetLink::takeLeftovers() {
+    const std::size_t before = arrivals_.size();
+    if (clientUp_ && client_->bytesAvailable() > 0) take(client_);
+    for (std::size_t i = 0; i < accepted_.size(); ++i) {
+        QPointer<QTcpSocket> s = accepted_[i];
+        if (s && s->bytesAvailable() > 0) take(s);
+    }
+    return arrivals_.size() != before;
+}
+
+void NetLink::dropArrivals(const std::function<bool(QTcpSocket*)>& from) {
+    for (auto it = arrivals_.begin(); it != arrivals_.end();) {
+        if (from(it->from)) {
+            heldBytes_ -= it->bytes.size();
+            it = arrivals_.erase(it);
+        } else {
+            ++it;
+        }
+    }
+}
+
+void NetLink::deliver() {
+    deliveryQueued_ = false;
     if (reading_) return;
+    // The handler of a read lets events run; what arrives meanwhile is taken
+    // by arrive() and handed over here, in order, once the handler is done.
     reading_ = true;
-    for (bool more = true; more;) {
-        more = false;
-        if (clientUp_ && client_->bytesAvailable() > 0) {
-            readFrom(client_);
-            more = true;
-        }
-        for (std::size_t i = 0; i < accepted_.size(); ++i) {
-            QPointer<QTcpSocket> s = accepted_[i];
-            if (s && s->bytesAvailable() > 0) {
-                readFrom(s);
-                more = true;
-            }
-        }
+    while (!arrivals_.empty() || takeLeftovers()) {
+        const Arrival next = std::move(arrivals_.front());
+        arrivals_.pop_front();
+        heldBytes_ -= next.bytes.size();
+        bytesReceived_ += next.bytes.size();
+        emit received(next.bytes);
     }
     reading_ = false;
     for (auto& s : std::exchange(retired_, {}))

@@ -10,6 +10,8 @@
 #include <QPointer>
 #include <QString>
 #include <cstdint>
+#include <deque>
+#include <functional>
 #include <vector>
 
 class QTcpServer;
@@ -48,10 +50,21 @@ public:
     // Bytes are queued by the socket, never dropped for being busy.
     void send(const QByteArray& bytes, bool toAccepted);
 
+    // Whether the connection messages go out on (the oldest accepted one, or
+    // the calling one) is still up as far as this layer knows. A disconnect
+    // that came while a read was handled counts as down, although it is
+    // reported only once the reads before it have been handed over.
+    bool peerUp(bool accepted) const;
+    // The next arrival still held back behind the read being handled, or
+    // nothing.
+    QByteArray nextArrival() const;
+
     int acceptedCount() const { return int(accepted_.size()); }
     std::int64_t bytesReceived() const { return bytesReceived_; }
 
-    // Reads larger than this come as several chunks.
+    // Reads larger than this come as several chunks. At most about this
+    // much is held back while a read is handled; the rest waits in the
+    // socket and in TCP, and only then may two arrivals come as one chunk.
     static constexpr std::int64_t kReadChunk = 64 * 1024;
 
 signals:
@@ -61,15 +74,25 @@ signals:
     void peerAccepted(const QString& address);
     void peerDisconnected();
     void peerError(const QString& reason);
-    // Bytes read from a connection, one read at a time. A handler that lets
-    // events run is never re-entered: reads that arrive meanwhile follow
-    // once it returns.
+    // Bytes as they arrived on a connection, one arrival at a time. A
+    // handler that lets events run is never re-entered: what arrives
+    // meanwhile is kept, each arrival as a chunk of its own, and follows in
+    // order once it returns, exactly as if it had come outside the handler.
     void received(const QByteArray& bytes);
 
 private:
+    struct Arrival {
+        QPointer<QTcpSocket> from;
+        QByteArray bytes;
+    };
+
     void acceptPending();
-    void readFrom(QTcpSocket* socket);
-    void drainReads();
+    void arrive(QTcpSocket* socket);
+    void take(QTcpSocket* socket);
+    bool takeLeftovers();
+    void deliver();
+    void dropArrivals(const std::function<bool(QTcpSocket*)>& from);
+    bool holding() const { return reading_ || deliveryQueued_; }
     void forget(QTcpSocket* socket);
     void peerGone(QTcpSocket* socket);
     void retire(QTcpSocket* socket);
@@ -79,12 +102,17 @@ private:
     QTcpServer* server_ = nullptr;
     QTcpSocket* client_ = nullptr;
     bool clientUp_ = false;
-    bool clientGone_ = false;  // its disconnect came during a read; reported after it
+    bool clientGone_ = false;  // its disconnect came while holding reads; reported after them
     std::vector<QPointer<QTcpSocket>> accepted_;
-    bool reading_ = false;
-    // While a read is being handled (its handler lets events run), sockets
-    // are neither deleted nor reported gone: the read may belong to one of
-    // them, and the bytes they still hold are read first.
+    // Arrivals not yet handed over, oldest first, and their size.
+    std::deque<Arrival> arrivals_;
+    std::int64_t heldBytes_ = 0;
+    bool deliveryQueued_ = false;  // arrivals wait for the handover the event loop will run
+    bool reading_ = false;         // a read is being handled
+    // While arrivals wait or a read is being handled (its handler lets events
+    // run), sockets are neither deleted nor reported gone: the read may
+    // belong to one of them, and what they sent before going is handed over
+    // first.
     std::vector<QPointer<QTcpSocket>> gone_;
     std::vector<QPointer<QTcpSocket>> retired_;
     std::int64_t bytesReceived_ = 0;

@@ -11,6 +11,7 @@
 #include "core/engine/rules.h"
 #include "core/protocol/dispatch.h"
 #include "core/protocol/dottedaddress.h"
+#include "core/protocol/receive.h"
 #include "core/protocol/wire.h"
 
 namespace zelvan {
@@ -113,6 +114,10 @@ void NetworkPlay::showChatBox() {
 void NetworkPlay::send(const std::string& bytes) {
     if (!game_.connected) return;
     link_->send(QByteArray(bytes.data(), qsizetype(bytes.size())), game_.acceptedPeer != 0);
+}
+
+bool NetworkPlay::peerConnected() const {
+    return game_.connected && link_->peerUp(game_.acceptedPeer != 0);
 }
 
 void NetworkPlay::chatReceived(const std::string& text) {
@@ -266,13 +271,13 @@ void NetworkPlay::onCallerFailed(const QString&) {
 
 void NetworkPlay::onBytesReceived(const QByteArray& bytes) {
     // One read may hold several messages sent back to back; each is handled
-    // on its own. Nothing of the read is kept after it.
-    std::string_view rest(bytes.constData(), std::size_t(bytes.size()));
-    while (!rest.empty()) {
-        const std::size_t n = firstMessageLength(rest);
-        dispatchMessage(game_, host_, std::string(rest.substr(0, n)));
-        rest.remove_prefix(n);
-    }
+    // on its own. The arrival held back behind it tells whether its last
+    // PLAY is about to be replaced. Nothing of the read is kept after it.
+    receiveRead(game_, host_, std::string_view(bytes.constData(), std::size_t(bytes.size())),
+                [this] {
+                    const QByteArray next = link_->nextArrival();
+                    return std::string(next.constData(), std::size_t(next.size()));
+                });
 }
 
 // ---------------------------------------------------------------------------

@@ -2,8 +2,8 @@
 // Network play, as the window sees it: the two sockets, the Internet panel's
 // buttons, the chat box, and what each socket event does to the connection
 // flags in the game record. What a received message does to the game itself
-// is the dispatcher's business; this class cuts reads into messages and
-// hands them over.
+// is the dispatcher's business; this class hands each read over to be cut
+// into messages (receive.h).
 
 #include <QObject>
 #include <QString>
@@ -54,6 +54,8 @@ public:
     // What the game asks of the network.
     void send(const std::string& bytes);
     void chatReceived(const std::string& text);
+    // Connected, and the socket layer has seen no disconnect it still holds back.
+    bool peerConnected() const;
 
 public slots:
     void onCallClicked();

@@ -8,6 +8,7 @@
 #include <QTime>
 #include <QTimer>
 #include <chrono>
+#include <utility>
 
 #include "app/network/chatpanel.h"
 #include "app/network/internetpanel.h"
@@ -363,8 +364,21 @@ void MainWindow::chatReceived(const std::string& text) {
 }
 
 void MainWindow::saveSettings() {
+    if (savesHeld_) {
+        saveOwed_ = true;
+        return;
+    }
     store_->save(game_);
     scores_->wake();  // every score the game changes is saved: count toward it
+}
+
+void MainWindow::holdSaves(bool held) {
+    savesHeld_ = held;
+    if (!held && std::exchange(saveOwed_, false)) store_->save(game_);
+}
+
+bool MainWindow::peerConnected() {
+    return network_->peerConnected();
 }
 
 void MainWindow::quit() {

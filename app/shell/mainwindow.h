@@ -87,6 +87,8 @@ public:
 
     // Shows a short sentence on the banner over the board.
     void showNotice(const QString& text);
+    bool peerConnected() override;
+    void holdSaves(bool held) override;
 
 signals:
     void quitRequested();
@@ -131,6 +133,8 @@ private:
     QElapsedTimer steady_;
     bool waitCursor_ = false;
     bool quitting_ = false;
+    bool savesHeld_ = false;
+    bool saveOwed_ = false;
 
     QLabel* background_ = nullptr;
     BoardPicture* board_ = nullptr;

@@ -32,6 +32,10 @@ QString SettingsStore::chatLogPath() const {
     return QDir(folder_).filePath(QString::fromLatin1(kChatLogFileName));
 }
 
+QString SettingsStore::oldChatLogPath() const {
+    return QDir(folder_).filePath(QString::fromLatin1(kOldChatLogFileName));
+}
+
 void SettingsStore::load(Game& g) const {
     QFile file(settingsPath());
     if (file.open(QIODevice::ReadOnly)) {
@@ -63,7 +67,13 @@ void SettingsStore::appendChatLog(const std::string& line) const {
     QByteArray bytes(line.data(), static_cast<qsizetype>(line.size()));
     bytes.append("\r\n");
     file.write(bytes);
+    const bool full = file.size() > kChatLogLimit;
     file.close();
+    // A peer can chat for hours: the log keeps one older file and no more.
+    if (full) {
+        QFile::remove(oldChatLogPath());
+        QFile::rename(chatLogPath(), oldChatLogPath());
+    }
 }
 
 }  // namespace zelvan

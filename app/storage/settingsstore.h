@@ -15,6 +15,10 @@ class SettingsStore {
 public:
     static constexpr const char* kSettingsFileName = "zelvan.ini";
     static constexpr const char* kChatLogFileName = "zelvanchat.txt";
+    // The one older log the chat log is turned into once it grows past
+    // kChatLogLimit bytes.
+    static constexpr const char* kOldChatLogFileName = "zelvanchat.1.txt";
+    static constexpr qint64 kChatLogLimit = 1024 * 1024;
 
     // The executable's folder, or the per-user application data folder when
     // the executable's folder is not writable.
@@ -29,6 +33,7 @@ public:
     const QString& folder() const { return folder_; }
     QString settingsPath() const;
     QString chatLogPath() const;
+    QString oldChatLogPath() const;
 
     // Reads the settings file over the values g holds (the caller has set the
     // defaults); a missing or unreadable file leaves them standing. Then the
@@ -39,7 +44,9 @@ public:
     // Errors are ignored.
     void save(const Game& g) const;
     // Appends line + CR LF to the chat log, creating it if needed and never
-    // truncating it. Errors are ignored.
+    // truncating it. A log that this line takes past kChatLogLimit then
+    // becomes the older log (replacing the one before), and the next line
+    // starts a new one. Errors are ignored.
     void appendChatLog(const std::string& line) const;
 
 private:

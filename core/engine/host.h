@@ -63,6 +63,13 @@ public:
     // Telling the player. A game has ended: won, drawn or abandoned, called
     // once per game after it has been scored (the window shows the result).
     virtual void gameEnded(const GameEnd& end) = 0;
+    // The peer's connection as the socket layer knows it: a disconnect it
+    // has seen but not yet reported (reports wait while a read is handled)
+    // counts as down.
+    virtual bool peerConnected() = 0;
+    // While held, saveSettings only notes that the file is out of date;
+    // letting go writes it once if so.
+    virtual void holdSaves(bool held) = 0;
 };
 
 }  // namespace zelvan

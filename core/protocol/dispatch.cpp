@@ -72,15 +72,18 @@ void dispatchMessage(Game& g, Host& host, const std::string& message) {
 void startRemoteGame(Game& g, Host& host) {
     g.redIsHuman = 1;
     host.showOpponentKind();
-    if (!g.connected) return;
+    // The socket layer may know of a disconnect it has not reported yet.
+    auto peerGone = [&] { return !g.connected || !host.peerConnected(); };
+    if (peerGone()) return;
 
     const std::uint8_t sizeCode = g.sizeCode;
     const std::uint8_t blueOpens = g.blueOpens;
     const std::uint32_t serial = g.boardSerial;
     host.delay(300);
     // The pause let other events run: a lost connection has already ended
-    // the old game, and a newer PLAY has started the game the peer now plays.
-    if (!g.connected) return;
+    // the old game (or will, once reported), and a newer PLAY has started the
+    // game the peer now plays.
+    if (peerGone()) return;
     if (g.boardSerial != serial && g.gameRunning) return;
     g.sizeCode = sizeCode;
     g.blueOpens = blueOpens;

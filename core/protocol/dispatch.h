@@ -1,6 +1,6 @@
 #pragma once
-// What a message from the network peer does to the game. The socket layer
-// cuts each read into messages (splitRead) and hands them here one by one.
+// What a message from the network peer does to the game. receiveRead
+// (receive.h) cuts each read into messages and hands them here one by one.
 
 #include <string>
 
@@ -30,10 +30,10 @@ void dispatchMessage(Game& g, Host& host, const std::string& message);
 // PLAY's values. Red becomes a person; after a 300 ms pause a running game is
 // abandoned and a new board starts with the peer's size, this side's turn set
 // from the opener, and the wait cursor while the peer opens.
-// The pause lets other events run. If the connection went down meanwhile, no
-// game starts. If a newer PLAY started its game meanwhile, that game stands
-// and this one is dropped. Otherwise the size and opener of this PLAY are
-// used even if a size click changed them during the pause.
+// The pause lets other events run. If the connection is down by then, also
+// as far as the socket layer knows before it reports it, no game starts. If a newer PLAY started
+// its game meanwhile, that game stands and this one is dropped. Otherwise the size and opener of
+// this PLAY are used even if a size click changed them during the pause.
 void startRemoteGame(Game& g, Host& host);
 
 // Places the peer's piece at (col, row) as Red, through the shared placement

@@ -10,6 +10,7 @@
 #include <deque>
 #include <functional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "core/engine/host.h"
@@ -50,6 +51,9 @@ public:
     std::vector<std::string> calls;
     std::vector<std::string> sent;
     int saves = 0;
+    bool peerUp = true;  // what peerConnected answers
+    bool savesHeld = false;
+    bool saveOwed = false;
     bool quitCalled = false;
     bool blinkTimer = false;
     Cursor cursor = Cursor::Normal;
@@ -131,6 +135,10 @@ public:
     }
     void chatReceived(const std::string& text) override { calls.push_back("chat " + text); }
     void saveSettings() override {
+        if (savesHeld) {
+            saveOwed = true;
+            return;
+        }
         ++saves;
         calls.push_back("save");
     }
@@ -146,6 +154,11 @@ public:
             randoms.pop_front();
         }
         return n ? v % n : 0;
+    }
+    bool peerConnected() override { return peerUp; }
+    void holdSaves(bool held) override {
+        savesHeld = held;
+        if (!held && std::exchange(saveOwed, false)) saveSettings();
     }
     void gameEnded(const GameEnd& end) override { ends.push_back(end); }
 

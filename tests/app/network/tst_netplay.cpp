@@ -17,8 +17,11 @@
 #include <QTimer>
 #include <functional>
 #include <memory>
+#include <netinet/in.h>
+#include <netinet/tcp.h>
 #include <random>
 #include <string>
+#include <sys/socket.h>
 #include <vector>
 
 #include "app/network/chatpanel.h"
@@ -957,6 +960,104 @@ private slots:
         QVERIFY(!watch.isActive());
         QCOMPARE(a.status(), QString("Not connected"));
         QCOMPARE(a.chatLines(), QStringList{"o: bye"});
+    }
+
+    // What arrives during a PLAY's pause keeps its boundaries: a chat line
+    // sent in the pause and a move 50 ms later stay a line and a move.
+    void arrivalsDuringAPauseKeepTheirBoundaries() {
+        auto&& [port, w, raw] = ListenerAndRawPeer{};
+        QVERIFY_EMPTY(raw.connectTo(port, w));
+        QTimer watch;
+        onceReceived(watch, w, 6, [&] {
+            raw.socket.write("CHAThi");
+            QTimer::singleShot(50, &raw.socket, [&] { raw.socket.write("MOVE0808"); });
+        });
+        raw.socket.write("PLAY1C");
+        QVERIFY(eventually([&] { return w.g().cell(8, 8) == kRed; }));
+        QCOMPARE(w.chatLines(), QStringList{"o: hi"});
+        QCOMPARE(w.chatLog(), QByteArray("o: hi\r\n"));
+        QCOMPARE(int(w.g().blueToMove), 1);
+    }
+
+    // A peer that sends PLAY and leaves during its pause starts and scores
+    // nothing, although its disconnect is reported only after the read. A
+    // game that was running is scored once, by the end of the connection.
+    void peerLeavingDuringAPauseStartsNothing() {
+        const quint16 port = freePort();
+        Peer w(port, listening);
+        for (bool gameBefore : {false, true}) {
+            RawPeer raw;
+            QVERIFY_EMPTY(raw.connectTo(port, w));
+            if (gameBefore) QVERIFY(raw.deliver(w.w(), "PLAY1C"));  // the peer is to move
+            const auto history = w.g().resultHistory;
+            const std::uint32_t boards = w.g().boardSerial;
+            QTimer watch;
+            onceReceived(watch, w, 6, [&] { raw.socket.disconnectFromHost(); });
+            raw.socket.write("PLAY1S");
+            QVERIFY(eventually([&] { return !w.g().connected; }));
+            QVERIFY(!watch.isActive());
+            QCOMPARE(w.g().boardSerial, boards);
+            QCOMPARE(int(w.g().gameRunning), 0);
+            if (gameBefore) {
+                QCOMPARE(w.g().resultHistory[0], kBlue);
+                QCOMPARE(w.g().resultHistory[1], history[0]);
+            } else {
+                QCOMPARE(w.g().resultHistory, history);
+            }
+        }
+        QCOMPARE(w.g().scoreBlue, 1001);
+    }
+
+    // A peer restarts 300 times in one write: only the last PLAY sets up a
+    // board; each one before is scored as the game it abandoned, with this
+    // side to move ("S"), and the file holds the outcome.
+    void burstOfRestartsStartsOneGame() {
+        auto&& [port, w, raw] = ListenerAndRawPeer{};
+        QVERIFY_EMPTY(raw.connectTo(port, w));
+        const std::uint32_t boards = w.g().boardSerial;
+        QVERIFY(raw.deliver(w.w(), QByteArray("PLAY1S").repeated(299) + "PLAY2C"));
+        QCOMPARE(int(w.g().gameRunning), 1);
+        QCOMPARE(w.g().boardSerial, boards + 1);
+        QCOMPARE(w.g().boardSize, 20);
+        QCOMPARE(int(w.g().blueToMove), 0);
+        QVERIFY(w.waiting());
+        for (std::uint8_t result : w.g().resultHistory)
+            QCOMPARE(result, kRed);
+        QCOMPARE(w.g().scoreBlue, 0);
+        const QByteArray file = w.settingsFile();
+        Game stored;
+        decodeSettings(reinterpret_cast<const std::uint8_t*>(file.constData()),
+                       std::size_t(file.size()), stored);
+        QCOMPARE(stored.scoreRed, w.g().scoreRed);
+        QCOMPARE(stored.scoreBlue, 0);
+        QVERIFY(stored.resultHistory == w.g().resultHistory);
+    }
+
+    // Both ends of a connection probe a quiet peer, so one whose machine
+    // vanished is dropped after about two minutes (60 s, then 6 probes 10 s
+    // apart; bytes in flight are given up as late).
+    void keepAliveOnBothEnds() {
+        auto&& [port, b, a] = PeerPair{};
+        QVERIFY(connectPair(a, b));
+        auto option = [](qintptr fd, int level, int name) {
+            int value = -1;
+            socklen_t size = sizeof value;
+            return ::getsockopt(int(fd), level, name, &value, &size) == 0 ? value : -1;
+        };
+        for (Peer* p : {&a, &b}) {
+            int connections = 0;
+            for (QTcpSocket* s : p->w().netLink().findChildren<QTcpSocket*>()) {
+                if (s->state() != QAbstractSocket::ConnectedState) continue;
+                ++connections;
+                const qintptr fd = s->socketDescriptor();
+                QCOMPARE(option(fd, SOL_SOCKET, SO_KEEPALIVE), 1);
+                QCOMPARE(option(fd, IPPROTO_TCP, TCP_KEEPIDLE), 60);
+                QCOMPARE(option(fd, IPPROTO_TCP, TCP_KEEPINTVL), 10);
+                QCOMPARE(option(fd, IPPROTO_TCP, TCP_KEEPCNT), 6);
+                QCOMPARE(option(fd, IPPROTO_TCP, TCP_USER_TIMEOUT), 120000);
+            }
+            QCOMPARE(connections, 1);
+        }
     }
 
     // A bare peer sends every message the protocol ignores, and the cases the

@@ -196,6 +196,25 @@ private slots:
                  QByteArray("x: hello\r\no: caf\xe9\r\nx: again\r\n"));
     }
 
+    // The line that takes the log past its limit is the last of it: the log
+    // becomes the older log, replacing the one there, and a new log begins.
+    void chatLogTurnsOverPastItsLimit() {
+        QTemporaryDir dir;
+        const SettingsStore store(dir.path());
+        writeAll(store.oldChatLogPath(), "o: from long ago\r\n");
+        const QByteArray full(SettingsStore::kChatLogLimit - 7, 'a');
+        writeAll(store.chatLogPath(), full);
+        store.appendChatLog("o: hi");  // exactly at the limit: stays
+        QCOMPARE(readAll(store.chatLogPath()), full + "o: hi\r\n");
+        QCOMPARE(readAll(store.oldChatLogPath()), QByteArray("o: from long ago\r\n"));
+
+        store.appendChatLog("x: so");  // one line past it: turns over
+        QCOMPARE(readAll(store.oldChatLogPath()), full + "o: hi\r\nx: so\r\n");
+        QVERIFY(!QFile::exists(store.chatLogPath()));
+        store.appendChatLog("x: next");
+        QCOMPARE(readAll(store.chatLogPath()), QByteArray("x: next\r\n"));
+    }
+
     void chatLogErrorsAreIgnored() {
         const SettingsStore store(QDir::tempPath() + "/zelvan-no-such-folder/deeper");
         store.appendChatLog("x: lost");

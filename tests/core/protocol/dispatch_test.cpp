@@ -309,6 +309,18 @@ TEST_F(Dispatch, ConnectionLostDuringThePauseStartsNoGame) {
     EXPECT_FALSE(host.has("drawGrid"));
 }
 
+TEST_F(Dispatch, PeerGoneDuringThePauseStartsAndScoresNothing) {
+    // The socket layer has seen the disconnect but reports it only after
+    // the read: connected is still 1.
+    startGamePeerToMove();
+    host.onDelay = [&] { host.peerUp = false; };
+    receive("PLAY1S");
+    EXPECT_EQ(g.blueToMove, 0);  // the old game is left for the report to end
+    EXPECT_EQ(g.resultHistory[0], kNone);
+    EXPECT_EQ(host.saves, 0);
+    EXPECT_FALSE(host.has("drawGrid"));
+}
+
 TEST_F(Dispatch, ConnectionLostAbandonsARunningGame) {
     startGamePeerToMove();
     host.cursor = Cursor::Wait;
