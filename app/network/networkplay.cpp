@@ -3,15 +3,15 @@
 #include <QMessageBox>
 #include <string_view>
 
-#include "core/engine/rules.h"
 #include "app/network/chatpanel.h"
-#include "core/protocol/dispatch.h"
-#include "core/protocol/dottedaddress.h"
 #include "app/network/internetpanel.h"
 #include "app/network/netlink.h"
-#include "core/protocol/wire.h"
 #include "app/storage/settingsstore.h"
 #include "app/ui/artwork.h"
+#include "core/engine/rules.h"
+#include "core/protocol/dispatch.h"
+#include "core/protocol/dottedaddress.h"
+#include "core/protocol/wire.h"
 
 namespace zelvan {
 
@@ -77,10 +77,6 @@ void NetworkPlay::setStatus(const QString& text) {
     internetPanel_->setStatus(text);
 }
 
-void NetworkPlay::playSound(Sound sound) {
-    if (!game_.soundOff) host_.playSound(sound);
-}
-
 // The socket layer's own report of an error, which does not hold up play.
 void NetworkPlay::showSocketError(const QString& reason) {
     auto* box = new QMessageBox(QMessageBox::Critical, QStringLiteral("ZELVAN"), reason,
@@ -108,7 +104,6 @@ void NetworkPlay::chatReceived(const std::string& text) {
     chatPanel_->addLine(fromWire(line));
     store_.appendChatLog(line);
     showChatBox();
-    host_.processEvents();
 }
 
 // ---------------------------------------------------------------------------
@@ -135,7 +130,7 @@ void NetworkPlay::onListenClicked() {
 void NetworkPlay::onCallClicked() {
     const std::optional<std::string> address = dottedAddress(game_.peerAddress);
     if (!address) {
-        playSound(Sound::Error);
+        host_.playSound(Sound::Error);
         setStatus(QStringLiteral("IP error!"));
         return;
     }
@@ -144,10 +139,8 @@ void NetworkPlay::onCallClicked() {
     auto busy = [this] { return game_.connected || link_->callActive() || link_->callPending(); };
     if (busy()) return;
     setStatus(QStringLiteral("Calling..."));
-    if (!game_.soundOff) {
-        host_.playSound(Sound::Calling);
-        host_.delay(300);
-    }
+    host_.playSound(Sound::Calling);
+    if (!game_.soundOff) host_.delay(300);  // the dial tone is heard before the call
     if (busy()) return;
     // A side that calls does not listen while it calls.
     if (link_->isListening()) link_->closeListening();
@@ -205,7 +198,7 @@ void NetworkPlay::onCallFailed(const QString&) {
     connectionDown();
     setStatus(QStringLiteral("Error!"));
     link_->closeCall();
-    playSound(Sound::Error);
+    host_.playSound(Sound::Error);
 }
 
 void NetworkPlay::onCallerAccepted(const QString& address) {
@@ -225,7 +218,7 @@ void NetworkPlay::onCallerFailed(const QString& reason) {
     connectionDown();         // which listens again when Listen is on
     setStatus(QStringLiteral("Error!"));
     game_.acceptedPeer = 0;
-    playSound(Sound::Error);
+    host_.playSound(Sound::Error);
     showSocketError(reason);
 }
 
@@ -245,7 +238,7 @@ void NetworkPlay::onBytesReceived(const QByteArray& bytes) {
 
 void NetworkPlay::onChatEntered() {
     if (!game_.connected) {
-        playSound(Sound::Error);
+        host_.playSound(Sound::Error);
         return;  // the typed text stays
     }
     const QString text = chatPanel_->input();

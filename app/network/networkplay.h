@@ -73,7 +73,6 @@ private:
     void connectionDown();
     void setStatus(const QString& text);
     void showSocketError(const QString& reason);
-    void playSound(Sound sound);
     void showChatBox();
 
     QWidget* window_;

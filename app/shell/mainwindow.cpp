@@ -9,24 +9,24 @@
 #include <QTimer>
 #include <chrono>
 
-#include "core/engine/board.h"
-#include "core/engine/rules.h"
 #include "app/network/chatpanel.h"
 #include "app/network/internetpanel.h"
-#include "app/storage/settingsstore.h"
-#include "app/shell/delay.h"
 #include "app/network/networkplay.h"
-#include "app/ui/optionspanel.h"
-#include "app/ui/scorestrip.h"
+#include "app/shell/delay.h"
+#include "app/storage/settingsstore.h"
 #include "app/ui/boardpicture.h"
 #include "app/ui/controlkit.h"
 #include "app/ui/helpviewer.h"
 #include "app/ui/layout.h"
+#include "app/ui/optionspanel.h"
+#include "app/ui/scorestrip.h"
 #include "app/ui/soundoutput.h"
 #include "app/ui/soundplayer.h"
 #include "app/widgets/glyphbutton.h"
 #include "app/widgets/hintwindow.h"
 #include "app/widgets/smoothlabel.h"
+#include "core/engine/board.h"
+#include "core/engine/rules.h"
 
 namespace zelvan {
 
@@ -183,6 +183,7 @@ void MainWindow::start() {
     game_.blueOpens = randomBelow(2) == 0 ? 1 : 0;
     game_.blueToMove = game_.blueOpens;
     showTurn();
+    processEvents();
 
     game_.connected = 0;
     network_->startListening();
@@ -267,7 +268,6 @@ void MainWindow::drawGrid() {
         board_->move(origin_ + QPoint(geo->offsetX, geo->offsetY));
     board_->raise();
     raiseOverlays();
-    processEvents();
 }
 
 void MainWindow::drawPiece(Side side, int col, int row, bool highlighted) {
@@ -291,7 +291,6 @@ void MainWindow::hidePanels() {
 void MainWindow::showTurn() {
     turnIcon_->setPixmap(art_.icon(game_.blueToMove ? QStringLiteral("turn-blue.png")
                                                     : QStringLiteral("turn-red.png")));
-    processEvents();
 }
 
 void MainWindow::showOpponentKind() {
@@ -322,7 +321,7 @@ void MainWindow::startGameClock() {
 }
 
 void MainWindow::playSound(Sound sound) {
-    sound_->play(sound);
+    if (!game_.soundOff) sound_->play(sound);
 }
 
 void MainWindow::delay(unsigned ms) {
@@ -414,18 +413,18 @@ void MainWindow::onStopClicked() {
 }
 
 void MainWindow::onHelpClicked() {
-    if (!game_.soundOff) playSound(Sound::Click);
+    playSound(Sound::Click);
     if (game_.gameRunning) return;  // the page would hide the board in play
     toggleOverlay(helpViewer_);
 }
 
 void MainWindow::onOptionsClicked() {
-    if (!game_.soundOff) playSound(Sound::Click);
+    playSound(Sound::Click);
     toggleOverlay(options_);
 }
 
 void MainWindow::onInternetClicked() {
-    if (!game_.soundOff) playSound(Sound::Click);
+    playSound(Sound::Click);
     toggleOverlay(network_->internetPanel());
 }
 

@@ -8,7 +8,7 @@
 #include "app/shell/mainwindow.h"
 #include "app/shell/splash.h"
 #include "app/ui/soundplayer.h"
-#include "app/widgets/alprogressbar.h"
+#include "app/widgets/bitmapprogressbar.h"
 #include "assets/appicon.h"
 #include "assets/embeddedfonts.h"
 #include "core/engine/host.h"

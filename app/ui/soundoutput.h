@@ -2,7 +2,7 @@
 // Where sound effects go. The game plays through the machine's audio
 // output; tests plug in an output that only records what it was asked.
 
-#include "core/engine/host.h"
+#include "core/engine/sound.h"
 
 namespace zelvan {
 

@@ -33,6 +33,7 @@ void computerMove(Game& g, Host& host) {
         g.blueToMove = 1;
         g.busy = 0;
         host.showTurn();
+        host.processEvents();
         return;
     }
     placePiece(g, host, PieceSource::Computer, cell.col, cell.row);

@@ -15,7 +15,7 @@ void gameOverSteps(Game& g, Host& host) {
     // peer. The game was won all the same and is scored once, for the side
     // that won it; the sound and the blink belong to the line still shown.
     if (g.winner == won && g.boardSerial == serial) {
-        if (!g.soundOff) host.playSound(won == kBlue ? Sound::BlueWins : Sound::RedWins);
+        host.playSound(won == kBlue ? Sound::BlueWins : Sound::RedWins);
         g.blinkPhase = 1;
         host.setBlinkTimer(true);
     }

@@ -13,10 +13,8 @@ void playButton(Game& g, Host& host) {
     // otherwise it would abandon the game the outer handler is setting up.
     const bool nested = g.starting || g.placing || g.exiting;
     Hold hold(g.starting);
-    if (!g.soundOff) {
-        host.playSound(Sound::Play);
-        host.delay(200);
-    }
+    host.playSound(Sound::Play);
+    if (!g.soundOff) host.delay(200);
     if (nested || g.busy || (g.connected && g.acceptedPeer)) return;
 
     if (g.gameRunning) abandonGame(g, host);
@@ -27,6 +25,7 @@ void playButton(Game& g, Host& host) {
     host.startGameClock();
     g.pieceStyle = g.pieceStyleChoice;
     init(g, host);
+    const std::uint32_t serial = g.boardSerial;
     if (g.connected) {
         host.sendMessage(playMessage(g.sizeCode, g.blueToMove != 0));
         if (!g.blueToMove) {
@@ -37,13 +36,18 @@ void playButton(Game& g, Host& host) {
     g.gameRunning = 1;
     g.winner = kNone;
     g.busy = 0;
-    host.showTurn();
     g.moveCount = 0;
+    host.showTurn();
+    host.processEvents();
+    // The pump may have run a Stop, an Exit or a message from the peer that
+    // ended or replaced this game: the computer does not open a game that
+    // is no longer there.
+    if (g.boardSerial != serial || !g.gameRunning) return;
     if (!g.blueToMove && !g.redIsHuman) computerMove(g, host);
 }
 
 void stopButton(Game& g, Host& host) {
-    if (!g.soundOff) host.playSound(Sound::Click);
+    host.playSound(Sound::Click);
     if (g.busy) return;
     if (g.gameRunning) abandonGame(g, host);
     if (g.connected) host.sendMessage(stopMessage());
@@ -54,13 +58,13 @@ void stopButton(Game& g, Host& host) {
 }
 
 void sizeButton(Game& g, Host& host) {
-    if (!g.gameRunning && !g.soundOff) host.playSound(Sound::Click);
+    if (!g.gameRunning) host.playSound(Sound::Click);
     g.sizeCode = g.sizeCode >= 3 ? 1 : g.sizeCode + 1;
     if (!g.gameRunning) init(g, host);
 }
 
 void humanComputerButton(Game& g, Host& host) {
-    if (!g.soundOff) host.playSound(Sound::Click);
+    host.playSound(Sound::Click);
     if (g.gameRunning) return;
     g.redIsHuman = g.redIsHuman ? 0 : 1;
     host.showOpponentKind();
@@ -96,7 +100,7 @@ void exitSequence(Game& g, Host& host) {
     // nothing.
     if (g.exiting) return;
     g.exiting = 1;
-    if (!g.soundOff) host.playSound(Sound::Exit);
+    host.playSound(Sound::Exit);
     if (g.gameRunning) {
         abandonGame(g, host);
         // The game is scored; no move may follow it during the pauses.

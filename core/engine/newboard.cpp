@@ -25,6 +25,7 @@ void init(Game& g, Host& host) {
     ++g.boardSerial;
 
     host.drawGrid();
+    host.processEvents();
 
     clearPieces(g);
 }

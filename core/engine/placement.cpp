@@ -21,10 +21,8 @@ bool placePiece(Game& g, Host& host, PieceSource source, int col, int row) {
     if (source == PieceSource::BlueClick || source == PieceSource::Computer) markZone(g, col, row);
     host.drawPiece(side, col, row, false);
     if (blue ? g.markBlueMove : g.markRedMove) host.markMove(side, col, row);
-    if (!g.soundOff) {
-        host.playSound(blue ? Sound::BluePiece : Sound::RedPiece);
-        if (blue) host.delay(150);
-    }
+    host.playSound(blue ? Sound::BluePiece : Sound::RedPiece);
+    if (blue && !g.soundOff) host.delay(150);  // Blue's click is heard before the reply
     // A Stop, an Exit or a new game during the pause has ended this game:
     // its move is not announced and nothing waits for a reply.
     if (blue && g.connected && g.gameRunning && g.boardSerial == serial) {
@@ -64,6 +62,7 @@ bool placePiece(Game& g, Host& host, PieceSource source, int col, int row) {
     g.blueToMove = blue && !answered ? 0 : 1;
     if (source == PieceSource::Computer) g.busy = 0;
     host.showTurn();
+    host.processEvents();
     return stillRunning;
 }
 

@@ -92,8 +92,9 @@ void startRemoteGame(Game& g, Host& host) {
     g.gameRunning = 1;
     g.winner = kNone;
     g.busy = 0;
-    host.showTurn();
     g.moveCount = 0;
+    host.showTurn();
+    host.processEvents();
     if (!g.blueToMove) {
         host.setCursor(Cursor::Wait);
         host.processEvents();

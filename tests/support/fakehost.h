@@ -1,7 +1,10 @@
 #pragma once
 // A Host that records every call as a short text ("drawPiece B 3 4 n",
 // "sound BluePiece", "delay 150", ...) so tests can assert the exact order of a
-// sequence. Hooks let a test inject an event inside a pause or a pump.
+// sequence. It behaves as the window does where that matters to the game:
+// sounds stay silent while the game's soundOff is set, and events run (the
+// hooks fire) exactly in delay, processEvents and hangUp. Hooks let a test
+// inject an event inside a pause or a pump.
 
 #include <cstdint>
 #include <deque>
@@ -41,6 +44,9 @@ inline const char* soundName(Sound s) {
 
 class FakeHost : public Host {
 public:
+    // The game whose sound switch playSound obeys; none: sound is on.
+    explicit FakeHost(const Game* game = nullptr) : game_(game) {}
+
     std::vector<std::string> calls;
     std::vector<std::string> sent;
     int saves = 0;
@@ -87,7 +93,10 @@ public:
         calls.push_back(on ? "blinkOn" : "blinkOff");
     }
     void startGameClock() override { calls.push_back("startGameClock"); }
-    void playSound(Sound s) override { calls.push_back(std::string("sound ") + soundName(s)); }
+    void playSound(Sound s) override {
+        if (game_ && game_->soundOff) return;
+        calls.push_back(std::string("sound ") + soundName(s));
+    }
     void delay(unsigned ms) override {
         calls.push_back("delay " + std::to_string(ms));
         if (onDelay) {
@@ -112,7 +121,11 @@ public:
         sent.push_back(bytes);
         calls.push_back("send " + bytes);
     }
-    void hangUp() override { calls.push_back("hangUp"); }
+    // The window's END lets the socket layer's events run.
+    void hangUp() override {
+        calls.push_back("hangUp");
+        processEvents();
+    }
     void chatReceived(const std::string& text) override { calls.push_back("chat " + text); }
     void saveSettings() override {
         ++saves;
@@ -131,6 +144,9 @@ public:
         }
         return n ? v % n : 0;
     }
+
+private:
+    const Game* game_;
 };
 
 }  // namespace zelvan::test

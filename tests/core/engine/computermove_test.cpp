@@ -77,7 +77,7 @@ TEST(ComputerMove, PlacesThroughTheSharedSequence) {
     host.onPump = [&] { busyDuringPump = g.busy; };
     computerMove(g, host);
     EXPECT_EQ(host.calls, (std::vector<std::string>{"drawPiece R 7 7 n", "markMove R 7 7",
-                                                    "sound RedPiece", "pump", "showTurn"}));
+                                                    "sound RedPiece", "pump", "showTurn", "pump"}));
     EXPECT_EQ(busyDuringPump, 1);
     EXPECT_EQ(g.busy, 0);
     EXPECT_EQ(g.blueToMove, 1);
@@ -89,9 +89,10 @@ TEST(ComputerMove, SilentAndUnmarkedWhenSoSet) {
     Game g = runningGame(20);
     g.soundOff = 1;
     g.markRedMove = 0;
-    FakeHost host;
+    FakeHost host(&g);
     computerMove(g, host);
-    EXPECT_EQ(host.calls, (std::vector<std::string>{"drawPiece R 11 11 n", "pump", "showTurn"}));
+    EXPECT_EQ(host.calls,
+              (std::vector<std::string>{"drawPiece R 11 11 n", "pump", "showTurn", "pump"}));
 }
 
 TEST(ComputerMove, RandomOrderComesFromTheHost) {
@@ -196,5 +197,5 @@ TEST(ComputerMove, NoCellToPlayPlacesNothing) {
     EXPECT_EQ(g.moveCount, 3);
     EXPECT_EQ(g.busy, 0);
     EXPECT_EQ(g.blueToMove, 1);
-    EXPECT_EQ(host.calls, (std::vector<std::string>{"showTurn"}));
+    EXPECT_EQ(host.calls, (std::vector<std::string>{"showTurn", "pump"}));
 }

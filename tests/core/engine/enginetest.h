@@ -20,7 +20,7 @@ using Cells = std::initializer_list<std::pair<int, int>>;
 class EngineTest : public ::testing::Test {
 protected:
     Game g;
-    FakeHost h;
+    FakeHost h{&g};
 
     // A new board of the given size code with a game running and `blueFirst`
     // to move; the host's record starts empty.

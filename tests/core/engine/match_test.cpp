@@ -27,7 +27,7 @@ TEST_F(Match, PlayFromIdleStartsAGameOnANewBoard) {
     playButton(g, h);
     EXPECT_EQ(h.calls,
               (Calls{"sound Play", "delay 200", "startGameClock", "cursor normal", "hidePanels",
-                     "reseed", "blinkOff", "forgetMarks", "drawGrid", "showTurn"}));
+                     "reseed", "blinkOff", "forgetMarks", "drawGrid", "pump", "showTurn", "pump"}));
     EXPECT_EQ(g.gameRunning, 1);
     EXPECT_EQ(g.winner, kNone);
     EXPECT_EQ(g.moveCount, 0);
@@ -108,8 +108,8 @@ TEST_F(Match, PlayOnTheCallingSideSendsSizeAndOpener) {
     h.clear();
     playButton(g, h);  // now the peer opens: wait for its move
     EXPECT_EQ(h.sent, (std::vector<std::string>{"PLAY2S"}));
-    const Calls tail(h.calls.end() - 4, h.calls.end());
-    EXPECT_EQ(tail, (Calls{"send PLAY2S", "cursor wait", "pump", "showTurn"}));
+    const Calls tail(h.calls.end() - 5, h.calls.end());
+    EXPECT_EQ(tail, (Calls{"send PLAY2S", "cursor wait", "pump", "showTurn", "pump"}));
     EXPECT_EQ(g.gameRunning, 1);
     EXPECT_EQ(g.resultHistory[0], kRed);  // Blue had the first move and lost the game
 }
@@ -248,8 +248,8 @@ TEST_F(Match, ExitDuringAConnectedGameAbandonsItAndHangsUp) {
     g.connected = 1;
     h.clear();
     exitSequence(g, h);
-    EXPECT_EQ(h.calls, (Calls{"save", "delay 1000", "hangUp", "delay 300", "save", "delay 600",
-                              "pump", "quit"}));
+    EXPECT_EQ(h.calls, (Calls{"save", "delay 1000", "hangUp", "pump", "delay 300", "save",
+                              "delay 600", "pump", "quit"}));
     EXPECT_EQ(g.resultHistory[0], kBlue);
     EXPECT_EQ(g.resultHistory[1], kNone);
 }

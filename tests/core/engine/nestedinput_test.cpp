@@ -185,3 +185,18 @@ TEST_F(Nested, PlayDuringAPeersMoveWaitsUntilTheMoveIsScanned) {
 }
 
 }  // namespace
+
+// Play shows whose turn it is and lets events run before the computer opens:
+// a Stop there ends the game, and the computer must not move on the stopped
+// board.
+TEST_F(Nested, StopWhilePlayShowsTheTurnKeepsTheComputerFromOpening) {
+    g.gameRunning = 0;
+    g.redIsHuman = 0;
+    g.blueOpens = 1;  // the new board flips it: the computer opens
+    atPump(2, [&] { stopButton(g, h); });  // the pump after the turn is shown
+    playButton(g, h);
+    EXPECT_EQ(g.gameRunning, 0);
+    EXPECT_EQ(g.moveCount, 0);
+    EXPECT_TRUE(nothingDrawnAfterGrid());
+    EXPECT_EQ(g.busy, 0);
+}

@@ -39,7 +39,7 @@ TEST_F(EngineTest, InitResetsTheBoardAndFlipsTheOpener) {
     EXPECT_EQ(g.busy, 1);
     EXPECT_EQ(g.moveCount, 17);
     EXPECT_EQ(h.calls, (std::vector<std::string>{"cursor normal", "hidePanels", "reseed",
-                                                 "blinkOff", "forgetMarks", "drawGrid"}));
+                                                 "blinkOff", "forgetMarks", "drawGrid", "pump"}));
 
     init(g, h);
     EXPECT_EQ(g.blueOpens, 1);

@@ -67,8 +67,9 @@ TEST_F(Placement, BlueClickCountsStoresMarksDrawsSoundsPausesSendsPumpsScansThen
     placePiece(g, h, PieceSource::BlueClick, 12, 4);
 
     EXPECT_TRUE(seenAtPause);
-    EXPECT_EQ(h.calls, (Calls{"drawPiece B 12 4 n", "markMove B 12 4", "sound BluePiece",
-                              "delay 150", "send MOVE1204", "cursor wait", "pump", "showTurn"}));
+    EXPECT_EQ(h.calls,
+              (Calls{"drawPiece B 12 4 n", "markMove B 12 4", "sound BluePiece", "delay 150",
+                     "send MOVE1204", "cursor wait", "pump", "showTurn", "pump"}));
     EXPECT_EQ(g.blueToMove, 0);
     EXPECT_EQ(g.gameRunning, 1);
     EXPECT_TRUE(zoneSquare(g, 8, 1, 15, 8));
@@ -78,7 +79,7 @@ TEST_F(Placement, BlueClickWithoutSoundOrConnectionOrFrame) {
     g.soundOff = 1;
     g.markBlueMove = 0;
     placePiece(g, h, PieceSource::BlueClick, 3, 9);
-    EXPECT_EQ(h.calls, (Calls{"drawPiece B 3 9 n", "pump", "showTurn"}));
+    EXPECT_EQ(h.calls, (Calls{"drawPiece B 3 9 n", "pump", "showTurn", "pump"}));
     EXPECT_TRUE(h.sent.empty());
 }
 
@@ -94,15 +95,15 @@ TEST_F(Placement, TheScanRunsAfterThePumpAndTheTurnPassesAfterGameOver) {
     EXPECT_EQ(g.blueLine, (std::array<std::int32_t, 4>{1, 3, 6, 3}));  // a run of six
     EXPECT_EQ(g.blueToMove, 0);
     ASSERT_GE(h.calls.size(), 4u);
-    EXPECT_EQ(Calls(h.calls.end() - 4, h.calls.end()),
-              (Calls{"sound BlueWins", "blinkOn", "save", "showTurn"}));
+    EXPECT_EQ(Calls(h.calls.end() - 5, h.calls.end()),
+              (Calls{"sound BlueWins", "blinkOn", "save", "showTurn", "pump"}));
 }
 
 TEST_F(Placement, SecondPersonsClickHasNoZoneNoPauseAndNoMessage) {
     g.blueToMove = 0;
     click(6, 7);
-    EXPECT_EQ(h.calls,
-              (Calls{"drawPiece R 6 7 n", "markMove R 6 7", "sound RedPiece", "pump", "showTurn"}));
+    EXPECT_EQ(h.calls, (Calls{"drawPiece R 6 7 n", "markMove R 6 7", "sound RedPiece", "pump",
+                              "showTurn", "pump"}));
     EXPECT_EQ(g.cell(6, 7), kRed);
     EXPECT_EQ(zoneCount(g), 0);
     EXPECT_EQ(g.moveCount, 1);
@@ -131,7 +132,7 @@ TEST_F(Placement, PeersMoveSetsTheCursorBackAndPumpsAfterTheScan) {
     g.moveRow = 7;
     placePiece(g, h, PieceSource::Peer, 6, 7);
     EXPECT_EQ(h.calls, (Calls{"drawPiece R 6 7 n", "sound RedPiece", "pump", "cursor normal",
-                              "pump", "showTurn"}));
+                              "pump", "showTurn", "pump"}));
     EXPECT_EQ(zoneCount(g), 0);
     EXPECT_EQ(g.moveCount, 1);
     EXPECT_EQ(g.blueToMove, 1);
@@ -143,8 +144,8 @@ TEST_F(Placement, ComputersPieceIsAlreadyCountedMarksTheZoneAndClearsBusy) {
     g.busy = 1;
     g.moveCount = 1;
     placePiece(g, h, PieceSource::Computer, 8, 8);
-    EXPECT_EQ(h.calls,
-              (Calls{"drawPiece R 8 8 n", "markMove R 8 8", "sound RedPiece", "pump", "showTurn"}));
+    EXPECT_EQ(h.calls, (Calls{"drawPiece R 8 8 n", "markMove R 8 8", "sound RedPiece", "pump",
+                              "showTurn", "pump"}));
     EXPECT_EQ(g.moveCount, 1);
     EXPECT_TRUE(zoneSquare(g, 4, 4, 12, 12));
     EXPECT_EQ(g.busy, 0);

@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
 #include "core/engine/rules.h"
-#include "support/fakehost.h"
 #include "core/protocol/dispatch.h"
+#include "support/fakehost.h"
 
 using namespace zelvan;
 using zelvan::test::FakeHost;
@@ -186,9 +186,9 @@ TEST_F(Dispatch, MovePlacesRedAndGivesTheTurnBack) {
     EXPECT_EQ(g.moveCount, 1);
     EXPECT_EQ(g.blueToMove, 1);
     EXPECT_EQ(host.cursor, Cursor::Normal);
-    EXPECT_EQ(host.calls,
-              (std::vector<std::string>{"drawPiece R 3 15 n", "markMove R 3 15", "sound RedPiece",
-                                        "pump", "cursor normal", "pump", "showTurn", "pump"}));
+    EXPECT_EQ(host.calls, (std::vector<std::string>{"drawPiece R 3 15 n", "markMove R 3 15",
+                                                    "sound RedPiece", "pump", "cursor normal",
+                                                    "pump", "showTurn", "pump", "pump"}));
 }
 
 TEST_F(Dispatch, MoveThatCompletesFiveEndsTheGame) {
