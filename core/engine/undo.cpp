@@ -2,7 +2,6 @@
 
 #include <vector>
 
-#include "core/engine/hold.h"
 #include "core/engine/rules.h"
 
 namespace zelvan {
@@ -12,7 +11,7 @@ namespace {
 // The window as the replay sees it: the board picture is drawn, and nothing
 // else reaches the player. Replayed pieces make no sound, wait for nothing,
 // send and save nothing, and let no events run while the record is half
-// rebuilt.
+// rebuilt (placement pumps after each piece in play).
 class ReplayHost final : public Host {
 public:
     explicit ReplayHost(Host& window) : window_(window) {}
@@ -71,9 +70,8 @@ UndoOutcome undoMove(Game& g, Host& host) {
     if (drop == 0) return UndoOutcome::Refused;
 
     const std::vector<PlayedMove> kept(g.moves.begin(), g.moves.end() - drop);
-    // Clicks and Play wait while the board is rebuilt, should the window let
-    // events in as it draws the grid.
-    Hold hold(g.placing);
+    // The replay lets no events run, so nothing else can act on the board
+    // while it is rebuilt.
     ReplayHost quiet(host);
     quiet.forgetMarks();
     quiet.drawGrid();
