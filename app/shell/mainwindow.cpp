@@ -19,6 +19,7 @@
 #include "app/ui/helpviewer.h"
 #include "app/ui/layout.h"
 #include "app/ui/optionspanel.h"
+#include "app/ui/playaids.h"
 #include "app/ui/scorestrip.h"
 #include "app/ui/soundoutput.h"
 #include "app/ui/soundplayer.h"
@@ -111,6 +112,7 @@ void MainWindow::createControls() {
     board_ = new BoardPicture(this);
     board_->setObjectName(QStringLiteral("board"));
     connect(board_, &BoardPicture::mousePressed, this, &MainWindow::onBoardPressed);
+    aids_ = new PlayAids(this, game_, *this, board_);
 
     helpViewer_ = new HelpViewer(this);
     helpViewer_->setObjectName(QStringLiteral("helpViewer"));

@@ -13,9 +13,9 @@
 #include <memory>
 #include <random>
 
+#include "app/ui/artwork.h"
 #include "core/engine/game.h"
 #include "core/engine/host.h"
-#include "app/ui/artwork.h"
 
 class QLabel;
 class QTimer;
@@ -30,6 +30,7 @@ class HelpViewer;
 class NetLink;
 class NetworkPlay;
 class OptionsPanel;
+class PlayAids;
 class ScoreStrip;
 class SettingsStore;
 class SoundOutput;
@@ -151,6 +152,7 @@ private:
     NetworkPlay* network_ = nullptr;
     QTimer* blinkTimer_ = nullptr;
     HintWindow* hints_ = nullptr;
+    PlayAids* aids_ = nullptr;  // undo, hint and move numbers on the keyboard
 };
 
 }  // namespace zelvan
