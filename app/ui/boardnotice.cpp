@@ -18,7 +18,6 @@ void BoardNotice::say(const QString& text) {
     text_ = text;
     timer_.start();
     show();
-    raise();
     update();
 }
 

@@ -21,7 +21,6 @@ void HintFrame::pulse(int col, int row) {
     clock_.start();
     timer_.start();
     show();
-    raise();
     update();
 }
 

@@ -36,6 +36,8 @@ std::uint32_t PlayAids::HintRandom::below(std::uint32_t n) {
 PlayAids::PlayAids(QWidget* window, Game& game, Host& host, BoardPicture* board)
     : QObject(window), game_(game), host_(host) {
     setObjectName(QStringLiteral("playAids"));
+    // Stacked in the order made: numbers over the pieces, the hint over
+    // them, a notice over everything.
     numbers_ = new MoveNumbers(board, game);
     numbers_->setObjectName(QStringLiteral("moveNumbers"));
     hint_ = new HintFrame(board, game);
@@ -71,7 +73,6 @@ void PlayAids::onHintKey() {
 
 void PlayAids::onNumbersKey() {
     numbers_->setVisible(numbers_->isHidden());
-    if (numbers_->isVisible()) numbers_->raise();
 }
 
 }  // namespace zelvan
