@@ -159,6 +159,7 @@ void MainWindow::connectOptions() {
         board_->eraseMark(side);
         processEvents();
     });
+    connect(options_, &OptionsPanel::scoresReset, scores_, &ScoreStrip::wake);
     connect(options_, &OptionsPanel::levelChanged, this,
             [this] { scores_->showLevel(game_.computerLevel); });
 }
@@ -360,6 +361,7 @@ void MainWindow::chatReceived(const std::string& text) {
 
 void MainWindow::saveSettings() {
     store_->save(game_);
+    scores_->wake();  // every score the game changes is saved: count toward it
 }
 
 void MainWindow::quit() {

@@ -2,17 +2,20 @@
 
 #include <QLabel>
 #include <QTimer>
+#include <algorithm>
 
-#include "core/engine/scoreboard.h"
 #include "app/ui/controlkit.h"
 #include "app/ui/layout.h"
 #include "app/widgets/smoothlabel.h"
+#include "core/engine/scoreboard.h"
 
 namespace zelvan {
 
 namespace {
 
-constexpr int kTickMs = 100;
+constexpr int kCountStepMs = 100;
+constexpr std::int64_t kMinuteMs = 60 * 1000;
+constexpr std::int64_t kSecondMs = 1000;
 
 }  // namespace
 
@@ -40,7 +43,7 @@ ScoreStrip::ScoreStrip(QWidget* window, Game& game, Clocks clocks)
 
     tickTimer_ = new QTimer(this);
     tickTimer_->setObjectName(QStringLiteral("tickTimer"));
-    tickTimer_->setInterval(kTickMs);
+    tickTimer_->setSingleShot(true);
     connect(tickTimer_, &QTimer::timeout, this, &ScoreStrip::tick);
 }
 
@@ -74,14 +77,24 @@ void ScoreStrip::showLevel(int level) {
 
 void ScoreStrip::startGameClock() {
     gameStartMs_ = clocks_.monotonicMs();
+    clockStarted_ = true;
+    gameClock_->setText(QString::fromStdString(gameClockText(0)));
+    sleepUntilDue();
 }
 
 void ScoreStrip::start() {
-    tickTimer_->start();
+    running_ = true;
+    showClocks();
+    sleepUntilDue();
 }
 
 void ScoreStrip::stop() {
+    running_ = false;
     tickTimer_->stop();
+}
+
+void ScoreStrip::wake() {
+    sleepUntilDue();
 }
 
 void ScoreStrip::tick() {
@@ -89,7 +102,11 @@ void ScoreStrip::tick() {
     if (red != game_.shownScoreRed) writeScore(Side::Red, game_.shownScoreRed = red);
     const std::int32_t blue = scoreTick(game_.shownScoreBlue, game_.scoreBlue);
     if (blue != game_.shownScoreBlue) writeScore(Side::Blue, game_.shownScoreBlue = blue);
+    showClocks();
+    sleepUntilDue();
+}
 
+void ScoreStrip::showClocks() {
     const QString now = QString::fromStdString(timeOfDayText(clocks_.msSinceMidnight()));
     if (timeOfDay_->text() != now) timeOfDay_->setText(now);
     if (game_.gameRunning) {
@@ -97,6 +114,23 @@ void ScoreStrip::tick() {
             QString::fromStdString(gameClockText(clocks_.monotonicMs() - gameStartMs_));
         if (gameClock_->text() != elapsed) gameClock_->setText(elapsed);
     }
+}
+
+// The next wake: the next count step while a score is counting, else the
+// next moment a clock's text can change. A game clock just started counts
+// as running: Play starts the clock a moment before it marks the game so.
+void ScoreStrip::sleepUntilDue() {
+    if (!running_) return;
+    std::int64_t wait = kCountStepMs;
+    const bool counting =
+        game_.shownScoreBlue != game_.scoreBlue || game_.shownScoreRed != game_.scoreRed;
+    if (!counting) {
+        wait = msUntilClockChange(clocks_.msSinceMidnight(), kMinuteMs);
+        const std::int64_t elapsed = clocks_.monotonicMs() - gameStartMs_;
+        if (game_.gameRunning || (clockStarted_ && elapsed < kSecondMs))
+            wait = std::min(wait, msUntilClockChange(elapsed, kSecondMs));
+    }
+    tickTimer_->start(static_cast<int>(wait));
 }
 
 void ScoreStrip::writeScore(Side side, std::int32_t value) {

@@ -2,7 +2,9 @@
 // The scoreboard and the clock strip: both sides' scores with their dark
 // twins, the time of day, the level digit and the game clock, and the black
 // cover that hides the strip while the clocks are off. A shown score counts
-// toward the real one a step per tick; the clocks follow the same tick.
+// toward the real one a step every 100 ms; otherwise the strip sleeps until
+// a clock's text is next due to change (the next second of a running game,
+// else the next minute), so an idle window hardly ever wakes.
 
 #include <QObject>
 #include <QPoint>
@@ -34,15 +36,21 @@ public:
     void showScoresNow();
     void setClocksShown(bool shown);
     void showLevel(int level);
+    // The game clock counts from now, showing "00:00" at once.
     void startGameClock();
+    // Starts and stops the strip's own timer.
     void start();
     void stop();
+    // A score may have changed: counting starts with the next step.
+    void wake();
 
 public slots:
-    // One step of each shown score, then the clocks.
+    // One step of each shown score, then the clocks, then sleep.
     void tick();
 
 private:
+    void showClocks();
+    void sleepUntilDue();
     void writeScore(Side side, std::int32_t value);
 
     Game& game_;
@@ -57,6 +65,8 @@ private:
     QLabel* clockCover_ = nullptr;
     QTimer* tickTimer_ = nullptr;
     std::int64_t gameStartMs_ = 0;
+    bool running_ = false;
+    bool clockStarted_ = false;  // a game clock has been started since start-up
 };
 
 }  // namespace zelvan

@@ -50,6 +50,14 @@ std::string timeOfDayText(std::int64_t msSinceMidnight) {
     return twoDigitNumber(h) + ":" + twoDigitNumber(s / 60);
 }
 
+std::int64_t msUntilClockChange(std::int64_t nowMs, std::int64_t unitMs) {
+    // Seconds round at the half, so a shown unit turns half a second early;
+    // one millisecond more lands safely past a half rounded to even.
+    const std::int64_t shifted = nowMs + 500;
+    const std::int64_t next = ((shifted - 1) / unitMs + 1) * unitMs;
+    return next - shifted + 1;
+}
+
 std::string gameClockText(std::int64_t elapsedMs) {
     if (elapsedMs < 0) return "00:00";
     const std::int64_t e = roundedSeconds(elapsedMs) % 3600;

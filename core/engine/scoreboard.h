@@ -24,4 +24,10 @@ std::string timeOfDayText(std::int64_t msSinceMidnight);
 // day, whole hours dropped. A negative time shows "00:00".
 std::string gameClockText(std::int64_t elapsedMs);
 
+// Milliseconds from `nowMs` until just after a clock that shows whole units
+// of unitMs (60000 for the time of day, 1000 for the game clock) of a time
+// rounded to the second may next change its text: the clocks sleep until
+// then instead of looking every tick. Always at least 1.
+std::int64_t msUntilClockChange(std::int64_t nowMs, std::int64_t unitMs);
+
 }  // namespace zelvan

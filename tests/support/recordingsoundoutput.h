@@ -5,8 +5,8 @@
 #include <string>
 #include <vector>
 
-#include "support/fakehost.h"
 #include "app/ui/soundoutput.h"
+#include "support/fakehost.h"
 
 namespace zelvan::test {
 

@@ -21,21 +21,21 @@
 #include <string>
 #include <vector>
 
-#include "support/controls.h"
-#include "core/engine/game.h"
 #include "app/network/chatpanel.h"
 #include "app/network/internetpanel.h"
 #include "app/network/netlink.h"
-#include "support/qverifyempty.h"
-#include "core/settings/settingscodec.h"
-#include "app/storage/settingsstore.h"
-#include "app/shell/mainwindow.h"
 #include "app/network/networkplay.h"
+#include "app/shell/mainwindow.h"
+#include "app/storage/settingsstore.h"
 #include "app/ui/artwork.h"
 #include "app/ui/boardpicture.h"
-#include "support/recordingsoundoutput.h"
 #include "app/widgets/alignededit.h"
 #include "app/widgets/smoothlabel.h"
+#include "core/engine/game.h"
+#include "core/settings/settingscodec.h"
+#include "support/controls.h"
+#include "support/qverifyempty.h"
+#include "support/recordingsoundoutput.h"
 
 using namespace zelvan;
 using zelvan::test::RecordingSoundOutput;

@@ -8,11 +8,11 @@
 #include <QImage>
 #include <QString>
 
-#include "support/controls.h"
-#include "core/engine/game.h"
 #include "app/shell/mainwindow.h"
 #include "app/ui/artwork.h"
 #include "app/ui/boardpicture.h"
+#include "core/engine/game.h"
+#include "support/controls.h"
 
 namespace zelvan::test {
 

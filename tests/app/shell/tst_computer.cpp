@@ -9,14 +9,14 @@
 #include <cstdlib>
 #include <vector>
 
-#include "boardpixels.h"
-#include "core/engine/rules.h"
-#include "support/qverifyempty.h"
 #include "app/shell/startup.h"
 #include "app/ui/artwork.h"
 #include "app/ui/boardpicture.h"
 #include "app/widgets/glyphbutton.h"
 #include "app/widgets/smoothlabel.h"
+#include "boardpixels.h"
+#include "core/engine/rules.h"
+#include "support/qverifyempty.h"
 #include "windowharness.h"
 #include "windowlooks.h"
 

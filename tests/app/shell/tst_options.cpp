@@ -8,16 +8,16 @@
 #include <array>
 #include <functional>
 
-#include "boardpixels.h"
-#include "core/engine/rules.h"
 #include "app/network/internetpanel.h"
-#include "support/qverifyempty.h"
 #include "app/shell/startup.h"
 #include "app/ui/artwork.h"
 #include "app/ui/boardpicture.h"
 #include "app/ui/helpviewer.h"
 #include "app/widgets/glyphbutton.h"
 #include "app/widgets/smoothlabel.h"
+#include "boardpixels.h"
+#include "core/engine/rules.h"
+#include "support/qverifyempty.h"
 #include "windowharness.h"
 #include "windowlooks.h"
 
@@ -217,6 +217,7 @@ private slots:
         QCOMPARE(g.resultHistory, (History{kBlue, kRed}));
         QVERIFY(!h.settingsFileExists());
         QVERIFY(h.playedSounds().empty());
+        QCOMPARE(control<QTimer>(w, "tickTimer")->interval(), 100);  // counting
         w.onTick();
         QCOMPARE(control<SmoothLabel>(w, "blueScore")->text(), QString("1389"));
         QCOMPARE(control<SmoothLabel>(w, "blueScoreShadow")->text(), QString("1389"));

@@ -8,7 +8,6 @@
 #include <QTimer>
 #include <ctime>
 
-#include "core/engine/rules.h"
 #include "app/network/netlink.h"
 #include "app/shell/delay.h"
 #include "app/shell/splash.h"
@@ -17,6 +16,7 @@
 #include "app/widgets/bitmapprogressbar.h"
 #include "app/widgets/glyphbutton.h"
 #include "app/widgets/smoothlabel.h"
+#include "core/engine/rules.h"
 #include "windowharness.h"
 
 using namespace zelvan;

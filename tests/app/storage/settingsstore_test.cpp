@@ -10,8 +10,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-#include "core/settings/settingscodec.h"
 #include "app/storage/settingsstore.h"
+#include "core/settings/settingscodec.h"
 #include "support/settingsgames.h"
 
 using namespace zelvan;

@@ -10,10 +10,10 @@
 
 #include <cmath>
 
-#include "support/recordingsoundoutput.h"
 #include "app/ui/qtsoundoutput.h"
 #include "app/ui/soundplayer.h"
 #include "app/ui/wavedata.h"
+#include "support/recordingsoundoutput.h"
 
 using namespace zelvan;
 

@@ -1,6 +1,6 @@
 // Runs on a real X server: the hint's background is read from the screen.
-#include "testfonts.h"
 #include "app/widgets/hintwindow.h"
+#include "testfonts.h"
 
 #include <QHelpEvent>
 #include <QPainter>

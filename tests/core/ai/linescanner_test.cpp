@@ -2,8 +2,8 @@
 
 #include <array>
 
-#include "core/ai/linescanner.h"
 #include "aiboard.h"
+#include "core/ai/linescanner.h"
 #include "reference.h"
 
 using namespace zelvan;

@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
+#include "aiboard.h"
 #include "core/ai/lookahead.h"
 #include "core/ai/movechoice.h"
-#include "aiboard.h"
 
 using namespace zelvan;
 using zelvan::test::B;

@@ -2,8 +2,8 @@
 
 #include <vector>
 
-#include "core/ai/searches.h"
 #include "aiboard.h"
+#include "core/ai/searches.h"
 #include "reference.h"
 
 using namespace zelvan;

@@ -192,7 +192,7 @@ TEST_F(Nested, PlayDuringAPeersMoveWaitsUntilTheMoveIsScanned) {
 TEST_F(Nested, StopWhilePlayShowsTheTurnKeepsTheComputerFromOpening) {
     g.gameRunning = 0;
     g.redIsHuman = 0;
-    g.blueOpens = 1;  // the new board flips it: the computer opens
+    g.blueOpens = 1;                       // the new board flips it: the computer opens
     atPump(2, [&] { stopButton(g, h); });  // the pump after the turn is shown
     playButton(g, h);
     EXPECT_EQ(g.gameRunning, 0);

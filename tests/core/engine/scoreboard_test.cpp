@@ -85,3 +85,22 @@ TEST(GameClock, DropsWholeHoursAndNeverGoesNegative) {
 }
 
 }  // namespace
+
+// The clocks sleep until their text may change: no change may fall inside
+// the sleep, and they wake at most once a unit.
+TEST(ClockWake, NoTextChangeIsSleptThrough) {
+    for (std::int64_t t = 0; t < 3000; ++t) {
+        const std::int64_t d = msUntilClockChange(t, 1000);
+        ASSERT_GE(d, 1);
+        ASSERT_LE(d, 1001);
+        for (std::int64_t u = t + 1; u < t + d - 1; u += 50)
+            ASSERT_EQ(gameClockText(u), gameClockText(t)) << t << " " << u;
+        if (d >= 2) ASSERT_EQ(gameClockText(t + d - 2), gameClockText(t)) << t;
+    }
+    for (std::int64_t t = 0; t < 2 * 86400000LL; t += 9973) {
+        const std::int64_t d = msUntilClockChange(t, 60000);
+        ASSERT_LE(d, 60001);
+        if (d >= 2) ASSERT_EQ(timeOfDayText(t + d - 2), timeOfDayText(t)) << t;
+        ASSERT_NE(timeOfDayText(t + d + 1000), timeOfDayText(t)) << t;
+    }
+}
