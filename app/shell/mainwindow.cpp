@@ -21,6 +21,7 @@
 #include "app/ui/helpviewer.h"
 #include "app/ui/layout.h"
 #include "app/ui/optionspanel.h"
+#include "app/ui/playaids.h"
 #include "app/ui/resultbanner.h"
 #include "app/ui/scorestrip.h"
 #include "app/ui/soundoutput.h"
@@ -114,6 +115,7 @@ void MainWindow::createControls() {
     board_ = new BoardPicture(this);
     board_->setObjectName(QStringLiteral("board"));
     connect(board_, &BoardPicture::mousePressed, this, &MainWindow::onBoardPressed);
+    aids_ = new PlayAids(this, game_, *this, board_);
 
     helpViewer_ = new HelpViewer(this);
     helpViewer_->setObjectName(QStringLiteral("helpViewer"));

@@ -31,6 +31,7 @@ class NetLink;
 class NetworkPlay;
 class OptionsPanel;
 class ResultBanner;
+class PlayAids;
 class ScoreStrip;
 class SettingsStore;
 class SoundOutput;
@@ -161,6 +162,7 @@ private:
     QTimer* blinkTimer_ = nullptr;
     HintWindow* hints_ = nullptr;
     ResultBanner* banner_ = nullptr;
+    PlayAids* aids_ = nullptr;  // undo, hint and move numbers on the keyboard
 };
 
 }  // namespace zelvan

@@ -7,6 +7,7 @@
 #include <array>
 #include <cstdint>
 #include <string>
+#include <vector>
 
 namespace zelvan {
 
@@ -33,6 +34,22 @@ inline constexpr int cellIndex(int col, int row) {
 
 using Board = std::array<std::uint8_t, kCellCount>;
 
+// Who placed a piece: placement takes different steps for each.
+enum class PieceSource : std::uint8_t {
+    BlueClick,  // the local player
+    RedClick,   // a second person at this machine
+    Computer,   // the computer player (moveCount already counted)
+    Peer,       // a MOVE received from the network peer
+};
+
+// One piece of the board in play, as it was placed.
+struct PlayedMove {
+    std::uint8_t col = 0;
+    std::uint8_t row = 0;
+    PieceSource source = PieceSource::BlueClick;
+    friend bool operator==(const PlayedMove&, const PlayedMove&) = default;
+};
+
 struct GameState {
     Board cells{};
     Board cellsSaved{};
@@ -43,6 +60,8 @@ struct GameState {
     std::uint8_t busy = 0;
     std::uint8_t winner = 0;
     std::uint8_t sizeCode = 1;
+
+    friend bool operator==(const GameState&, const GameState&) = default;
 };
 
 struct Game : GameState {
@@ -60,6 +79,9 @@ struct Game : GameState {
     std::uint8_t blinkPhase = 0;
     std::array<std::int32_t, 4> blueLine{};  // col1, row1, col2, row2
     std::array<std::int32_t, 4> redLine{};
+    // The pieces of the board in play in the order placed, so a move can be
+    // taken back by playing the others again. Never stored or sent.
+    std::vector<PlayedMove> moves;
 
     // Scores.
     std::int32_t scoreBlue = 1000;
@@ -103,6 +125,9 @@ struct Game : GameState {
     bool onBoard(int col, int row) const {
         return col >= 1 && col <= boardSize && row >= 1 && row <= boardSize;
     }
+
+    // Every field, so a test can tell two records apart.
+    friend bool operator==(const Game&, const Game&) = default;
 };
 
 // Puts every value back to the start-up defaults, before the settings file

@@ -27,6 +27,10 @@ void init(Game& g, Host& host) {
     host.drawGrid();
     host.processEvents();
 
+    clearPieces(g);
+}
+
+void clearPieces(Game& g) {
     g.moveCol = -1;
     g.moveRow = -1;
     // Only the active square is cleared; cells of an earlier, larger board
@@ -38,6 +42,7 @@ void init(Game& g, Host& host) {
         }
     g.blueLineCounts.fill(0);
     g.redLineCounts.fill(0);
+    g.moves.clear();
 }
 
 }  // namespace zelvan

@@ -17,6 +17,7 @@ bool placePiece(Game& g, Host& host, PieceSource source, int col, int row) {
 
     if (source != PieceSource::Computer) ++g.moveCount;
     g.cells[cellIndex(col, row)] = colourOf(side);
+    g.moves.push_back({static_cast<std::uint8_t>(col), static_cast<std::uint8_t>(row), source});
     if (source == PieceSource::BlueClick || source == PieceSource::Computer) markZone(g, col, row);
     host.drawPiece(side, col, row, false);
     if (blue ? g.markBlueMove : g.markRedMove) host.markMove(side, col, row);

@@ -12,14 +12,11 @@ namespace zelvan {
 
 // newboard.cpp: a new empty board for sizeCode; flips the opener.
 void init(Game& g, Host& host);
+// The record's side of an empty board of the current size: no pieces, no
+// zone, no line counts, no moves. Draws nothing.
+void clearPieces(Game& g);
 
-// placement.cpp (the zone it marks: zone.h)
-enum class PieceSource : std::uint8_t {
-    BlueClick,  // the local player
-    RedClick,   // a second person at this machine
-    Computer,   // the computer player (moveCount already counted)
-    Peer,       // a MOVE received from the network peer
-};
+// placement.cpp (the zone it marks: zone.h; who places: PieceSource in game.h)
 // Places one piece at (col, row), a free cell of the board in play (callers
 // check), through the shared sequence: count, store, zone, draw, frame,
 // sound, (pause, send), pump, scan, turn. Returns false when the events

@@ -1,0 +1,78 @@
+#include "app/ui/playaids.h"
+
+#include <QShortcut>
+#include <chrono>
+
+#include "app/ui/boardnotice.h"
+#include "app/ui/hintframe.h"
+#include "app/ui/movenumbers.h"
+#include "core/ai/hint.h"
+#include "core/engine/undo.h"
+
+namespace zelvan {
+
+namespace {
+
+QShortcut* key(QWidget* window, const char* name, QKeySequence keys) {
+    auto* s = new QShortcut(keys, window);
+    s->setObjectName(QLatin1String(name));
+    s->setContext(Qt::WindowShortcut);
+    s->setAutoRepeat(false);  // a held key takes back one move, not the game
+    return s;
+}
+
+}  // namespace
+
+PlayAids::HintRandom::HintRandom()
+    : rng_(
+          static_cast<std::uint32_t>(std::chrono::steady_clock::now().time_since_epoch().count())) {
+}
+
+std::uint32_t PlayAids::HintRandom::below(std::uint32_t n) {
+    if (n == 0) return 0;
+    return std::uniform_int_distribution<std::uint32_t>(0, n - 1)(rng_);
+}
+
+PlayAids::PlayAids(QWidget* window, Game& game, Host& host, BoardPicture* board)
+    : QObject(window), game_(game), host_(host) {
+    setObjectName(QStringLiteral("playAids"));
+    // Stacked in the order made: numbers over the pieces, the hint over
+    // them, a notice over everything.
+    numbers_ = new MoveNumbers(board, game);
+    numbers_->setObjectName(QStringLiteral("moveNumbers"));
+    hint_ = new HintFrame(board, game);
+    hint_->setObjectName(QStringLiteral("hintFrame"));
+    notice_ = new BoardNotice(board);
+    notice_->setObjectName(QStringLiteral("boardNotice"));
+
+    connect(key(window, "undoShortcut", QKeySequence(Qt::CTRL | Qt::Key_Z)), &QShortcut::activated,
+            this, &PlayAids::onUndoKey);
+    connect(key(window, "hintShortcut", QKeySequence(Qt::Key_H)), &QShortcut::activated, this,
+            &PlayAids::onHintKey);
+    connect(key(window, "numbersShortcut", QKeySequence(Qt::Key_N)), &QShortcut::activated, this,
+            &PlayAids::onNumbersKey);
+}
+
+void PlayAids::onUndoKey() {
+    switch (undoMove(game_, host_)) {
+    case UndoOutcome::Undone:
+        hint_->stop();
+        break;
+    case UndoOutcome::NetworkGame:
+        notice_->say(QStringLiteral("No undo in a network game"));
+        break;
+    case UndoOutcome::Refused:
+        break;
+    }
+}
+
+void PlayAids::onHintKey() {
+    const Cell cell = hintMove(game_, hintRandom_);
+    if (cell.found()) hint_->pulse(cell.col, cell.row);
+}
+
+void PlayAids::onNumbersKey() {
+    numbers_->setVisible(numbers_->isHidden());
+}
+
+}  // namespace zelvan

@@ -1,0 +1,53 @@
+#pragma once
+// The play aids on the keyboard: Ctrl+Z takes a move back, H shows the
+// computer's choice for Blue, N shows or hides the move numbers. Each key is
+// a shortcut of the main window, so a key typed into the address field or
+// the chat input still goes there.
+
+#include <QObject>
+#include <random>
+
+#include "core/ai/randomsource.h"
+#include "core/engine/game.h"
+#include "core/engine/host.h"
+
+class QShortcut;
+class QWidget;
+
+namespace zelvan {
+
+class BoardNotice;
+class BoardPicture;
+class HintFrame;
+class MoveNumbers;
+
+class PlayAids : public QObject {
+    Q_OBJECT
+public:
+    PlayAids(QWidget* window, Game& game, Host& host, BoardPicture* board);
+
+public slots:
+    void onUndoKey();
+    void onHintKey();
+    void onNumbersKey();
+
+private:
+    // The hint's own numbers: the game's sequence is the computer's alone.
+    class HintRandom final : public RandomSource {
+    public:
+        HintRandom();
+        std::uint32_t below(std::uint32_t n) override;
+
+    private:
+        std::mt19937 rng_;
+    };
+
+    Game& game_;
+    Host& host_;
+    HintRandom hintRandom_;
+    HintFrame* hint_ = nullptr;
+    MoveNumbers* numbers_ = nullptr;
+    BoardNotice* notice_ = nullptr;
+};
+
+}  // namespace zelvan

@@ -1,0 +1,143 @@
+// The play aids through the real main window: Ctrl+Z, H and N reach the
+// game from the keyboard, the hint and the move numbers sit over the board
+// picture without touching it, and keys typed into a text field stay there.
+
+#include <QLineEdit>
+#include <QTest>
+
+#include "app/ui/boardnotice.h"
+#include "app/ui/hintframe.h"
+#include "app/ui/movenumbers.h"
+#include "core/engine/rules.h"
+#include "windowharness.h"
+
+using namespace zelvan;
+using namespace zelvan::test;
+
+namespace {
+
+// Shortcuts belong to the active window.
+bool activate(MainWindow& w) {
+    w.show();
+    w.activateWindow();
+    return QTest::qWaitForWindowActive(&w);
+}
+
+void startTwoPersonGame(WindowHarness& h) {
+    h.press(control<GlyphButton>(h.w(), "opponentButton"));
+    h.press(control<GlyphButton>(h.w(), "playButton"));
+}
+
+const QImage& bitmap(MainWindow& w) {
+    return control<BoardPicture>(w, "board")->bitmap();
+}
+
+}  // namespace
+
+class PlayAidsTest : public QObject {
+    Q_OBJECT
+private slots:
+    // Against the computer: after Ctrl+Z the record and the board picture
+    // (pieces, frames, traces) are those of the game played one move shorter.
+    void undoShowsTheShorterGame() {
+        auto&& [played, w, g] = DrivenWindow{};
+        auto&& [shorter, ws, gs] = DrivenWindow{};
+        for (WindowHarness* h : {&played, &shorter})
+            h->press(control<GlyphButton>(h->w(), "playButton"));
+        for (auto [c, r] : {std::pair{4, 4}, {12, 4}, {4, 12}})
+            played.clickCell(c, r);
+        for (auto [c, r] : {std::pair{4, 4}, {12, 4}})
+            shorter.clickCell(c, r);
+        QCOMPARE(g.moves.size(), 6u);
+
+        QVERIFY(activate(w));
+        played.sounds.clear();
+        QTest::keyClick(&w, Qt::Key_Z, Qt::ControlModifier);
+        QVERIFY(g == gs);
+        QVERIFY(bitmap(w) == bitmap(ws));
+        QVERIFY(played.sounds.empty());
+    }
+
+    // In a network game the key only says why nothing happened.
+    void undoInANetworkGameSaysSo() {
+        auto&& [h, w, g] = DrivenWindow{};
+        startTwoPersonGame(h);
+        h.clickCell(8, 8);
+        g.connected = 1;  // as a game against a peer would have it
+        const Game before = g;
+        QVERIFY(activate(w));
+        QTest::keyClick(&w, Qt::Key_Z, Qt::ControlModifier);
+        QVERIFY(g == before);
+        QVERIFY(control<BoardNotice>(w, "boardNotice")->isVisible());
+        QVERIFY(control<BoardNotice>(w, "boardNotice")->text().contains("network"));
+        g.connected = 0;
+    }
+
+    // Blue can complete five at (2, 5): the hint frames that cell, changes
+    // neither the record nor the board picture, and goes once it is taken.
+    void hintFramesTheComputersChoice() {
+        auto&& [h, w, g] = DrivenWindow{};
+        startTwoPersonGame(h);
+        for (auto [c, r] :
+             {std::pair{3, 5}, {3, 9}, {4, 5}, {4, 9}, {5, 5}, {5, 9}, {6, 5}, {7, 5}})
+            h.clickCell(c, r);
+        const Game before = g;
+        const QImage picture = bitmap(w);
+        QVERIFY(activate(w));
+        QTest::keyClick(&w, Qt::Key_H);
+        auto* frame = control<HintFrame>(w, "hintFrame");
+        QVERIFY(frame->isPulsing() && frame->isVisible());
+        QCOMPARE(frame->cell(), QPoint(2, 5));
+        QVERIFY(g == before);
+        QVERIFY(bitmap(w) == picture);
+
+        h.clickCell(2, 5);
+        QTRY_VERIFY(!frame->isVisible());
+    }
+
+    // N shows the numbers and hides them again; on a 30x30 board only the
+    // last nine moves carry one.
+    void moveNumbersToggleAndLastNineOnTheLargestBoard() {
+        auto&& [h, w, g] = DrivenWindow{};
+        h.press(control<GlyphButton>(w, "opponentButton"));
+        h.press(control<GlyphButton>(w, "sizeButton"));
+        h.press(control<GlyphButton>(w, "sizeButton"));
+        h.press(control<GlyphButton>(w, "playButton"));
+        QCOMPARE(g.boardSize, 30);
+        for (int k = 1; k <= 12; ++k)
+            h.clickCell(2 * k, k % 2 ? 3 : 20);
+        auto* numbers = control<MoveNumbers>(w, "moveNumbers");
+        QVERIFY(!numbers->isVisible());
+        QCOMPARE(numbers->firstNumbered(), 3u);
+        QVERIFY(activate(w));
+        QTest::keyClick(&w, Qt::Key_N);
+        QVERIFY(numbers->isVisible());
+        QTest::keyClick(&w, Qt::Key_N);
+        QVERIFY(!numbers->isVisible());
+    }
+
+    // The three keys typed into the address field are text, not aids.
+    void keysInATextFieldStayThere() {
+        auto&& [h, w, g] = DrivenWindow{};
+        startTwoPersonGame(h);
+        h.clickCell(8, 8);
+        h.clickCell(9, 9);
+        const std::vector<PlayedMove> before = g.moves;
+        h.press(control<GlyphButton>(w, "internetButton"));
+        QVERIFY(activate(w));
+        auto* field = control<QLineEdit>(w, "addressEdit");
+        field->setFocus();
+        field->clear();
+        QTest::keyClick(field, Qt::Key_H);
+        QTest::keyClick(field, Qt::Key_N);
+        QCOMPARE(field->text(), QString("hn"));
+        QTest::keyClick(field, Qt::Key_Z, Qt::ControlModifier);  // the field's own undo
+        QCOMPARE(field->text(), QString());                      // the typing taken back
+        QVERIFY(g.moves == before);
+        QVERIFY(!control<HintFrame>(w, "hintFrame")->isVisible());
+        QVERIFY(!control<MoveNumbers>(w, "moveNumbers")->isVisible());
+    }
+};
+
+QTEST_MAIN(PlayAidsTest)
+#include "tst_playaids.moc"
