@@ -9,24 +9,24 @@
 #include <QTimer>
 #include <chrono>
 
-#include "core/engine/board.h"
-#include "core/engine/rules.h"
 #include "app/network/chatpanel.h"
 #include "app/network/internetpanel.h"
-#include "app/storage/settingsstore.h"
-#include "app/shell/delay.h"
 #include "app/network/networkplay.h"
-#include "app/ui/optionspanel.h"
-#include "app/ui/scorestrip.h"
+#include "app/shell/delay.h"
+#include "app/storage/settingsstore.h"
 #include "app/ui/boardpicture.h"
 #include "app/ui/controlkit.h"
 #include "app/ui/helpviewer.h"
 #include "app/ui/layout.h"
+#include "app/ui/optionspanel.h"
+#include "app/ui/scorestrip.h"
 #include "app/ui/soundoutput.h"
 #include "app/ui/soundplayer.h"
 #include "app/widgets/glyphbutton.h"
 #include "app/widgets/hintwindow.h"
 #include "app/widgets/smoothlabel.h"
+#include "core/engine/board.h"
+#include "core/engine/rules.h"
 
 namespace zelvan {
 
@@ -46,7 +46,8 @@ private:
 }  // namespace
 
 MainWindow::MainWindow(MainWindowConfig config)
-    : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint), config_(std::move(config)) {
+    : QWidget(nullptr, config.windowed ? Qt::Window : Qt::Window | Qt::FramelessWindowHint),
+      config_(std::move(config)) {
     steady_.start();
     setWindowTitle(QStringLiteral("ZELVAN"));
     QPalette pal = palette();
@@ -195,7 +196,10 @@ void MainWindow::start() {
         const QScreen* s = QGuiApplication::primaryScreen();
         screen_ = s ? s->geometry() : QRect(0, 0, layout::kWidth, layout::kHeight);
     }
-    setGeometry(screen_);
+    if (config_.windowed)
+        setFixedSize(screen_.size());  // the scene does not stretch
+    else
+        setGeometry(screen_);
     processEvents();
     placeControls();
     processEvents();
