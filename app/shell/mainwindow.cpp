@@ -14,6 +14,7 @@
 #include "app/network/networkplay.h"
 #include "app/shell/delay.h"
 #include "app/storage/settingsstore.h"
+#include "app/ui/boardkeys.h"
 #include "app/ui/boardpicture.h"
 #include "app/ui/controlkit.h"
 #include "app/ui/helpviewer.h"
@@ -141,6 +142,15 @@ void MainWindow::createControls() {
     connect(blinkTimer_, &QTimer::timeout, this, &MainWindow::onBlinkTick);
 
     hints_ = hintWindow(this);
+
+    new BoardKeys(this, board_,
+                  {[this](int x, int y) { onBoardPressed(Qt::LeftButton, x, y); },
+                   [this] { onPlayClicked(); },
+                   [this] { onHelpClicked(); },
+                   [this] { onExitClicked(); },
+                   {{helpViewer_, [this] { onHelpClicked(); }},
+                    {options_, [this] { onOptionsClicked(); }},
+                    {network_->internetPanel(), [this] { onInternetClicked(); }}}});
 }
 
 // What each option does beyond its flag and caption, which the panel keeps.
