@@ -1,7 +1,7 @@
+#include "app/ui/layout.h"
 #include "paintkit.h"
 #include "palette.h"
 #include "pictures.h"
-#include "app/ui/layout.h"
 
 #include <QtGui/QLinearGradient>
 #include <QtGui/QPainter>

@@ -1,8 +1,8 @@
+#include "app/ui/layout.h"
 #include "paintkit.h"
 #include "palette.h"
 #include "pictures.h"
 #include "pieces.h"
-#include "app/ui/layout.h"
 
 #include <QtGui/QLinearGradient>
 #include <QtGui/QPainter>
