@@ -85,10 +85,14 @@ bool BoardKeys::eventFilter(QObject* watched, QEvent* event) {
         return false;
     }
     const auto* key = static_cast<QKeyEvent*>(event);
-    return keyPressed(key->key(), key->modifiers() & ~Qt::KeypadModifier, key->isAutoRepeat());
+    // A key meant for a text field: the one with the focus, or the one it
+    // was sent to.
+    const bool typing = typingInto(QApplication::focusWidget()) || typingInto(widget);
+    return keyPressed(key->key(), key->modifiers() & ~Qt::KeypadModifier, key->isAutoRepeat(),
+                      typing);
 }
 
-bool BoardKeys::keyPressed(int key, Qt::KeyboardModifiers modifiers, bool repeated) {
+bool BoardKeys::keyPressed(int key, Qt::KeyboardModifiers modifiers, bool repeated, bool typing) {
     if (key == Qt::Key_Q && modifiers == Qt::ControlModifier) {
         if (!repeated) actions_.exit();
         return true;
@@ -104,7 +108,7 @@ bool BoardKeys::keyPressed(int key, Qt::KeyboardModifiers modifiers, bool repeat
     case Qt::Key_Escape:
         if (!repeated) {
             for (const auto& [panel, close] : actions_.panels)
-                if (panel->isVisible()) {
+                if (!panel->isHidden()) {
                     close();
                     break;
                 }
@@ -114,7 +118,7 @@ bool BoardKeys::keyPressed(int key, Qt::KeyboardModifiers modifiers, bool repeat
         break;
     }
 
-    if (typingInto(QApplication::focusWidget())) return false;
+    if (typing) return false;
     switch (key) {
     case Qt::Key_Left:
         moveCursor(-1, 0);

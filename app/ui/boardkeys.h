@@ -40,7 +40,7 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    bool keyPressed(int key, Qt::KeyboardModifiers modifiers, bool repeated);
+    bool keyPressed(int key, Qt::KeyboardModifiers modifiers, bool repeated, bool typing);
     void moveCursor(int dc, int dr);
     void placeFrame();
 
