@@ -110,7 +110,7 @@ void MainWindow::createControls() {
     turnCaption_ = label(this, "turnCaption", captionFont, kCaptionColour, Qt::AlignLeft,
                          QStringLiteral("game turn"));
 
-    board_ = new BoardPicture(this);
+    board_ = new BoardPicture(this, Artwork::scale());
     board_->setObjectName(QStringLiteral("board"));
     connect(board_, &BoardPicture::mousePressed, this, &MainWindow::onBoardPressed);
 

@@ -1,20 +1,16 @@
 #include "app/shell/startup.h"
 
 #include <QApplication>
-#include <QByteArray>
 #include <QMessageBox>
 #include <QScreen>
-#include <cmath>
 #include <cstdio>
-#include <memory>
 #include <optional>
-#include <vector>
 
 #include "app/shell/commandline.h"
 #include "app/shell/delay.h"
 #include "app/shell/mainwindow.h"
 #include "app/shell/qtmessages.h"
-#include "app/shell/screenscale.h"
+#include "app/shell/scaledapplication.h"
 #include "app/shell/splash.h"
 #include "app/ui/layout.h"
 #include "app/ui/soundplayer.h"
@@ -48,57 +44,6 @@ void refuse(const QString& text) {
     box.exec();
 }
 
-// The arguments as given: the application object takes Qt's own options out
-// of what it is handed, and a second one must see them too.
-class Arguments {
-public:
-    Arguments(int argc, char** argv) {
-        for (int i = 0; i < argc; ++i)
-            kept_.emplace_back(argv[i]);
-    }
-    // A fresh copy for the next application object, which keeps both.
-    std::unique_ptr<QApplication> makeApplication() {
-        refresh();
-        return std::make_unique<QApplication>(argc_, argv_.data());
-    }
-
-private:
-    void refresh() {
-        copies_ = kept_;
-        argv_.clear();
-        for (QByteArray& a : copies_)
-            argv_.push_back(a.data());
-        argv_.push_back(nullptr);
-        argc_ = static_cast<int>(copies_.size());
-    }
-    std::vector<QByteArray> kept_;
-    std::vector<QByteArray> copies_;
-    std::vector<char*> argv_;
-    int argc_ = 0;
-};
-
-// The application object, made at the device pixel ratio the scene wants.
-// Qt reads its scale factor once, as the object is made, and the screen is
-// known only after that: where the screen asks for another ratio, the first
-// object goes and a second one is made with the factor set.
-std::unique_ptr<QApplication> openApplication(Arguments& args, int requestedScale) {
-    std::unique_ptr<QApplication> app;
-    openingDisplay([&] { app = args.makeApplication(); });
-    const QScreen* screen = QGuiApplication::primaryScreen();
-    if (!screen) return app;
-    const double ratio = screen->devicePixelRatio();
-    const double wanted = sceneDevicePixelRatio(screen->geometry().size(), ratio, requestedScale);
-    if (std::abs(wanted - ratio) < 1e-3) return app;
-
-    bool set = false;
-    double factor = qEnvironmentVariable("QT_SCALE_FACTOR").toDouble(&set);
-    if (!set || factor <= 0) factor = 1;
-    app.reset();
-    qputenv("QT_SCALE_FACTOR", QByteArray::number(factor * wanted / ratio, 'g', 8));
-    openingDisplay([&] { app = args.makeApplication(); });
-    return app;
-}
-
 // Reads the command line with no window system in reach; what it prints
 // it prints here.
 std::optional<int> readCommandLine(int argc, char** argv, LaunchOptions& options) {
@@ -120,8 +65,8 @@ int runZelvan(int argc, char** argv) {
     LaunchOptions options;
     if (const auto exitCode = readCommandLine(argc, argv, options)) return *exitCode;
 
-    Arguments args(argc, argv);
-    const std::unique_ptr<QApplication> app = openApplication(args, options.scale);
+    ScaledApplication scaled(argc, argv, options.scale);
+    QApplication* app = &scaled.app();
     QApplication::setApplicationName(QStringLiteral("ZELVAN"));
     QApplication::setWindowIcon(appIcon());  // both windows carry it
     QGuiApplication::setDesktopFileName(QStringLiteral("io.github.zelvan.Zelvan"));
@@ -139,7 +84,7 @@ int runZelvan(int argc, char** argv) {
     config.windowed = options.windowed;
     if (options.windowed) config.screen = QRect(0, 0, layout::kWidth, layout::kHeight);
     MainWindow mainWindow(config);
-    QObject::connect(&mainWindow, &MainWindow::quitRequested, app.get(), &QApplication::quit,
+    QObject::connect(&mainWindow, &MainWindow::quitRequested, app, &QApplication::quit,
                      Qt::QueuedConnection);
 
     // In a window the splash is just its picture, in the middle of the screen.
