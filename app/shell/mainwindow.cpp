@@ -15,6 +15,7 @@
 #include "app/network/networkplay.h"
 #include "app/shell/delay.h"
 #include "app/storage/settingsstore.h"
+#include "app/ui/boardkeys.h"
 #include "app/ui/boardpicture.h"
 #include "app/ui/controlkit.h"
 #include "app/ui/endingtext.h"
@@ -50,7 +51,8 @@ private:
 }  // namespace
 
 MainWindow::MainWindow(MainWindowConfig config)
-    : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint), config_(std::move(config)) {
+    : QWidget(nullptr, config.windowed ? Qt::Window : Qt::Window | Qt::FramelessWindowHint),
+      config_(std::move(config)) {
     steady_.start();
     setWindowTitle(QStringLiteral("ZELVAN"));
     QPalette pal = palette();
@@ -112,7 +114,7 @@ void MainWindow::createControls() {
     turnCaption_ = label(this, "turnCaption", captionFont, kCaptionColour, Qt::AlignLeft,
                          QStringLiteral("game turn"));
 
-    board_ = new BoardPicture(this);
+    board_ = new BoardPicture(this, Artwork::scale());
     board_->setObjectName(QStringLiteral("board"));
     connect(board_, &BoardPicture::mousePressed, this, &MainWindow::onBoardPressed);
     aids_ = new PlayAids(this, game_, *this, board_);
@@ -147,6 +149,15 @@ void MainWindow::createControls() {
 
     hints_ = hintWindow(this);
     banner_ = new ResultBanner(this);
+
+    new BoardKeys(this, board_,
+                  {[this](int x, int y) { onBoardPressed(Qt::LeftButton, x, y); },
+                   [this] { onPlayClicked(); },
+                   [this] { onHelpClicked(); },
+                   [this] { onExitClicked(); },
+                   {{helpViewer_, [this] { onHelpClicked(); }},
+                    {options_, [this] { onOptionsClicked(); }},
+                    {network_->internetPanel(), [this] { onInternetClicked(); }}}});
 }
 
 // What each option does beyond its flag and caption, which the panel keeps.
@@ -204,7 +215,10 @@ void MainWindow::start() {
         const QScreen* s = QGuiApplication::primaryScreen();
         screen_ = s ? s->geometry() : QRect(0, 0, layout::kWidth, layout::kHeight);
     }
-    setGeometry(screen_);
+    if (config_.windowed)
+        setFixedSize(screen_.size());  // the scene does not stretch
+    else
+        setGeometry(screen_);
     processEvents();
     placeControls();
     processEvents();

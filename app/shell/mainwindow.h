@@ -47,6 +47,7 @@ struct MainWindowConfig {
     std::function<std::int64_t()> monotonicMs;      // null: a steady clock
     std::function<std::uint32_t(std::uint32_t)> random;  // null: seeded from the clock
     QRect screen;                                        // empty: the primary screen's geometry
+    bool windowed = false;  // a framed window the size of `screen`, not a borderless one
 };
 
 class MainWindow : public QWidget, public Host {

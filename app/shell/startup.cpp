@@ -3,10 +3,16 @@
 #include <QApplication>
 #include <QMessageBox>
 #include <QScreen>
+#include <cstdio>
+#include <optional>
 
+#include "app/shell/commandline.h"
 #include "app/shell/delay.h"
 #include "app/shell/mainwindow.h"
+#include "app/shell/qtmessages.h"
+#include "app/shell/scaledapplication.h"
 #include "app/shell/splash.h"
+#include "app/ui/layout.h"
 #include "app/ui/soundplayer.h"
 #include "assets/appicon.h"
 #include "assets/embeddedfonts.h"
@@ -38,13 +44,29 @@ void refuse(const QString& text) {
     box.exec();
 }
 
+// Reads the command line with no window system in reach; what it prints
+// it prints here.
+std::optional<int> readCommandLine(int argc, char** argv, LaunchOptions& options) {
+    int count = argc;
+    QCoreApplication reader(count, argv);
+    const CommandLine line = parseCommandLine(QCoreApplication::arguments());
+    if (line.outcome == CommandLine::Outcome::Run) {
+        options = line.options;
+        return std::nullopt;
+    }
+    std::fputs(line.text.toLocal8Bit().constData(), line.toStderr ? stderr : stdout);
+    return line.exitCode;
+}
+
 }  // namespace
 
 int runZelvan(int argc, char** argv) {
-    // The program prints nothing: Qt's own warnings (a missing sound server,
-    // an unset runtime folder) are not for the player.
-    qInstallMessageHandler([](QtMsgType, const QMessageLogContext&, const QString&) {});
-    QApplication app(argc, argv);
+    installMessageRouting();
+    LaunchOptions options;
+    if (const auto exitCode = readCommandLine(argc, argv, options)) return *exitCode;
+
+    ScaledApplication scaled(argc, argv, options.scale);
+    QApplication* app = &scaled.app();
     QApplication::setApplicationName(QStringLiteral("ZELVAN"));
     QApplication::setWindowIcon(appIcon());  // both windows carry it
     QGuiApplication::setDesktopFileName(QStringLiteral("io.github.zelvan.Zelvan"));
@@ -57,11 +79,22 @@ int runZelvan(int argc, char** argv) {
         return 0;
     }
 
-    MainWindow mainWindow;
-    QObject::connect(&mainWindow, &MainWindow::quitRequested, &app, &QApplication::quit,
+    MainWindowConfig config;
+    config.port = options.port;
+    config.windowed = options.windowed;
+    if (options.windowed) config.screen = QRect(0, 0, layout::kWidth, layout::kHeight);
+    MainWindow mainWindow(config);
+    QObject::connect(&mainWindow, &MainWindow::quitRequested, app, &QApplication::quit,
                      Qt::QueuedConnection);
 
-    SplashWindow splash(geometry);
+    // In a window the splash is just its picture, in the middle of the screen.
+    const QRect splashArea =
+        options.windowed
+            ? QRect(QPoint(0, 0), layout::kSplashSize)
+                  .translated(geometry.center() - QPoint(layout::kSplashSize.width() / 2,
+                                                         layout::kSplashSize.height() / 2))
+            : geometry;
+    SplashWindow splash(splashArea);
     splash.show();
     QCoreApplication::processEvents();
 
@@ -85,13 +118,16 @@ int runZelvan(int argc, char** argv) {
     QCoreApplication::processEvents();
     delayMs(1000);
 
+    if (options.windowed)
+        mainWindow.move(screen->availableGeometry().center() -
+                        QPoint(layout::kWidth / 2, layout::kHeight / 2));
     mainWindow.show();
     mainWindow.raise();
     mainWindow.activateWindow();
     QCoreApplication::processEvents();
     splash.hide();
 
-    return app.exec();
+    return app->exec();
 }
 
 }  // namespace zelvan

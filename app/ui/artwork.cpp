@@ -1,6 +1,9 @@
 #include "app/ui/artwork.h"
 
 #include <QBitmap>
+#include <QGuiApplication>
+#include <algorithm>
+#include <cmath>
 
 namespace zelvan {
 
@@ -12,8 +15,20 @@ int sizeIndex(int pitch) {
 
 }  // namespace
 
-QImage Artwork::load(const QString& name) {
-    QImage img(QStringLiteral(":/art/") + name);
+int Artwork::scale() {
+    const double ratio = qGuiApp ? qGuiApp->devicePixelRatio() : 1.0;
+    return std::clamp(static_cast<int>(std::lround(ratio)), 1, 3);
+}
+
+QImage Artwork::load(const QString& name, int scale) {
+    QImage img;
+    if (scale > 1) {
+        QString finer = name;
+        finer.insert(finer.lastIndexOf(QLatin1Char('.')), QStringLiteral("@%1x").arg(scale));
+        img = QImage(QStringLiteral(":/art/") + finer);
+        img.setDevicePixelRatio(scale);
+    }
+    if (img.isNull()) img = QImage(QStringLiteral(":/art/") + name);
     if (img.isNull()) {
         img = QImage(1, 1, QImage::Format_RGB32);
         img.fill(Qt::black);

@@ -20,7 +20,13 @@ public:
     // An icon ("icons/<name>"), keyed transparent; decoded once, on first use.
     const QPixmap& icon(const QString& name);
 
-    static QImage load(const QString& name);  // ":/art/<name>", or a 1x1 black image
+    // ":/art/<name>", or a 1x1 black image. On a screen drawn `scale` times
+    // finer, the picture painted at that scale ("<name>@2x.png") with the
+    // scale as its device pixel ratio, so it shows at its usual size, sharp.
+    static QImage load(const QString& name, int scale = Artwork::scale());
+    // The scale of the pictures for this run: the windows' device pixel
+    // ratio, rounded to one the pictures come in (1, 2 or 3).
+    static int scale();
     // A picture drawn transparently: its bottom-left pixel's colour becomes
     // fully transparent wherever it occurs.
     static QPixmap keyed(const QImage& picture);

@@ -2,6 +2,7 @@
 
 #include <QMouseEvent>
 #include <QPainter>
+#include <cmath>
 
 #include "core/engine/board.h"
 
@@ -17,8 +18,10 @@ QColor liveFrameColour(int n) {
     return n == 15 ? QColor(0, 112, 116) : QColor(0, 107, 112);
 }
 
-BoardPicture::BoardPicture(QWidget* parent)
-    : QWidget(parent), bitmap_(kBitmapSide, kBitmapSide, QImage::Format_RGB32) {
+BoardPicture::BoardPicture(QWidget* parent, int scale)
+    : QWidget(parent), bitmap_(kBitmapSide * scale, kBitmapSide * scale, QImage::Format_RGB32) {
+    // The painters below work in board pixels; the bitmap's ratio scales them.
+    bitmap_.setDevicePixelRatio(scale);
     bitmap_.fill(Qt::black);
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
@@ -30,11 +33,12 @@ void BoardPicture::drawGrid(int n, int p) {
     resize(side, side);
     QPainter painter(&bitmap_);
     painter.fillRect(0, 0, side, side, kBoardColour);
-    painter.setPen(QPen(gridColour(n), 1));
+    // Lines as filled one-pixel strips: at any scale they cover exactly
+    // their own pixels, never half of a neighbour.
     for (int k = 0; k <= n; ++k) {
         const int at = k * (p + 1);
-        painter.drawLine(at, 0, at, side - 1);
-        painter.drawLine(0, at, side - 1, at);
+        painter.fillRect(at, 0, 1, side, gridColour(n));
+        painter.fillRect(0, at, side, 1, gridColour(n));
     }
     update();
 }
@@ -42,17 +46,19 @@ void BoardPicture::drawGrid(int n, int p) {
 void BoardPicture::drawPicture(const QImage& picture, int c, int r) {
     QPainter painter(&bitmap_);
     painter.setCompositionMode(QPainter::CompositionMode_Source);
-    painter.drawImage(QPoint(cellOrigin(c, p_), cellOrigin(r, p_)), picture, QRect(0, 0, p_, p_));
+    painter.drawImage(QRect(cellOrigin(c, p_), cellOrigin(r, p_), p_, p_), picture);
     update(cellOrigin(c, p_), cellOrigin(r, p_), p_, p_);
 }
 
 void BoardPicture::drawFrame(int c, int r, const QColor& colour) {
     QPainter painter(&bitmap_);
-    painter.setPen(QPen(colour, 1));
-    painter.setBrush(Qt::NoBrush);
     const int x = cellOrigin(c, p_);
     const int y = cellOrigin(r, p_);
-    painter.drawRect(x, y, p_ - 1, p_ - 1);
+    // The outermost ring of the cell's interior, one board pixel wide.
+    painter.fillRect(x, y, p_, 1, colour);
+    painter.fillRect(x, y + p_ - 1, p_, 1, colour);
+    painter.fillRect(x, y, 1, p_, colour);
+    painter.fillRect(x + p_ - 1, y, 1, p_, colour);
     update(x, y, p_, p_);
 }
 
@@ -75,12 +81,17 @@ void BoardPicture::forgetMarks() {
 
 void BoardPicture::paintEvent(QPaintEvent* e) {
     QPainter painter(this);
-    painter.drawImage(e->rect().topLeft(), bitmap_, e->rect());
+    const qreal scale = bitmap_.devicePixelRatio();
+    const QRectF area(e->rect());
+    painter.drawImage(area, bitmap_, QRectF(area.topLeft() * scale, area.size() * scale));
 }
 
 void BoardPicture::mousePressEvent(QMouseEvent* e) {
-    const QPoint at = e->position().toPoint();
-    emit mousePressed(e->button(), at.x(), at.y());
+    // On a finer screen the pointer falls between board pixels: the board
+    // pixel is the one it lies in, so each cell takes exactly its own area.
+    const QPointF at = e->position();
+    emit mousePressed(e->button(), static_cast<int>(std::floor(at.x())),
+                      static_cast<int>(std::floor(at.y())));
 }
 
 }  // namespace zelvan

@@ -1,7 +1,10 @@
 #pragma once
 // The board picture: a retained 571x571 bitmap that is drawn
 // incrementally and never rebuilt from the game record. The control shows
-// its top-left SxS square; repaints just show the bitmap again.
+// its top-left SxS square; repaints just show the bitmap again. On a screen
+// drawn k times finer the bitmap holds k x k pixels for each of the board's,
+// so a grid line is exactly k pixels wide and pieces come from k-times
+// pictures; everything else counts in the board's own pixels.
 
 #include <QColor>
 #include <QImage>
@@ -18,12 +21,14 @@ public:
     static const QColor kBoardColour;  // RGB(0,8,12)
     static const QColor kTraceColour;  // RGB(0,32,36)
 
-    explicit BoardPicture(QWidget* parent = nullptr);
+    // scale: device pixels per board pixel (the pictures' scale).
+    explicit BoardPicture(QWidget* parent = nullptr, int scale = 1);
 
     // A new empty board of n cells with interior pitch p: resizes the control
     // to S = n(p+1)+1, fills the SxS square and draws the grid.
     void drawGrid(int n, int p);
-    // Copies a pxp picture one to one into the interior of cell (c, r).
+    // Copies a pxp picture (of the board's scale) one to one into the
+    // interior of cell (c, r).
     void drawPicture(const QImage& picture, int c, int r);
     // Moves one side's last-move frame to (c, r); the old one becomes a trace.
     void markMove(Side side, int c, int r);

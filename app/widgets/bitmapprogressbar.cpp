@@ -155,15 +155,15 @@ int BitmapProgressBar::filledLength() const {
 void BitmapProgressBar::rebuildBarCache() {
     const int w = width();
     const int h = height();
-    barCache_ = QImage(w, h, QImage::Format_RGB32);
+    barCache_ = deviceImage();
     if (!barBitmap_.isNull() && barBitmap_.width() > 0 && barBitmap_.height() > 0) {
         QPainter p(&barCache_);
         p.setCompositionMode(QPainter::CompositionMode_Source);
-        const int bw = barBitmap_.width();
-        const int bh = barBitmap_.height();
-        for (int row = 0; row <= h / bh; ++row)
-            for (int col = 0; col <= w / bw; ++col)
-                p.drawImage(col * bw, row * bh, barBitmap_);
+        // In the control's pixels: a bitmap painted finer tiles at its own size.
+        const QSizeF tile = barBitmap_.deviceIndependentSize();
+        for (int row = 0; row <= int(h / tile.height()); ++row)
+            for (int col = 0; col <= int(w / tile.width()); ++col)
+                p.drawImage(QPointF(col * tile.width(), row * tile.height()), barBitmap_);
         return;
     }
     barCache_.fill(barColor1_);
@@ -229,10 +229,21 @@ void BitmapProgressBar::drawBar() {
     }
 }
 
+QImage BitmapProgressBar::deviceImage() const {
+    // As many pixels as the screen shows for the control, so a finer screen
+    // gets a sharp bar; painters on it still count in the control's pixels.
+    const qreal ratio = devicePixelRatioF();
+    QImage img(qRound(width() * ratio), qRound(height() * ratio), QImage::Format_RGB32);
+    img.setDevicePixelRatio(ratio);
+    return img;
+}
+
 void BitmapProgressBar::renderOffscreen() {
     const int w = width();
     const int h = height();
-    if (offscreen_.size() != QSize(w, h)) offscreen_ = QImage(w, h, QImage::Format_RGB32);
+    if (offscreen_.size() !=
+        QSize(qRound(w * devicePixelRatioF()), qRound(h * devicePixelRatioF())))
+        offscreen_ = deviceImage();
     if (w <= 0 || h <= 0) return;
     drawBar();
 

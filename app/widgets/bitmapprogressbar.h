@@ -79,6 +79,7 @@ private:
     void renderOffscreen();
     void drawBar();
     void rebuildBarCache();
+    QImage deviceImage() const;
     QRect innerRect() const;
 
     QColor backgroundColor_;

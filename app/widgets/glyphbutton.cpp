@@ -84,6 +84,7 @@ void GlyphButton::setFlat(bool on) {
 
 void GlyphButton::setGlyph(const QImage& strip) {
     glyph_ = strip.copy();
+    glyph_.setDevicePixelRatio(strip.devicePixelRatio());
     numGlyphs_ = glyph_.height() > 0 ? glyph_.width() / glyph_.height() : 0;
     rebuildFrames();
     refresh();
@@ -133,6 +134,7 @@ void GlyphButton::rebuildFrames() {
     for (int k = 0; k < available; ++k) {
         QImage frame =
             glyph_.copy(k * gw, 0, gw, gh).convertToFormat(QImage::Format_ARGB32_Premultiplied);
+        frame.setDevicePixelRatio(glyph_.devicePixelRatio());
         const QRgb key = frame.pixel(0, gh - 1) & RGB_MASK;
         for (int y = 0; y < gh; ++y) {
             auto* line = reinterpret_cast<QRgb*>(frame.scanLine(y));
@@ -168,8 +170,11 @@ void GlyphButton::paintEvent(QPaintEvent*) {
     const QFontMetrics fm(font());
     const int tw = caption_.isEmpty() ? 0 : fm.horizontalAdvance(caption_);
     const int th = fm.height();
-    const int gw = frameWidth();
-    const int gh = glyph_.height();
+    // A strip painted for a finer screen carries its scale: the layout counts
+    // in the button's own pixels.
+    const int scale = std::max(1, qRound(glyph_.devicePixelRatio()));
+    const int gw = frameWidth() / scale;
+    const int gh = glyph_.height() / scale;
     const int frame = down_ ? 2 : (mouseInside_ ? 1 : 0);
     const int d = down_ ? 1 : 0;
     const int textTop = (h - th) / 2 + d;

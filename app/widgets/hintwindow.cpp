@@ -122,7 +122,10 @@ void HintPopup::captureBackground() {
     // Where nothing could be captured (no screen, a platform that refuses),
     // the tint shows alone.
     const QColor tint = settings_.transpColor().toRgb();
-    tinted_ = QImage(r.size(), QImage::Format_RGB32);
+    // As many pixels as the screen has there, so a finer screen stays sharp.
+    const qreal ratio = devicePixelRatioF();
+    tinted_ = QImage(r.size() * ratio, QImage::Format_RGB32);
+    tinted_.setDevicePixelRatio(ratio);
     tinted_.fill(tint);
     if (!captured_.isNull()) {
         QPainter p(&tinted_);

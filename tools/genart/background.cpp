@@ -157,14 +157,21 @@ void paintPlayWell(QPainter& p) {
     // within the diameter.
     p.setBrush(kWell);
     p.drawEllipse(c, r + 0.5, r + 0.5);
+    // Pixel by pixel of the picture, whatever its scale: one of the scene's
+    // pixels is s x s of them.
+    const int s = paintScale();
     const double r2 = r * r;
-    for (int y = kPlayWellCentre.y() - 36; y <= kPlayWellCentre.y() + 36; ++y) {
-        for (int x = kPlayWellCentre.x() - 36; x <= kPlayWellCentre.x() + 36; ++x) {
-            const double dx = x - kPlayWellCentre.x();
-            const double dy = y - kPlayWellCentre.y();
-            if (dx * dx + dy * dy <= r2) p.fillRect(QRect(x, y, 1, 1), kWell);
+    p.save();
+    p.setRenderHint(QPainter::Antialiasing, false);
+    for (int y = (kPlayWellCentre.y() - 36) * s; y < (kPlayWellCentre.y() + 37) * s; ++y) {
+        for (int x = (kPlayWellCentre.x() - 36) * s; x < (kPlayWellCentre.x() + 37) * s; ++x) {
+            const double dx = (x + 0.5) / s - c.x();
+            const double dy = (y + 0.5) / s - c.y();
+            if (dx * dx + dy * dy <= r2)
+                p.fillRect(QRectF(double(x) / s, double(y) / s, 1.0 / s, 1.0 / s), kWell);
         }
     }
+    p.restore();
 }
 
 // Small engraved names beside the players' icons.

@@ -1,4 +1,6 @@
-// zelvan-genart: draws every picture of the game.
+// zelvan-genart: draws every picture of the game, and each but the
+// application icons again two and three times finer ("<name>@2x.png",
+// "<name>@3x.png") for big screens.
 //
 //   zelvan-genart <dir>           writes the pictures under <dir>
 //   zelvan-genart --check <dir>   compares them with the pictures in <dir>
@@ -15,7 +17,8 @@
 
 namespace genart {
 
-Pictures paintAll() {
+Pictures paintAll(int scale) {
+    setPaintScale(scale);
     Pictures all;
     const QImage background = paintBackground();
     const QImage optionsPanel = paintOptionsPanel();
@@ -24,11 +27,20 @@ Pictures paintAll() {
     all.push_back({QStringLiteral("progressbar.png"), paintProgressBar()});
     all.push_back({QStringLiteral("optionspanel.png"), optionsPanel});
     all.push_back({QStringLiteral("chatpanel.png"), paintChatPanel()});
-    for (Pictures part : {paintPieces(), paintGlyphs(background, optionsPanel),
-                          paintIcons(background), paintAppIcons()}) {
+    for (Pictures part :
+         {paintPieces(), paintGlyphs(background, optionsPanel), paintIcons(background)}) {
         for (Picture& picture : part)
             all.push_back(std::move(picture));
     }
+    if (scale == 1) {
+        for (Picture& picture : paintAppIcons())
+            all.push_back(std::move(picture));
+    } else {
+        for (Picture& picture : all)
+            picture.path.insert(picture.path.lastIndexOf(QLatin1Char('.')),
+                                QStringLiteral("@%1x").arg(scale));
+    }
+    setPaintScale(1);
     return all;
 }
 
@@ -57,7 +69,8 @@ int check(const genart::Pictures& pictures, const QDir& dir, QTextStream& err) {
     for (const genart::Picture& picture : pictures) {
         const QString file = dir.filePath(picture.path);
         const QImage committed(file);
-        const QImage fresh = picture.image.convertToFormat(storedFormat(picture));
+        QImage fresh = picture.image.convertToFormat(storedFormat(picture));
+        fresh.setDevicePixelRatio(1);  // a file keeps pixels, not the scale
         if (committed.isNull() || committed.convertToFormat(storedFormat(picture)) != fresh) {
             err << "differs from the generator's output: " << file << "\n";
             ++stale;
@@ -81,7 +94,10 @@ int main(int argc, char** argv) {
         err << "cannot load the embedded Liberation Sans\n";
         return 2;
     }
-    const genart::Pictures pictures = genart::paintAll();
+    genart::Pictures pictures;
+    for (int scale : {1, 2, 3})
+        for (genart::Picture& picture : genart::paintAll(scale))
+            pictures.push_back(std::move(picture));
     const QDir dir(args.back());
     return checking ? check(pictures, dir, err) : write(pictures, dir, err);
 }

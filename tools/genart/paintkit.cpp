@@ -14,16 +14,29 @@ namespace {
 // only show as a halo around a keyed shape.
 constexpr int kKeyAlphaCut = 24;
 
+// The tool paints one scale after the other; this says which.
+int scaleNow = 1;
+
 }  // namespace
 
+void setPaintScale(int scale) {
+    scaleNow = scale;
+}
+
+int paintScale() {
+    return scaleNow;
+}
+
 QImage figureCanvas(int w, int h) {
-    QImage img(w, h, QImage::Format_ARGB32_Premultiplied);
+    QImage img(w * scaleNow, h * scaleNow, QImage::Format_ARGB32_Premultiplied);
+    img.setDevicePixelRatio(scaleNow);
     img.fill(Qt::transparent);
     return img;
 }
 
 QImage opaqueCanvas(int w, int h, const QColor& fill) {
-    QImage img(w, h, QImage::Format_RGB32);
+    QImage img(w * scaleNow, h * scaleNow, QImage::Format_RGB32);
+    img.setDevicePixelRatio(scaleNow);
     img.fill(fill);
     return img;
 }
@@ -55,7 +68,10 @@ QImage keyed(const QImage& figure, const QImage& behind, const QColor& key) {
 }
 
 QImage crop(const QImage& picture, QPoint at, int w, int h) {
-    return picture.copy(at.x(), at.y(), w, h).convertToFormat(QImage::Format_RGB32);
+    const int s = static_cast<int>(picture.devicePixelRatio());
+    QImage block = picture.copy(at.x() * s, at.y() * s, w * s, h * s);
+    block.setDevicePixelRatio(s);
+    return block.convertToFormat(QImage::Format_RGB32);
 }
 
 QColor mix(const QColor& a, const QColor& b, double t) {

@@ -18,6 +18,13 @@ namespace genart {
 // The window's layout table, under the short name the pictures use.
 namespace layout = zelvan::layout;
 
+// The scale the pictures are painted at: 1, or 2 and 3 for screens that show
+// the scene two or three times finer. Canvases come out that many times
+// larger and carry it as their device pixel ratio, so the painting code
+// keeps working in the scene's own pixels.
+void setPaintScale(int scale);
+int paintScale();
+
 // A transparent canvas for soft, anti-aliased figures.
 QImage figureCanvas(int w, int h);
 
@@ -32,7 +39,7 @@ QImage flatten(const QImage& figure, const QImage& behind);
 // nudged by one step so that it is never punched out.
 QImage keyed(const QImage& figure, const QImage& behind, const QColor& key);
 
-// The w x h block of `picture` at `at`.
+// The w x h block of `picture` at `at`, in the scene's pixels.
 QImage crop(const QImage& picture, QPoint at, int w, int h);
 
 QColor mix(const QColor& a, const QColor& b, double t);

@@ -28,7 +28,9 @@ Pictures paintIcons(const QImage& background);
 // The application icon at the sizes the desktop asks for.
 Pictures paintAppIcons();
 
-// All of them, in a fixed order.
-Pictures paintAll();
+// All of them, in a fixed order: at scale 1 every picture, at 2 and 3 those
+// the program draws on a big screen (not the application icons, which come
+// in sizes of their own), each named "<name>@<scale>x.png".
+Pictures paintAll(int scale = 1);
 
 }  // namespace genart

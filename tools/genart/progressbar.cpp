@@ -3,6 +3,7 @@
 #include "pictures.h"
 
 #include <QtGui/QPainter>
+#include <algorithm>
 
 namespace genart {
 
@@ -16,11 +17,14 @@ QImage paintProgressBar() {
     const QColor top(52, 206, 206);
     const QColor bottom(0, 54, 54);
     QImage img = opaqueCanvas(kW, kH, palette::kBlack);
-    for (int y = 0; y < kH; ++y) {
-        const QRgb shade = mix(top, bottom, static_cast<double>(y) / (kH - 1)).rgb();
+    // Pixel by pixel of the picture: s x s of them make one of the bar's.
+    const int s = paintScale();
+    for (int y = 0; y < kH * s; ++y) {
+        const double t = std::clamp(((y + 0.5) / s - 0.5) / (kH - 1), 0.0, 1.0);
+        const QRgb shade = mix(top, bottom, t).rgb();
         auto* line = reinterpret_cast<QRgb*>(img.scanLine(y));
-        for (int x = 0; x < kW; ++x) {
-            if (x % kStep != 0) line[x] = shade;
+        for (int x = 0; x < kW * s; ++x) {
+            if ((x / s) % kStep != 0) line[x] = shade;
         }
     }
     return img;

@@ -93,6 +93,7 @@ private slots:
     void clickHandlerSeesThePressedFace();
     void numGlyphsFromTheStrip();
     void shortStripFallsBackToFirstFrame();
+    void stripPaintedTwiceAsFineKeepsItsPlace();
     void glyphPlacementTable_data();
     void glyphPlacementTable();
     void captionButtonRaisedAndSunken();
@@ -219,6 +220,27 @@ void LbSpeedButtonTest::shortStripFallsBackToFirstFrame() {
     QCOMPARE(px(s.shot(), 6, 7), kFace[0]);
     s.button->setDown(true);
     QCOMPARE(px(s.shot(), 7, 8), kFace[0]);
+}
+
+// A strip painted for a screen twice as fine (its device pixel ratio 2)
+// lays out at its own size and shows every one of its pixels there.
+void LbSpeedButtonTest::stripPaintedTwiceAsFineKeepsItsPlace() {
+    Stage s({20, 20});
+    makeGlyphButton(s);
+    QImage fine = makeStrip(20);
+    fine.setDevicePixelRatio(2);
+    s.button->setGlyph(fine);
+    QCOMPARE(s.button->numGlyphs(), 4);
+
+    QImage img(QSize(40, 40), QImage::Format_RGB32);
+    img.setDevicePixelRatio(2);
+    s.parent.render(&img, QPoint(), QRegion(s.button->geometry()));
+    // The frame at (4, 5) as for a plain 10-pixel strip: (8, 10) on the
+    // finer image, its face inset by two of its own pixels.
+    QCOMPARE(px(img, 10, 12), kFace[0]);
+    QCOMPARE(px(img, 25, 27), kFace[0]);
+    QCOMPARE(px(img, 9, 12), kParent);
+    QCOMPARE(px(img, 26, 27), kParent);
 }
 
 void LbSpeedButtonTest::glyphPlacementTable_data() {
