@@ -27,7 +27,7 @@ void playButton(Game& g, Host& host) {
     }
     host.startGameClock();
     g.pieceStyle = g.pieceStyleChoice;
-    init(g, host);
+    if (!init(g, host)) return;
     if (g.connected) {
         host.sendMessage(playMessage(g.sizeCode, g.blueToMove != 0));
         if (!g.blueToMove) {

@@ -8,8 +8,11 @@
 
 namespace zelvan {
 
-// newboard.cpp: a new empty board for sizeCode; flips the opener.
-void init(Game& g, Host& host);
+// newboard.cpp: a new empty board for sizeCode; flips the opener. False
+// when a newer board was made while the grid was drawn (drawing lets events
+// run): that board stands, and a caller about to start a game on its own
+// board stops.
+bool init(Game& g, Host& host);
 
 // placement.cpp
 void markZone(Game& g, int col, int row);
