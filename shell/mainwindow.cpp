@@ -156,8 +156,8 @@ void MainWindow::createControls() {
         if (!name.isEmpty()) l->setPixmap(art_.icon(name));
         return l;
     };
-    auto label = [this](QWidget* parent, const QFont& font, const QColor& colour,
-                        Qt::Alignment align, const QString& text) {
+    auto label = [](QWidget* parent, const QFont& font, const QColor& colour, Qt::Alignment align,
+                    const QString& text) {
         auto* l = new AntiAliasLabel(parent);
         l->setAutoSize(false);
         l->setTransparent(true);

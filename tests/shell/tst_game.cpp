@@ -49,7 +49,10 @@ class GameTest : public QObject {
 private slots:
     // Blue wins along a row, then Red (opening the next game) down a column.
     void rowWinByBlueThenColumnWinByRed() {
-        auto&& [h, w, g] = DrivenWindow{};
+        DrivenWindow driven;
+        auto& h = driven.h;
+        auto& w = driven.w;
+        auto& g = driven.g;
         startTwoPersonGame(h);
         const Artwork art;
         QCOMPARE(int(g.blueToMove), 1);
@@ -163,7 +166,10 @@ private slots:
     // Blue wins on a diagonal; Stop after one blink tick freezes the normal
     // look. Red then wins on an anti-diagonal, drawn down to the left.
     void diagonalsAndStopFreezingTheBlink() {
-        auto&& [h, w, g] = DrivenWindow{};
+        DrivenWindow driven;
+        auto& h = driven.h;
+        auto& w = driven.w;
+        auto& g = driven.g;
         startTwoPersonGame(h);
         const Artwork art;
         clickAll(h, {{2, 2}, {10, 1}, {3, 3}, {12, 1}, {4, 4}, {14, 1}, {5, 5}, {10, 3}});
@@ -205,7 +211,10 @@ private slots:
     // A run of six on a 20x20 board: all six cells blink; the frames there
     // have the larger boards' colour.
     void runOfSixOnTwentyBoard() {
-        auto&& [h, w, g] = DrivenWindow{};
+        DrivenWindow driven;
+        auto& h = driven.h;
+        auto& w = driven.w;
+        auto& g = driven.g;
         const Artwork art;
         h.press(w.LbSpeedButton5);
         h.press(w.LbSpeedButton4);
@@ -237,7 +246,10 @@ private slots:
     // Play during a game abandons it for the side to move, then starts the
     // next with the opener flipped; Stop abandons likewise and starts nothing.
     void playAndStopAbandonTheGame() {
-        auto&& [h, w, g] = DrivenWindow{};
+        DrivenWindow driven;
+        auto& h = driven.h;
+        auto& w = driven.w;
+        auto& g = driven.g;
         startTwoPersonGame(h);
         const Artwork art;
         clickAll(h, {{8, 8}, {9, 9}});
@@ -280,7 +292,9 @@ private slots:
 
     // A full board without five: the game ends, unscored, silent, unsaved.
     void fullBoardIsADraw() {
-        auto&& [h, w, g] = DrivenWindow{};
+        DrivenWindow driven;
+        auto& h = driven.h;
+        auto& g = driven.g;
         startTwoPersonGame(h);
         // Pairs along rows and the anti-diagonals, alternation down the
         // columns and pairs on the diagonals: no line longer than two.
@@ -309,7 +323,10 @@ private slots:
     // board at its place and a flip of the opener; during a game the press
     // only changes the size the next Play draws.
     void sizeCycleAndOpener() {
-        auto&& [h, w, g] = DrivenWindow{};
+        DrivenWindow driven;
+        auto& h = driven.h;
+        auto& w = driven.w;
+        auto& g = driven.g;
         const QPoint o = w.backgroundOrigin();
         QCOMPARE(w.Image1->geometry(), QRect(o + QPoint(222, 21), QSize(556, 556)));
         QCOMPARE(int(g.blueOpens), 0);
@@ -349,7 +366,10 @@ private slots:
 
     // Human/Computer changes the opponent and its icon only while idle.
     void humanComputerOnlyWhileIdle() {
-        auto&& [h, w, g] = DrivenWindow{};
+        DrivenWindow driven;
+        auto& h = driven.h;
+        auto& w = driven.w;
+        auto& g = driven.g;
         QVERIFY(shows(w.Image8, icon("icons/computer.png")));
         h.press(w.LbSpeedButton5);
         QCOMPARE(int(g.redIsHuman), 1);
@@ -370,7 +390,10 @@ private slots:
     // occupied cell, while the computer is choosing, and the nested ones
     // that arrive inside a placement's or a Play's pause.
     void clicksThatPlaceNothing() {
-        auto&& [h, w, g] = DrivenWindow{};
+        DrivenWindow driven;
+        auto& h = driven.h;
+        auto& w = driven.w;
+        auto& g = driven.g;
         h.press(w.LbSpeedButton5);
         h.clickCell(8, 8);
         QCOMPARE(g.cell(8, 8), kNone);

@@ -86,7 +86,9 @@ private slots:
     // The cover hides the whole clock row, level digit included; the clocks
     // go on being computed beneath it.
     void clocksToggle() {
-        auto&& [h, w, g] = DrivenWindow{};
+        DrivenWindow driven;
+        auto& h = driven.h;
+        auto& w = driven.w;
         w.show();
         const QRect strip(w.backgroundOrigin() + QPoint(0, 400), QSize(200, 45));
         w.Timer2Timer();
@@ -131,7 +133,9 @@ private slots:
     // once and leaves its next moves unframed; switching on draws nothing
     // until that side's next move.
     void moveFramesToggle() {
-        auto&& [h, w, g] = DrivenWindow{};
+        DrivenWindow driven;
+        auto& h = driven.h;
+        auto& w = driven.w;
         const Artwork art;
         h.press(w.LbSpeedButton5);
         h.press(w.LbSpeedButton1);
@@ -192,7 +196,10 @@ private slots:
     // Reset puts both scores to 1000, keeps the history, writes nothing; the
     // scoreboard counts each side toward 1000 on its own.
     void resetScores() {
-        auto&& [h, w, g] = DrivenWindow{};
+        DrivenWindow driven;
+        auto& h = driven.h;
+        auto& w = driven.w;
+        auto& g = driven.g;
         g.scoreBlue = 1500;
         g.scoreRed = 400;
         for (int i = 0; i < 20; ++i)
@@ -242,7 +249,10 @@ private slots:
     // The style chosen during a game waits for the next one; the indicator
     // shows the choice at once.
     void styleToggle() {
-        auto&& [h, w, g] = DrivenWindow{};
+        DrivenWindow driven;
+        auto& h = driven.h;
+        auto& w = driven.w;
+        auto& g = driven.g;
         const Artwork art;
         h.press(w.LbSpeedButton5);
         h.press(w.LbSpeedButton1);
@@ -272,7 +282,9 @@ private slots:
     // Options, Help and Internet share the board area: each hides the
     // others; a new board hides them all; Help does nothing during a game.
     void panelsOverTheBoard() {
-        auto&& [h, w, g] = DrivenWindow{};
+        DrivenWindow driven;
+        auto& h = driven.h;
+        auto& w = driven.w;
         w.show();
         const QPoint o = w.backgroundOrigin();
         QCOMPARE(w.Panel1->geometry(), QRect(o + QPoint(225, 35), QSize(189, 352)));
@@ -340,7 +352,9 @@ private slots:
     void settingsSurviveARestart() {
         QTemporaryDir folder;
         {
-            auto&& [h, w, g] = DrivenWindow{QRect(0, 0, 1024, 768), folder.path()};
+            DrivenWindow driven{QRect(0, 0, 1024, 768), folder.path()};
+            auto& h = driven.h;
+            auto& w = driven.w;
             h.press(w.LbSpeedButton12);  // hints off
             h.press(w.LbSpeedButton11);  // clocks off
             h.press(w.LbSpeedButton13);  // Blue's frames off
@@ -413,7 +427,9 @@ private slots:
     void exitDuringAGame() {
         QTemporaryDir folder;
         {
-            auto&& [h, w, g] = DrivenWindow{QRect(0, 0, 1024, 768), folder.path()};
+            DrivenWindow driven{QRect(0, 0, 1024, 768), folder.path()};
+            auto& h = driven.h;
+            auto& w = driven.w;
             QSignalSpy quit(&w, &MainWindow::quitRequested);
             h.press(w.LbSpeedButton5);
             h.press(w.LbSpeedButton1);
@@ -472,7 +488,10 @@ private slots:
 
     // Which effect each event plays, and the pauses that follow some of them.
     void soundTable() {
-        auto&& [h, w, g] = DrivenWindow{};
+        DrivenWindow driven;
+        auto& h = driven.h;
+        auto& w = driven.w;
+        auto& g = driven.g;
         auto step = [&](const char* what, const std::function<void()>& action,
                         const Strings& expected) {
             h.sounds.clear();
@@ -560,7 +579,10 @@ private slots:
 
     // With sound off nothing plays and nothing pauses after a sound.
     void soundOffSilencesEverything() {
-        auto&& [h, w, g] = DrivenWindow{};
+        DrivenWindow driven;
+        auto& h = driven.h;
+        auto& w = driven.w;
+        auto& g = driven.g;
         h.press(w.LbSpeedButton16);
         QCOMPARE(w.AntiAliasLabel20->text(), QString("Enable sound FX"));
         QVERIFY(h.sounds.empty());
