@@ -11,10 +11,14 @@ cd "$here"
 
 if [ ! -f build-fuzz/build.ninja ]; then
   cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-    -DCMAKE_CXX_COMPILER=clang++ -DZELVAN_FUZZ=ON
+    -DCMAKE_CXX_COMPILER=clang++-14 -DZELVAN_FUZZ=ON
 fi
 cmake --build build-fuzz --target fuzzers --parallel "$(nproc)"
 
+# Readable stacks in the sanitizers' reports, where the symbolizer is installed.
+if [ -x /usr/lib/llvm-14/bin/llvm-symbolizer ]; then
+  export ASAN_SYMBOLIZER_PATH=/usr/lib/llvm-14/bin/llvm-symbolizer
+fi
 mkdir -p build-fuzz/artifacts build-fuzz/logs
 failed=()
 for name in settings textint wire dispatch; do
