@@ -1,6 +1,7 @@
 #include "core/ai/linescanner.h"
 
 #include <algorithm>
+#include <bit>
 
 namespace zelvan {
 
@@ -23,37 +24,40 @@ constexpr std::array<std::uint16_t, 512> makeTernary() {
     return t;
 }
 
-// One direction: the nine cells around the examined one (0 empty, 1 own,
-// 2 blocked), the five windows through the middle, then the reduction.
+// One direction: the nine cells around the examined one as two bit masks
+// (own, blocked), the five windows through the middle, then the reduction.
+// The table index counts the eight neighbours in base 3 (0 empty, 1 own,
+// 2 blocked, the left-most cell lowest); the masks step through them like an
+// odometer, which keeps the work per entry small enough for every compiler's
+// constant-evaluation budget.
 constexpr std::array<std::uint32_t, 6561> makeDirectionCounts() {
+    constexpr unsigned kNeighbourBit[8] = {1u << 0, 1u << 1, 1u << 2, 1u << 3,
+                                           1u << 5, 1u << 6, 1u << 7, 1u << 8};
     std::array<std::uint32_t, 6561> t{};
+    unsigned own = 1u << 4;  // the examined cell itself is always own
+    unsigned blocked = 0;
     for (unsigned idx = 0; idx < 6561; ++idx) {
-        int cell[9]{};
-        unsigned rest = idx;
-        for (int k = 0; k < 9; ++k) {
-            if (k == 4) {
-                cell[k] = 1;
-                continue;
-            }
-            cell[k] = static_cast<int>(rest % 3);
-            rest /= 3;
-        }
-        int count[6]{};
-        for (int start = 0; start < 5; ++start) {
-            int own = 0;
-            bool blocked = false;
-            for (int k = start; k < start + 5; ++k) {
-                own += cell[k] == 1;
-                blocked = blocked || cell[k] == 2;
-            }
-            if (!blocked) ++count[own];
+        unsigned count[6]{};
+        for (unsigned start = 0; start < 5; ++start) {
+            const unsigned window = 0x1Fu << start;
+            if (!(blocked & window)) ++count[std::popcount(own & window)];
         }
         if (count[5] > 0) count[4] = count[3] = count[2] = 0;
         if (count[4] > 0) count[3] = count[2] = 0;
-        std::uint32_t packed = 0;
-        for (int k = 1; k <= 5; ++k)
-            packed |= static_cast<std::uint32_t>(count[k]) << (6 * (k - 1));
-        t[idx] = packed;
+        t[idx] = count[1] | count[2] << 6 | count[3] << 12 | count[4] << 18 | count[5] << 24;
+
+        for (const unsigned bit : kNeighbourBit) {
+            if (own & bit) {  // 1 -> 2
+                own &= ~bit;
+                blocked |= bit;
+                break;
+            }
+            if (!(blocked & bit)) {  // 0 -> 1
+                own |= bit;
+                break;
+            }
+            blocked &= ~bit;  // 2 -> 0, carry into the next neighbour
+        }
     }
     return t;
 }

@@ -24,7 +24,7 @@ void playButton(Game& g, Host& host) {
     }
     host.startGameClock();
     g.pieceStyle = g.pieceStyleChoice;
-    init(g, host);
+    if (!init(g, host)) return;
     const std::uint32_t serial = g.boardSerial;
     if (g.connected) {
         host.sendMessage(playMessage(g.sizeCode, g.blueToMove != 0));

@@ -3,7 +3,7 @@
 
 namespace zelvan {
 
-void init(Game& g, Host& host) {
+bool init(Game& g, Host& host) {
     host.setCursor(Cursor::Normal);
     host.hidePanels();
 
@@ -22,12 +22,17 @@ void init(Game& g, Host& host) {
     host.forgetMarks();
     g.gameRunning = 0;
     g.blueToMove = g.blueOpens;
-    ++g.boardSerial;
+    const std::uint32_t serial = ++g.boardSerial;
 
     host.drawGrid();
     host.processEvents();
+    // The pump let events run. A Play or a received PLAY that made a newer
+    // board meanwhile owns the record, and the game it may have started
+    // with it: clearing now would wipe that game's pieces.
+    if (g.boardSerial != serial) return false;
 
     clearPieces(g);
+    return true;
 }
 
 void clearPieces(Game& g) {

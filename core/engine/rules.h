@@ -10,8 +10,11 @@
 
 namespace zelvan {
 
-// newboard.cpp: a new empty board for sizeCode; flips the opener.
-void init(Game& g, Host& host);
+// newboard.cpp: a new empty board for sizeCode; flips the opener. False
+// when a newer board was made while the grid was drawn (drawing lets events
+// run): that board stands, and a caller about to start a game on its own
+// board stops.
+bool init(Game& g, Host& host);
 // The record's side of an empty board of the current size: no pieces, no
 // zone, no line counts, no moves. Draws nothing.
 void clearPieces(Game& g);

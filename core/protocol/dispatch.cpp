@@ -91,7 +91,7 @@ void startRemoteGame(Game& g, Host& host) {
     if (g.gameRunning) abandonGame(g, host, EndReason::PeerRestarted);
     host.startGameClock();
     g.pieceStyle = g.pieceStyleChoice;
-    init(g, host);
+    if (!init(g, host)) return;
     g.gameRunning = 1;
     g.winner = kNone;
     g.busy = 0;

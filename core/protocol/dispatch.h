@@ -31,9 +31,11 @@ void dispatchMessage(Game& g, Host& host, const std::string& message);
 // abandoned and a new board starts with the peer's size, this side's turn set
 // from the opener, and the wait cursor while the peer opens.
 // The pause lets other events run. If the connection is down by then, also
-// as far as the socket layer knows before it reports it, no game starts. If a newer PLAY started
-// its game meanwhile, that game stands and this one is dropped. Otherwise the size and opener of
-// this PLAY are used even if a size click changed them during the pause.
+// as far as the socket layer knows before it reports it, no game starts. If
+// a newer PLAY started its game meanwhile, that game stands and this one is
+// dropped; so does a board made while this one is drawn. Otherwise the size
+// and opener of this PLAY are used even if a size click changed them during
+// the pause.
 void startRemoteGame(Game& g, Host& host);
 
 // Places the peer's piece at (col, row) as Red, through the shared placement

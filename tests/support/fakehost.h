@@ -62,9 +62,10 @@ public:
     std::vector<GameEnd> ends;
     // Values randomBelow returns, in order; when empty it returns 0.
     std::deque<std::uint32_t> randoms;
-    // Run once at the next delay / processEvents, then cleared.
+    // Run once at the next delay / processEvents / drawGrid, then cleared.
     std::function<void()> onDelay;
     std::function<void()> onPump;
+    std::function<void()> onDrawGrid;  // the window lets events run there too
 
     void clear() {
         calls.clear();
@@ -82,7 +83,14 @@ public:
         return n;
     }
 
-    void drawGrid() override { calls.push_back("drawGrid"); }
+    void drawGrid() override {
+        calls.push_back("drawGrid");
+        if (onDrawGrid) {
+            auto f = std::move(onDrawGrid);
+            onDrawGrid = nullptr;
+            f();
+        }
+    }
     void drawPiece(Side s, int c, int r, bool hl) override {
         calls.push_back(std::string("drawPiece ") + (s == Side::Blue ? "B " : "R ") +
                         std::to_string(c) + " " + std::to_string(r) + (hl ? " h" : " n"));

@@ -381,7 +381,9 @@ class NetPlayTest : public QObject {
     Q_OBJECT
 private slots:
     void callConnectsAndOnlyTheCallerStartsGames() {
-        auto&& [port, b, a] = PeerPair{};
+        PeerPair peers;
+        auto& b = peers.b;
+        auto& a = peers.a;
         QCOMPARE(b.status(), QString("Listening"));
         QCOMPARE(a.status(), QString("Not connected"));
         QVERIFY(b.w().netLink().isListening());
@@ -434,7 +436,9 @@ private slots:
     // The caller opens and wins along a row: Blue's win on its screen, Red's
     // on the other, each scored in its own colours.
     void wholeGameSeenInBothColours() {
-        auto&& [port, b, a] = PeerPair{};
+        PeerPair peers;
+        auto& b = peers.b;
+        auto& a = peers.a;
         QVERIFY(connectPair(a, b));
         QVERIFY(startGame(a, b));
         QCOMPARE(int(a.g().blueToMove), 1);
@@ -488,7 +492,9 @@ private slots:
     // On both machines the same person opens, and the opener passes back and
     // forth; a Play over a running game scores it on both sides first.
     void openerAlternatesAndPlayOverAGameScoresIt() {
-        auto&& [port, b, a] = PeerPair{};
+        PeerPair peers;
+        auto& b = peers.b;
+        auto& a = peers.a;
         QVERIFY(connectPair(a, b));
 
         QVERIFY(startGame(a, b));
@@ -524,7 +530,9 @@ private slots:
     }
 
     void stopFromEitherSide() {
-        auto&& [port, b, a] = PeerPair{};
+        PeerPair peers;
+        auto& b = peers.b;
+        auto& a = peers.a;
         QVERIFY(connectPair(a, b));
 
         // The caller opens and stops on its own turn: it loses on both.
@@ -559,7 +567,9 @@ private slots:
     }
 
     void endFromEitherSide() {
-        auto&& [port, b, a] = PeerPair{};
+        PeerPair peers;
+        auto& b = peers.b;
+        auto& a = peers.a;
 
         // The caller hangs up during its own turn.
         QVERIFY(connectPair(a, b));
@@ -774,7 +784,9 @@ private slots:
     // Every spelling the check accepts reaches the address it was read as:
     // here always 127.0.0.1, where the listener waits.
     void callConnectsToTheAddressThatWasChecked() {
-        auto&& [port, b, a] = PeerPair{};
+        PeerPair peers;
+        auto& b = peers.b;
+        auto& a = peers.a;
         const char* good[] = {"127.0.0.1", "127.000.000.001", " 127.0.0.1", "$7f.0.0.x1",
                               "+127.0.0.01"};
         for (const char* address : good) {
@@ -867,7 +879,10 @@ private slots:
     // While connected, a further caller is closed at once; what it managed
     // to send never reaches the game.
     void secondCallerIsTurnedAway() {
-        auto&& [port, b, a] = PeerPair{};
+        PeerPair peers;
+        auto& port = peers.port;
+        auto& b = peers.b;
+        auto& a = peers.a;
         QVERIFY(connectPair(a, b));
         QVERIFY(startGame(a, b));
 
@@ -894,7 +909,10 @@ private slots:
     // runs in a process of its own, so that a crash is a result.
     void peerHangsUpDuringAPause() {
         RUN_ALONE_IN_A_CHILD();
-        auto&& [port, w, raw] = ListenerAndRawPeer{};
+        ListenerAndRawPeer peers;
+        auto& port = peers.port;
+        auto& w = peers.w;
+        auto& raw = peers.raw;
         QVERIFY_EMPTY(raw.connectTo(port, w));
         QTimer watch;
         onceReceived(watch, w, 6, [&] { raw.socket.disconnectFromHost(); });
@@ -908,7 +926,9 @@ private slots:
 
     void endPressedDuringAPause() {
         RUN_ALONE_IN_A_CHILD();
-        auto&& [port, b, a] = PeerPair{};
+        PeerPair peers;
+        auto& b = peers.b;
+        auto& a = peers.a;
         QVERIFY(connectPair(a, b));
         QTimer watch;
         onceReceived(watch, b, 6, [&] { b.w().network().onEndClicked(); });
@@ -927,7 +947,10 @@ private slots:
     // history and the log.
     void lastLineBeforeHangUpIsKept() {
         RUN_ALONE_IN_A_CHILD();
-        auto&& [port, w, raw] = ListenerAndRawPeer{};
+        ListenerAndRawPeer peers;
+        auto& port = peers.port;
+        auto& w = peers.w;
+        auto& raw = peers.raw;
         QVERIFY_EMPTY(raw.connectTo(port, w));
         QTimer watch;
         onceReceived(watch, w, 6, [&] {
@@ -965,7 +988,10 @@ private slots:
     // What arrives during a PLAY's pause keeps its boundaries: a chat line
     // sent in the pause and a move 50 ms later stay a line and a move.
     void arrivalsDuringAPauseKeepTheirBoundaries() {
-        auto&& [port, w, raw] = ListenerAndRawPeer{};
+        ListenerAndRawPeer peers{};
+        [[maybe_unused]] auto& port = peers.port;
+        [[maybe_unused]] auto& w = peers.w;
+        [[maybe_unused]] auto& raw = peers.raw;
         QVERIFY_EMPTY(raw.connectTo(port, w));
         QTimer watch;
         onceReceived(watch, w, 6, [&] {
@@ -1012,7 +1038,10 @@ private slots:
     // board; each one before is scored as the game it abandoned, with this
     // side to move ("S"), and the file holds the outcome.
     void burstOfRestartsStartsOneGame() {
-        auto&& [port, w, raw] = ListenerAndRawPeer{};
+        ListenerAndRawPeer peers{};
+        [[maybe_unused]] auto& port = peers.port;
+        [[maybe_unused]] auto& w = peers.w;
+        [[maybe_unused]] auto& raw = peers.raw;
         QVERIFY_EMPTY(raw.connectTo(port, w));
         const std::uint32_t boards = w.g().boardSerial;
         QVERIFY(raw.deliver(w.w(), QByteArray("PLAY1S").repeated(299) + "PLAY2C"));
@@ -1037,7 +1066,10 @@ private slots:
     // vanished is dropped after about two minutes (60 s, then 6 probes 10 s
     // apart; bytes in flight are given up as late).
     void keepAliveOnBothEnds() {
-        auto&& [port, b, a] = PeerPair{};
+        PeerPair peers{};
+        [[maybe_unused]] auto& port = peers.port;
+        [[maybe_unused]] auto& b = peers.b;
+        [[maybe_unused]] auto& a = peers.a;
         QVERIFY(connectPair(a, b));
         auto option = [](qintptr fd, int level, int name) {
             int value = -1;
@@ -1063,7 +1095,10 @@ private slots:
     // A bare peer sends every message the protocol ignores, and the cases the
     // receiver must refuse; the window's game stays as it should be.
     void rawPeerMalformedMessages() {
-        auto&& [port, w, raw] = ListenerAndRawPeer{};
+        ListenerAndRawPeer peers;
+        auto& port = peers.port;
+        auto& w = peers.w;
+        auto& raw = peers.raw;
         QVERIFY_EMPTY(raw.connectTo(port, w));
         QCOMPARE(int(w.g().acceptedPeer), 1);
 
@@ -1187,7 +1222,10 @@ private slots:
     // keeps running, the STOP counts, the board is untouched, and memory
     // stays bounded.
     void hostilePeerFloods() {
-        auto&& [port, w, raw] = ListenerAndRawPeer{};
+        ListenerAndRawPeer peers;
+        auto& port = peers.port;
+        auto& w = peers.w;
+        auto& raw = peers.raw;
         QVERIFY_EMPTY(raw.connectTo(port, w));
         QVERIFY(raw.deliver(w.w(), "PLAY1C"));
         QCOMPARE(int(w.g().gameRunning), 1);

@@ -145,7 +145,10 @@ private slots:
     // Blue's click is answered before the click's handling ends: the Red
     // piece is on the board and in the picture when the click returns.
     void blueClickIsAnsweredAtOnce() {
-        auto&& [h, w, g] = DrivenWindow{};
+        DrivenWindow driven;
+        auto& h = driven.h;
+        auto& w = driven.w;
+        auto& g = driven.g;
         const Artwork art;
         h.press(control<GlyphButton>(w, "playButton"));
         QCOMPARE(int(g.blueToMove), 1);
@@ -184,7 +187,10 @@ private slots:
     // Play and Stop that arrive in its event pump do nothing; Play still
     // sounds and pauses, Stop still clicks.
     void inputWhileTheComputerIsBusy() {
-        auto&& [h, w, g] = DrivenWindow{};
+        DrivenWindow harness{};
+        [[maybe_unused]] auto& h = harness.h;
+        [[maybe_unused]] auto& w = harness.w;
+        [[maybe_unused]] auto& g = harness.g;
         h.press(control<GlyphButton>(w, "playButton"));
         bool injected = false;
         w.onPump = [&] {
@@ -215,7 +221,10 @@ private slots:
     // Blue's winning click: the game ends there, the computer does not
     // answer, and the victory sounds.
     void blueWinsAgainstTheComputer() {
-        auto&& [h, w, g] = DrivenWindow{};
+        DrivenWindow driven;
+        auto& h = driven.h;
+        auto& w = driven.w;
+        auto& g = driven.g;
         const Artwork art;
         h.press(control<GlyphButton>(w, "playButton"));
         for (int c = 2; c <= 5; ++c) {
@@ -258,7 +267,10 @@ private slots:
         QFETCH(int, level);
         QFETCH(int, sizeCode);
         QFETCH(bool, greedyBlue);
-        auto&& [h, w, g] = DrivenWindow{};
+        DrivenWindow driven;
+        auto& h = driven.h;
+        auto& w = driven.w;
+        auto& g = driven.g;
         const Artwork art;
         h.press(control<GlyphButton>(w, "soundToggle"));  // quiet and without pauses
         while (g.computerLevel != level)

@@ -50,7 +50,10 @@ class GameTest : public QObject {
 private slots:
     // Blue wins along a row, then Red (opening the next game) down a column.
     void rowWinByBlueThenColumnWinByRed() {
-        auto&& [h, w, g] = DrivenWindow{};
+        DrivenWindow driven;
+        auto& h = driven.h;
+        auto& w = driven.w;
+        auto& g = driven.g;
         startTwoPersonGame(h);
         const Artwork art;
         QCOMPARE(int(g.blueToMove), 1);
@@ -164,7 +167,10 @@ private slots:
     // Blue wins on a diagonal; Stop after one blink tick freezes the normal
     // look. Red then wins on an anti-diagonal, drawn down to the left.
     void diagonalsAndStopFreezingTheBlink() {
-        auto&& [h, w, g] = DrivenWindow{};
+        DrivenWindow driven;
+        auto& h = driven.h;
+        auto& w = driven.w;
+        auto& g = driven.g;
         startTwoPersonGame(h);
         const Artwork art;
         clickAll(h, {{2, 2}, {10, 1}, {3, 3}, {12, 1}, {4, 4}, {14, 1}, {5, 5}, {10, 3}});
@@ -207,7 +213,10 @@ private slots:
     // A run of six on a 20x20 board: all six cells blink; the frames there
     // have the larger boards' colour.
     void runOfSixOnTwentyBoard() {
-        auto&& [h, w, g] = DrivenWindow{};
+        DrivenWindow driven;
+        auto& h = driven.h;
+        auto& w = driven.w;
+        auto& g = driven.g;
         const Artwork art;
         h.press(control<GlyphButton>(w, "opponentButton"));
         h.press(control<GlyphButton>(w, "sizeButton"));
@@ -239,7 +248,10 @@ private slots:
     // Play during a game abandons it for the side to move, then starts the
     // next with the opener flipped; Stop abandons likewise and starts nothing.
     void playAndStopAbandonTheGame() {
-        auto&& [h, w, g] = DrivenWindow{};
+        DrivenWindow driven;
+        auto& h = driven.h;
+        auto& w = driven.w;
+        auto& g = driven.g;
         startTwoPersonGame(h);
         const Artwork art;
         clickAll(h, {{8, 8}, {9, 9}});
@@ -282,7 +294,9 @@ private slots:
 
     // A full board without five: the game ends, unscored and unsaved.
     void fullBoardIsADraw() {
-        auto&& [h, w, g] = DrivenWindow{};
+        DrivenWindow driven;
+        auto& h = driven.h;
+        auto& g = driven.g;
         startTwoPersonGame(h);
         // Pairs along rows and the anti-diagonals, alternation down the
         // columns and pairs on the diagonals: no line longer than two.
@@ -304,7 +318,7 @@ private slots:
         QCOMPARE(g.scoreRed, 1000);
         // Told with the quiet closing tune and the banner.
         QCOMPARE(h.playedSounds(), (std::vector<std::string>{"BluePiece", "Exit"}));
-        QCOMPARE(control<ResultBanner>(w, "resultBanner")->text(),
+        QCOMPARE(control<ResultBanner>(h.w(), "resultBanner")->text(),
                  QString::fromUtf8("Draw — the board is full"));
         QVERIFY(!h.settingsFileExists());
         QVERIFY(!control<QTimer>(h.w(), "blinkTimer")->isActive());
@@ -314,7 +328,10 @@ private slots:
     // board at its place and a flip of the opener; during a game the press
     // only changes the size the next Play draws.
     void sizeCycleAndOpener() {
-        auto&& [h, w, g] = DrivenWindow{};
+        DrivenWindow driven;
+        auto& h = driven.h;
+        auto& w = driven.w;
+        auto& g = driven.g;
         const QPoint o = w.backgroundOrigin();
         QCOMPARE(control<BoardPicture>(w, "board")->geometry(),
                  QRect(o + QPoint(222, 21), QSize(556, 556)));
@@ -357,7 +374,10 @@ private slots:
 
     // Human/Computer changes the opponent and its icon only while idle.
     void humanComputerOnlyWhileIdle() {
-        auto&& [h, w, g] = DrivenWindow{};
+        DrivenWindow harness{};
+        [[maybe_unused]] auto& h = harness.h;
+        [[maybe_unused]] auto& w = harness.w;
+        [[maybe_unused]] auto& g = harness.g;
         QVERIFY(shows(control<QLabel>(w, "redIcon"), icon("icons/computer.png")));
         h.press(control<GlyphButton>(w, "opponentButton"));
         QCOMPARE(int(g.redIsHuman), 1);
@@ -378,7 +398,10 @@ private slots:
     // occupied cell, while the computer is choosing, and the nested ones
     // that arrive inside a placement's or a Play's pause.
     void clicksThatPlaceNothing() {
-        auto&& [h, w, g] = DrivenWindow{};
+        DrivenWindow harness{};
+        [[maybe_unused]] auto& h = harness.h;
+        [[maybe_unused]] auto& w = harness.w;
+        [[maybe_unused]] auto& g = harness.g;
         h.press(control<GlyphButton>(w, "opponentButton"));
         h.clickCell(8, 8);
         QCOMPARE(g.cell(8, 8), kNone);

@@ -93,7 +93,10 @@ private slots:
     // The cover hides the whole clock row, level digit included; the clocks
     // go on being computed beneath it.
     void clocksToggle() {
-        auto&& [h, w, g] = DrivenWindow{};
+        DrivenWindow harness{};
+        [[maybe_unused]] auto& h = harness.h;
+        [[maybe_unused]] auto& w = harness.w;
+        [[maybe_unused]] auto& g = harness.g;
         w.show();
         const QRect strip(w.backgroundOrigin() + QPoint(0, 400), QSize(200, 45));
         w.onTick();
@@ -139,7 +142,10 @@ private slots:
     // once and leaves its next moves unframed; switching on draws nothing
     // until that side's next move.
     void moveFramesToggle() {
-        auto&& [h, w, g] = DrivenWindow{};
+        DrivenWindow harness{};
+        [[maybe_unused]] auto& h = harness.h;
+        [[maybe_unused]] auto& w = harness.w;
+        [[maybe_unused]] auto& g = harness.g;
         const Artwork art;
         h.press(control<GlyphButton>(w, "opponentButton"));
         h.press(control<GlyphButton>(w, "playButton"));
@@ -202,7 +208,10 @@ private slots:
     // Reset puts both scores to 1000, keeps the history, writes nothing; the
     // scoreboard counts each side toward 1000 on its own.
     void resetScores() {
-        auto&& [h, w, g] = DrivenWindow{};
+        DrivenWindow harness{};
+        [[maybe_unused]] auto& h = harness.h;
+        [[maybe_unused]] auto& w = harness.w;
+        [[maybe_unused]] auto& g = harness.g;
         g.scoreBlue = 1500;
         g.scoreRed = 400;
         for (int i = 0; i < 20; ++i)
@@ -253,7 +262,10 @@ private slots:
     // The style chosen during a game waits for the next one; the indicator
     // shows the choice at once.
     void styleToggle() {
-        auto&& [h, w, g] = DrivenWindow{};
+        DrivenWindow harness{};
+        [[maybe_unused]] auto& h = harness.h;
+        [[maybe_unused]] auto& w = harness.w;
+        [[maybe_unused]] auto& g = harness.g;
         const Artwork art;
         h.press(control<GlyphButton>(w, "opponentButton"));
         h.press(control<GlyphButton>(w, "playButton"));
@@ -283,7 +295,10 @@ private slots:
     // Options, Help and Internet share the board area: each hides the
     // others; a new board hides them all; Help does nothing during a game.
     void panelsOverTheBoard() {
-        auto&& [h, w, g] = DrivenWindow{};
+        DrivenWindow harness{};
+        [[maybe_unused]] auto& h = harness.h;
+        [[maybe_unused]] auto& w = harness.w;
+        [[maybe_unused]] auto& g = harness.g;
         w.show();
         const QPoint o = w.backgroundOrigin();
         QCOMPARE(control<OptionsPanel>(w, "optionsPanel")->geometry(),
@@ -353,7 +368,10 @@ private slots:
     void settingsSurviveARestart() {
         QTemporaryDir folder;
         {
-            auto&& [h, w, g] = DrivenWindow{QRect(0, 0, 1024, 768), folder.path()};
+            DrivenWindow harness{QRect(0, 0, 1024, 768), folder.path()};
+            [[maybe_unused]] auto& h = harness.h;
+            [[maybe_unused]] auto& w = harness.w;
+            [[maybe_unused]] auto& g = harness.g;
             h.press(control<GlyphButton>(w, "hintsToggle"));     // hints off
             h.press(control<GlyphButton>(w, "clocksToggle"));    // clocks off
             h.press(control<GlyphButton>(w, "blueMarkToggle"));  // Blue's frames off
@@ -427,7 +445,10 @@ private slots:
     void exitDuringAGame() {
         QTemporaryDir folder;
         {
-            auto&& [h, w, g] = DrivenWindow{QRect(0, 0, 1024, 768), folder.path()};
+            DrivenWindow harness{QRect(0, 0, 1024, 768), folder.path()};
+            [[maybe_unused]] auto& h = harness.h;
+            [[maybe_unused]] auto& w = harness.w;
+            [[maybe_unused]] auto& g = harness.g;
             QSignalSpy quit(&w, &MainWindow::quitRequested);
             h.press(control<GlyphButton>(w, "opponentButton"));
             h.press(control<GlyphButton>(w, "playButton"));
@@ -486,7 +507,10 @@ private slots:
 
     // Which effect each event plays, and the pauses that follow some of them.
     void soundTable() {
-        auto&& [h, w, g] = DrivenWindow{};
+        DrivenWindow harness{};
+        [[maybe_unused]] auto& h = harness.h;
+        [[maybe_unused]] auto& w = harness.w;
+        [[maybe_unused]] auto& g = harness.g;
         auto step = [&](const char* what, const std::function<void()>& action,
                         const Strings& expected) {
             h.sounds.clear();
@@ -583,7 +607,10 @@ private slots:
 
     // With sound off nothing plays and nothing pauses after a sound.
     void soundOffSilencesEverything() {
-        auto&& [h, w, g] = DrivenWindow{};
+        DrivenWindow harness{};
+        [[maybe_unused]] auto& h = harness.h;
+        [[maybe_unused]] auto& w = harness.w;
+        [[maybe_unused]] auto& g = harness.g;
         h.press(control<GlyphButton>(w, "soundToggle"));
         QCOMPARE(control<SmoothLabel>(w, "soundToggleCaption")->text(), QString("Enable sound FX"));
         QVERIFY(h.sounds.empty());

@@ -40,8 +40,14 @@ private slots:
     // Against the computer: after Ctrl+Z the record and the board picture
     // (pieces, frames, traces) are those of the game played one move shorter.
     void undoShowsTheShorterGame() {
-        auto&& [played, w, g] = DrivenWindow{};
-        auto&& [shorter, ws, gs] = DrivenWindow{};
+        DrivenWindow playedWindow{};
+        [[maybe_unused]] auto& played = playedWindow.h;
+        [[maybe_unused]] auto& w = playedWindow.w;
+        [[maybe_unused]] auto& g = playedWindow.g;
+        DrivenWindow shorterWindow{};
+        [[maybe_unused]] auto& shorter = shorterWindow.h;
+        [[maybe_unused]] auto& ws = shorterWindow.w;
+        [[maybe_unused]] auto& gs = shorterWindow.g;
         for (WindowHarness* h : {&played, &shorter})
             h->press(control<GlyphButton>(h->w(), "playButton"));
         for (auto [c, r] : {std::pair{4, 4}, {12, 4}, {4, 12}})
@@ -60,7 +66,10 @@ private slots:
 
     // In a network game the key only says why nothing happened.
     void undoInANetworkGameSaysSo() {
-        auto&& [h, w, g] = DrivenWindow{};
+        DrivenWindow harness{};
+        [[maybe_unused]] auto& h = harness.h;
+        [[maybe_unused]] auto& w = harness.w;
+        [[maybe_unused]] auto& g = harness.g;
         startTwoPersonGame(h);
         h.clickCell(8, 8);
         g.connected = 1;  // as a game against a peer would have it
@@ -76,7 +85,10 @@ private slots:
     // Blue can complete five at (2, 5): the hint frames that cell, changes
     // neither the record nor the board picture, and goes once it is taken.
     void hintFramesTheComputersChoice() {
-        auto&& [h, w, g] = DrivenWindow{};
+        DrivenWindow harness{};
+        [[maybe_unused]] auto& h = harness.h;
+        [[maybe_unused]] auto& w = harness.w;
+        [[maybe_unused]] auto& g = harness.g;
         startTwoPersonGame(h);
         for (auto [c, r] :
              {std::pair{3, 5}, {3, 9}, {4, 5}, {4, 9}, {5, 5}, {5, 9}, {6, 5}, {7, 5}})
@@ -98,7 +110,10 @@ private slots:
     // N shows the numbers and hides them again; on a 30x30 board only the
     // last nine moves carry one.
     void moveNumbersToggleAndLastNineOnTheLargestBoard() {
-        auto&& [h, w, g] = DrivenWindow{};
+        DrivenWindow harness{};
+        [[maybe_unused]] auto& h = harness.h;
+        [[maybe_unused]] auto& w = harness.w;
+        [[maybe_unused]] auto& g = harness.g;
         h.press(control<GlyphButton>(w, "opponentButton"));
         h.press(control<GlyphButton>(w, "sizeButton"));
         h.press(control<GlyphButton>(w, "sizeButton"));
@@ -118,7 +133,10 @@ private slots:
 
     // The three keys typed into the address field are text, not aids.
     void keysInATextFieldStayThere() {
-        auto&& [h, w, g] = DrivenWindow{};
+        DrivenWindow harness{};
+        [[maybe_unused]] auto& h = harness.h;
+        [[maybe_unused]] auto& w = harness.w;
+        [[maybe_unused]] auto& g = harness.g;
         startTwoPersonGame(h);
         h.clickCell(8, 8);
         h.clickCell(9, 9);

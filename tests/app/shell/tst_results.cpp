@@ -47,13 +47,19 @@ private slots:
     // computer the player is "you".
     void winsSayWhoWon() {
         {
-            auto&& [h, w, g] = DrivenWindow{};
+            DrivenWindow harness{};
+            [[maybe_unused]] auto& h = harness.h;
+            [[maybe_unused]] auto& w = harness.w;
+            [[maybe_unused]] auto& g = harness.g;
             press(h, "opponentButton");
             press(h, "playButton");
             blueWins(h);
             QVERIFY(bannerShows(w, "Blue wins"));
         }
-        auto&& [h, w, g] = DrivenWindow{};
+        DrivenWindow harness{};
+        [[maybe_unused]] auto& h = harness.h;
+        [[maybe_unused]] auto& w = harness.w;
+        [[maybe_unused]] auto& g = harness.g;
         press(h, "playButton");
         blueWins(h);
         QVERIFY(bannerShows(w, "You win!"));
@@ -62,7 +68,10 @@ private slots:
     // Stop, Play and Exit during a game: the side to move loses, and the
     // banner says why; the peer's and the connection's reasons read alike.
     void abandonsSayWhoLostAndWhy() {
-        auto&& [h, w, g] = DrivenWindow{};
+        DrivenWindow harness{};
+        [[maybe_unused]] auto& h = harness.h;
+        [[maybe_unused]] auto& w = harness.w;
+        [[maybe_unused]] auto& g = harness.g;
         press(h, "opponentButton");
         press(h, "playButton");
         QCOMPARE(int(g.blueToMove), 1);
@@ -83,7 +92,10 @@ private slots:
     // height; the board's own picture never changes, and the cell beneath
     // the banner still takes the click.
     void bannerSitsOverTheBoardAndLeavesItAlone() {
-        auto&& [h, w, g] = DrivenWindow{};
+        DrivenWindow harness{};
+        [[maybe_unused]] auto& h = harness.h;
+        [[maybe_unused]] auto& w = harness.w;
+        [[maybe_unused]] auto& g = harness.g;
         press(h, "opponentButton");
         press(h, "playButton");
         BoardPicture* board = control<BoardPicture>(w, "board");
@@ -103,7 +115,10 @@ private slots:
     // The banner goes at the next click anywhere in the window, and after a
     // while by itself.
     void bannerGoesAtTheNextClickOrByItself() {
-        auto&& [h, w, g] = DrivenWindow{};
+        DrivenWindow harness{};
+        [[maybe_unused]] auto& h = harness.h;
+        [[maybe_unused]] auto& w = harness.w;
+        [[maybe_unused]] auto& g = harness.g;
         w.showNotice(QStringLiteral("Connected to 127.0.0.1"));
         press(h, "helpButton");
         QVERIFY(banner(w)->fading());

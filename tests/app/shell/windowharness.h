@@ -155,7 +155,8 @@ struct WindowHarness {
 };
 
 // A harness whose timers the test drives by hand, with the window and its
-// game named: `auto&& [h, w, g] = DrivenWindow{};`.
+// game named: `DrivenWindow driven; auto& w = driven.w;`. (Plain references,
+// not structured bindings: clang 14 cannot capture those in a lambda.)
 struct DrivenWindow {
     WindowHarness h;
     HarnessWindow& w = h.w();

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 
+#include "core/protocol/dispatch.h"
 #include "enginetest.h"
 
 using namespace zelvan;
@@ -182,6 +183,31 @@ TEST_F(Nested, PlayDuringAPeersMoveWaitsUntilTheMoveIsScanned) {
     EXPECT_EQ(g.resultHistory[0], kRed);
     EXPECT_EQ(g.resultHistory[1], kNone);
     EXPECT_EQ(g.cell(7, 7), kRed);
+}
+
+TEST_F(Nested, PlayWhileTheSizeButtonDrawsTheNewBoardKeepsItsGame) {
+    g.gameRunning = 0;
+    g.redIsHuman = 0;
+    g.blueOpens = 0;  // the size's board gives Blue the first move, the Play's Red
+    h.onDrawGrid = [&] { playButton(g, h); };
+    sizeButton(g, h);
+    EXPECT_EQ(g.gameRunning, 1);
+    EXPECT_EQ(g.moveCount, 1);
+    EXPECT_EQ(g.cell(11, 11), kRed);  // the computer's opening piece stays
+}
+
+TEST_F(Nested, PeersGameStartedWhilePlayDrawsItsBoardStands) {
+    g.gameRunning = 0;
+    g.connected = 1;
+    h.onDrawGrid = [&] {
+        dispatchMessage(g, h, "PLAY1C");  // the peer opens
+        dispatchMessage(g, h, "MOVE0808");
+    };
+    playButton(g, h);
+    EXPECT_EQ(g.gameRunning, 1);
+    EXPECT_EQ(g.moveCount, 1);
+    EXPECT_EQ(g.cell(8, 8), kRed);
+    EXPECT_TRUE(h.sent.empty());  // this side's Play was dropped, not announced
 }
 
 }  // namespace
