@@ -10,6 +10,7 @@
 
 #include "core/ai/hint.h"
 #include "core/engine/checkfive.h"
+#include "core/engine/quiethost.h"
 #include "core/engine/rules.h"
 #include "core/engine/undo.h"
 
@@ -18,32 +19,7 @@ using namespace zelvan;
 namespace {
 
 // A window that shows nothing.
-class NoWindow final : public Host {
-public:
-    void drawGrid() override {}
-    void drawPiece(Side, int, int, bool) override {}
-    void markMove(Side, int, int) override {}
-    void forgetMarks() override {}
-    void hidePanels() override {}
-    void showTurn() override {}
-    void showOpponentKind() override {}
-    void setBlinkTimer(bool) override {}
-    void startGameClock() override {}
-    void playSound(Sound) override {}
-    void delay(unsigned) override {}
-    void processEvents() override {}
-    void setCursor(Cursor) override {}
-    void sendMessage(const std::string&) override {}
-    void hangUp() override {}
-    void chatReceived(const std::string&) override {}
-    void saveSettings() override {}
-    void quit() override {}
-    void reseedRandom() override {}
-    std::uint32_t randomBelow(std::uint32_t) override { return 0; }
-    void gameEnded(const GameEnd&) override {}
-    bool peerConnected() override { return false; }
-    void holdSaves(bool) override {}
-};
+using NoWindow = QuietHost;
 
 class Mt final : public RandomSource {
 public:

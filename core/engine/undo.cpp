@@ -2,6 +2,7 @@
 
 #include <vector>
 
+#include "core/engine/quiethost.h"
 #include "core/engine/rules.h"
 
 namespace zelvan {
@@ -12,7 +13,7 @@ namespace {
 // else reaches the player. Replayed pieces make no sound, wait for nothing,
 // send and save nothing, and let no events run while the record is half
 // rebuilt (placement pumps after each piece in play).
-class ReplayHost final : public Host {
+class ReplayHost final : public QuietHost {
 public:
     explicit ReplayHost(Host& window) : window_(window) {}
 
@@ -22,28 +23,9 @@ public:
     }
     void markMove(Side side, int col, int row) override { window_.markMove(side, col, row); }
     void forgetMarks() override { window_.forgetMarks(); }
-
-    void hidePanels() override {}
-    void showTurn() override {}
-    void showOpponentKind() override {}
-    void setBlinkTimer(bool) override {}
-    void startGameClock() override {}
-    void playSound(Sound) override {}
-    void delay(unsigned) override {}
-    void processEvents() override {}
-    void setCursor(Cursor) override {}
-    void sendMessage(const std::string&) override {}
-    void hangUp() override {}
-    void chatReceived(const std::string&) override {}
-    void saveSettings() override {}
-    void quit() override {}
-    // Placement draws no random numbers; the game's sequence stays as it is.
-    void reseedRandom() override {}
-    std::uint32_t randomBelow(std::uint32_t) override { return 0; }
-    // The kept moves never end the game they replay.
-    void gameEnded(const GameEnd&) override {}
     bool peerConnected() override { return window_.peerConnected(); }
-    void holdSaves(bool) override {}
+    // Placement draws no random numbers, and the kept moves never end the
+    // game they replay: the rest stays quiet.
 
 private:
     Host& window_;
