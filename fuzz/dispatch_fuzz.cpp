@@ -214,7 +214,7 @@ private:
     // The window's part of a lost connection, then the game's.
     void connectionDown() {
         g_.connected = 0;
-        connectionLostGame(g_, host_);
+        connectionLostGame(g_, host_, EndReason::ConnectionLost);
         host_.processEvents();
         g_.acceptedPeer = 0;
     }
