@@ -16,10 +16,10 @@
 #include <ctime>
 #include <vector>
 
+#include "core/ai/level.h"
 #include "core/ai/linescanner.h"
 #include "core/ai/movechoice.h"
-#include "core/engine/game.h"
-#include "core/engine/rules.h"
+#include "core/engine/position.h"
 
 using namespace zelvan;
 
@@ -54,27 +54,22 @@ int piecesFor(Phase phase, int n) {
 // cell of the zone, as a game lays them. No five is made. With `quiet`, no
 // piece may make a four either, which keeps threats rare and the searches at
 // their slowest.
-Game makePosition(int n, int pieces, std::uint64_t seed, bool quiet) {
-    Game g;
-    g.boardSize = n;
+zelvan::Position makePosition(int n, int pieces, std::uint64_t seed, bool quiet) {
+    zelvan::Position g(n);
     SplitMix rng{seed};
     const int mid = n / 2 + 1;
-    g.cells[cellIndex(mid, mid)] = kBlue;
-    markZone(g, mid, mid);
+    g.put(kBlue, mid, mid);
     int placed = 1;
     for (int tries = 0; placed < pieces && tries < 400000; ++tries) {
         const int c = 1 + static_cast<int>(rng.below(static_cast<std::uint32_t>(n)));
         const int r = 1 + static_cast<int>(rng.below(static_cast<std::uint32_t>(n)));
-        const int i = cellIndex(c, r);
-        if (g.cells[i] != kNone || g.zone[i] != kZoneMark) continue;
+        if (!g.isCandidate(c, r)) continue;
         const int side = placed % 2 == 0 ? kBlueSide : kRedSide;
         const LineCounts l = evalCell(g, side, c, r);
         if (l[5] > 0 || (quiet && l[4] > 0)) continue;
-        g.cells[i] = colourCode(side);
-        markZone(g, c, r);
+        g.put(colourCode(side), c, r);
         ++placed;
     }
-    g.moveCount = placed + 1;
     return g;
 }
 
@@ -91,8 +86,10 @@ double median(std::vector<double> v) {
     return v[v.size() / 2];
 }
 
-struct Position {
-    Game game;
+// A position with the computer's move next, and the scan orders its draws give.
+struct Probe {
+    zelvan::Position board;
+    MoveStyle style;
     ScanOrder main;
     ScanOrder fallback;
 };
@@ -101,7 +98,7 @@ struct Position {
 // two for a fallback scan (0 ascending).
 class OrderDraws final : public RandomSource {
 public:
-    explicit OrderDraws(const Position& p)
+    explicit OrderDraws(const Probe& p)
         : values_{p.main.colsUp ? 0u : 1u, p.main.rowsUp ? 0u : 1u, p.fallback.colsUp ? 0u : 1u,
                   p.fallback.rowsUp ? 0u : 1u} {}
     std::uint32_t below(std::uint32_t n) override { return next_ < 4 ? values_[next_++] % n : 0; }
@@ -111,30 +108,33 @@ private:
     int next_ = 0;
 };
 
-std::vector<Position> positions(Phase phase, int n) {
-    std::vector<Position> all;
+std::vector<Probe> positions(Phase phase, int n, int cycles) {
+    std::vector<Probe> all;
     for (std::uint64_t seed = 1; seed <= 8; ++seed) {
         const bool quiet = seed % 2 == 0;
-        Position p{makePosition(n, piecesFor(phase, n), seed * 7919 + n, quiet),
-                   {seed % 3 != 0, seed % 4 < 2},
-                   {seed % 2 == 1, seed % 3 == 1}};
-        p.game.plainAttack = seed % 3 == 0 ? 1 : 0;
+        const int pieces = piecesFor(phase, n);
+        Probe p{makePosition(n, pieces, seed * 7919 + n, quiet),
+                {0, cycles, seed % 3 == 0},
+                {seed % 3 != 0, seed % 4 < 2},
+                {seed % 2 == 1, seed % 3 == 1}};
+        int placed = 0;
+        for (int c = 1; c <= n; ++c)
+            for (int r = 1; r <= n; ++r)
+                placed += p.board.cell(c, r) != kNone;
+        p.style.moveNumber = placed + 1;
         all.push_back(p);
     }
     if (phase == Phase::Early) {
         // Pieces on a lattice five cells apart: the zone covers the whole
         // board and nobody has a threat, so every candidate of every search
         // has its follow-up cells measured. The slowest position there is.
-        Position& lattice = all.back();
-        lattice.game = Game{};
-        lattice.game.boardSize = n;
+        Probe& lattice = all.back();
+        lattice.board = zelvan::Position(n);
         int k = 0;
         for (int c = 3; c <= n; c += 5)
-            for (int r = 3; r <= n; r += 5, ++k) {
-                lattice.game.cells[cellIndex(c, r)] = k % 2 ? kRed : kBlue;
-                markZone(lattice.game, c, r);
-            }
-        lattice.game.moveCount = k + 1;
+            for (int r = 3; r <= n; r += 5, ++k)
+                lattice.board.put(k % 2 ? kRed : kBlue, c, r);
+        lattice.style.moveNumber = k + 1;
     }
     return all;
 }
@@ -143,19 +143,17 @@ void computerChoice(benchmark::State& state) {
     const int level = static_cast<int>(state.range(0));
     const int n = static_cast<int>(state.range(1));
     const Phase phase = static_cast<Phase>(state.range(2));
-    std::vector<Position> all = positions(phase, n);
-    for (Position& p : all)
-        p.game.computerLevel = static_cast<std::uint8_t>(level);
+    const std::vector<Probe> all = positions(phase, n, findLevel(level)->lookAheadCycles);
     std::vector<double> wall;
     std::vector<double> cpu;
     std::size_t next = 0;
     for (auto _ : state) {
-        const Position& p = all[next];
+        const Probe& p = all[next];
         next = (next + 1) % all.size();
         OrderDraws random(p);
         const double cpuStart = threadSeconds();
         const auto start = std::chrono::steady_clock::now();
-        const Cell cell = decideMove(p.game, random);
+        const Cell cell = decideMove(p.board, p.style, random);
         const auto stop = std::chrono::steady_clock::now();
         const double cpuStop = threadSeconds();
         benchmark::DoNotOptimize(cell);
@@ -170,9 +168,9 @@ void computerChoice(benchmark::State& state) {
     state.counters["worst_cpu_ms"] = *std::max_element(cpu.begin(), cpu.end()) * 1e3;
     // A checksum of the cells chosen, one per position.
     std::uint64_t firstRound = 0;
-    for (const Position& p : all) {
+    for (const Probe& p : all) {
         OrderDraws random(p);
-        const Cell cell = decideMove(p.game, random);
+        const Cell cell = decideMove(p.board, p.style, random);
         firstRound = firstRound * 31 + static_cast<std::uint64_t>(cell.col * 100 + cell.row);
     }
     state.counters["choices"] = static_cast<double>(firstRound % 1000000007ull);

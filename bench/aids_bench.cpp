@@ -1,25 +1,23 @@
-// The play aids' cost per key press: an undo, which replays every kept move
-// through placement and the five-in-a-row scan, and a hint, which is one
-// decision of the hard computer on a colour-swapped copy. Timed on games
-// between two people with 40% of the board filled, at every board size.
+// The play aids' cost per key press: an undo, which draws the board again
+// and replays every kept move, and a hint, which is one decision of the hard
+// computer on a colour-swapped copy. Timed on games between two people with
+// 40% of the board filled, at every board size, through match control with
+// the tests' quiet seams.
 
 #include <benchmark/benchmark.h>
 
 #include <cstdint>
+#include <memory>
 #include <random>
 
 #include "core/ai/hint.h"
 #include "core/engine/checkfive.h"
-#include "core/engine/quiethost.h"
-#include "core/engine/rules.h"
-#include "core/engine/undo.h"
+#include "support/matchrig.h"
 
 using namespace zelvan;
+using zelvan::test::MatchRig;
 
 namespace {
-
-// A window that shows nothing.
-using NoWindow = QuietHost;
 
 class Mt final : public RandomSource {
 public:
@@ -31,47 +29,46 @@ private:
 
 // Two people fill 40% of the board at random, never making five; Blue is
 // to move.
-Game crowdedGame(int sizeCode, NoWindow& host) {
-    Game g;
-    g.sizeCode = static_cast<std::uint8_t>(sizeCode);
-    g.redIsHuman = 1;
-    g.blueOpens = 0;  // the new board flips it: Blue opens
-    init(g, host);
-    g.gameRunning = 1;
-    g.moveCount = 0;
+std::vector<PlayedMove> crowdedGame(int sizeCode) {
+    MatchRig t;
+    t.startGame(true, false, sizeCode);
     std::mt19937 rng(static_cast<std::uint32_t>(sizeCode));
-    const int n = g.boardSize;
+    const int n = t.match.position().boardSize();
     const int pieces = n * n * 2 / 5 / 2 * 2;
-    for (int tries = 0; static_cast<int>(g.moves.size()) < pieces && tries < 1000000; ++tries) {
+    for (int tries = 0; t.match.position().moveCount() < pieces && tries < 1000000; ++tries) {
         const int c = 1 + static_cast<int>(rng() % n);
         const int r = 1 + static_cast<int>(rng() % n);
-        if (g.cell(c, r) != kNone) continue;
-        Game trial = g;
-        trial.cells[cellIndex(c, r)] = g.blueToMove ? kBlue : kRed;
+        if (t.cell(c, r) != kNone) continue;
+        Position trial = t.match.position();
+        trial.setCell(c, r, t.match.blueToMove() ? kBlue : kRed);
         if (scanFive(trial).winner != kNone) continue;
-        placePiece(g, host, g.blueToMove ? PieceSource::BlueClick : PieceSource::RedClick, c, r);
+        t.play(c, r);
     }
-    return g;
+    return t.match.position().moves();
 }
 
 void undoKey(benchmark::State& state) {
-    NoWindow host;
-    const Game start = crowdedGame(static_cast<int>(state.range(0)), host);
+    const int sizeCode = static_cast<int>(state.range(0));
+    const std::vector<PlayedMove> moves = crowdedGame(sizeCode);
     for (auto _ : state) {
         state.PauseTiming();
-        Game g = start;
+        auto t = std::make_unique<MatchRig>();
+        t->startGame(true, false, sizeCode);
+        t->lay(moves);
         state.ResumeTiming();
-        benchmark::DoNotOptimize(undoMove(g, host));
+        benchmark::DoNotOptimize(t->match.undo());
     }
-    state.counters["moves"] = static_cast<double>(start.moves.size());
+    state.counters["moves"] = static_cast<double>(moves.size());
 }
 
 void hintKey(benchmark::State& state) {
-    NoWindow host;
-    const Game g = crowdedGame(static_cast<int>(state.range(0)), host);
+    const int sizeCode = static_cast<int>(state.range(0));
+    MatchRig t;
+    t.startGame(true, false, sizeCode);
+    t.lay(crowdedGame(sizeCode));
     Mt random;
     for (auto _ : state)
-        benchmark::DoNotOptimize(hintMove(g, random));
+        benchmark::DoNotOptimize(hintMove(t.match.position(), random));
 }
 
 }  // namespace

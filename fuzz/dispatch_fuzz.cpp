@@ -1,9 +1,9 @@
-// The game driven by a script of window events: reads from the peer, cut
-// into messages as the socket layer cuts them, mixed with board clicks,
-// Play, Stop, the size and opponent buttons, the options, the blink timer,
-// connections made and lost, and Exit. An event marked '!' arrives while
-// the handler before it is still running and runs at its next pump, as a
-// queued event does. After every event the game record must hold together.
+// Match control driven by a script of window events, reads from the peer
+// (cut into messages as the socket layer cuts them, and held back while a
+// PLAY's pause runs, as the network side holds them), connections made and
+// lost, and time passing, so every pause can end at any moment between
+// other input. After every event the game must hold together, and the
+// board picture must show exactly the position.
 //
 // Script bytes (any other byte stands for one of these):
 //   p Play        s Stop        z size         h Human/Computer
@@ -11,37 +11,40 @@
 //   k x y btn     click at a pixel (x, y = byte * 9 / 4 - 8), any button
 //   r len bytes   one read of len bytes from the peer
 //   u / a         connected, as the caller / as the side that accepted
-//   d             connection lost        b  blink tick
-//   o             sound on/off           l  next computer level
-//   q             Exit
-//   !             the next event arrives at the running handler's next pump
+//   d             connection lost (held back behind reads still waiting)
+//   g             the socket layer sees the peer go, and reports it later
+//   t n           n * 10 ms pass: the pauses that end meanwhile run on
+//   w             the computer player thinks slowly (or quickly) from now
+//   x col row     the slow computer answers with this cell
+//   b blink tick  o sound on/off   l next computer level
+//   U undo        q Exit
 
 #include <algorithm>
 #include <cstddef>
 #include <cstdint>
+#include <deque>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "check.h"
 #include "core/engine/board.h"
-#include "core/engine/rules.h"
-#include "core/protocol/dispatch.h"
+#include "core/engine/matchcontrol.h"
+#include "core/protocol/receive.h"
 #include "core/protocol/wire.h"
-#include "scripthost.h"
+#include "support/fakeseams.h"
 
 using namespace zelvan;
-using zelvan::fuzz::ScriptHost;
+using namespace zelvan::test;
 
 namespace {
 
-constexpr int kMaxDepth = 3;     // events nested inside events
 constexpr int kMaxEvents = 300;  // keeps one input's run short
 
 class Script {
 public:
     Script(const std::uint8_t* data, std::size_t size) : data_(data), size_(size) {}
     bool done() const { return pos_ >= size_; }
-    std::uint8_t peek() const { return done() ? 0 : data_[pos_]; }
     std::uint8_t next() { return done() ? 0 : data_[pos_++]; }
     std::string_view bytes(std::size_t n) {
         n = std::min(n, size_ - pos_);
@@ -56,179 +59,254 @@ private:
     std::size_t pos_ = 0;
 };
 
-// Holds whatever the record may hold at any moment, even in the middle of
-// a handler.
-void checkAlways(const Game& g) {
-    const BoardGeometry* geo = geometryForBoardSize(g.boardSize);
-    FUZZ_CHECK(geo && geo->cellPitch == g.cellPitch);
-    FUZZ_CHECK(g.sizeCode >= 1 && g.sizeCode <= 3);
-    for (int c = 1; c <= g.boardSize; ++c)
-        for (int r = 1; r <= g.boardSize; ++r) {
-            const std::uint8_t v = g.cells[cellIndex(c, r)];
-            FUZZ_CHECK(v == kNone || v == kBlue || v == kRed);
-            const std::uint8_t z = g.zone[cellIndex(c, r)];
-            FUZZ_CHECK(z == 0 || z == kZoneMark);
-        }
-    FUZZ_CHECK(g.winner == kNone || g.winner == kBlue || g.winner == kRed);
-    FUZZ_CHECK(g.scoreBlue >= 0 && g.scoreBlue <= 9999);
-    FUZZ_CHECK(g.scoreRed >= 0 && g.scoreRed <= 9999);
-    for (const std::uint8_t h : g.resultHistory)
-        FUZZ_CHECK(h == kNone || h == kBlue || h == kRed);
-}
+// What goes out reaches the peer as the very message it is, and only over
+// a connection.
+class CheckedPeerLink final : public PeerLink {
+public:
+    bool up = false;
+    bool accepting = false;
+    bool gone = false;
+    std::function<void()> onHangUp;
 
-// Holds once every handler has returned.
-void checkSettled(const Game& g, bool exited) {
-    checkAlways(g);
-    FUZZ_CHECK(g.busy == 0 && g.placing == 0 && g.starting == 0 && g.turnPassing == 0);
-    FUZZ_CHECK(g.exiting == (exited ? 1 : 0));
-    FUZZ_CHECK(g.gameRunning <= 1 && g.blueToMove <= 1);
-    if (!g.gameRunning) return;
-    int blue = 0;
-    int red = 0;
-    for (int c = 1; c <= g.boardSize; ++c)
-        for (int r = 1; r <= g.boardSize; ++r) {
-            blue += g.cell(c, r) == kBlue;
-            red += g.cell(c, r) == kRed;
-        }
-    FUZZ_CHECK(g.moveCount == blue + red);
-    FUZZ_CHECK(g.winner == kNone);
-    // The two sides take turns.
-    FUZZ_CHECK(blue - red <= 1 && red - blue <= 1);
-}
+    bool connected() const override { return up; }
+    bool accepted() const override { return accepting; }
+    bool reachable() const override { return up && !gone; }
+    void send(const std::string& bytes) override {
+        FUZZ_CHECK(up);
+        FUZZ_CHECK(splitRead(bytes) == std::vector<std::string>{bytes});
+        if (bytes.compare(0, kCommandLength, kMoveCommand) == 0)
+            FUZZ_CHECK(bytes.size() == kMoveLength);
+    }
+    void hangUp() override {
+        if (up && onHangUp) onHangUp();
+    }
+};
+
+class NoSettingsFile final : public SettingsSink {
+public:
+    void save() override {}
+};
+
+// A fixed sequence, so a saved input replays exactly.
+class XorShift final : public GameRandom {
+public:
+    std::uint32_t below(std::uint32_t n) override {
+        state_ ^= state_ << 13;
+        state_ ^= state_ >> 17;
+        state_ ^= state_ << 5;
+        return n ? state_ % n : 0;
+    }
+    void reseed() override {}
+
+private:
+    std::uint32_t state_ = 2463534242u;
+};
 
 class Session {
 public:
     Session(const std::uint8_t* data, std::size_t size) : script_(data, size) {
-        host_.runPendingEvents = [this] { pump(); };
-        host_.endConnection = [this] { hangUp(); };
-        // Start-up: the defaults, then the first empty board.
-        setDefaults(g_);
-        init(g_, host_);
+        peer_.onHangUp = [this] { connectionDown(EndReason::HungUp); };
+        match_.onPeerInputReady([this] {
+            receiver_.resume();
+            deliver();
+        });
+        match_.startUp();
     }
 
     void run() {
-        while (!script_.done() && !host_.quitCalled && events_ < kMaxEvents) {
+        while (!script_.done() && console_.quits == 0 && events_ < kMaxEvents) {
             event();
-            checkSettled(g_, host_.quitCalled);
+            check();
         }
     }
 
 private:
-    // Events that arrived while a handler ran get their turn at its pump.
-    void pump() {
-        while (depth_ < kMaxDepth && script_.peek() == '!' && events_ < kMaxEvents) {
-            script_.next();
-            ++depth_;
-            event();
-            --depth_;
-            checkAlways(g_);
-        }
-    }
-
     void event() {
         ++events_;
-        static constexpr std::string_view kEvents = "pszhckruadbolq";
+        static constexpr std::string_view kEvents = "pszhckruadgtwxbolUq";
         std::uint8_t op = script_.next();
-        if (op == '!') return;  // nothing is running: it arrives now
         if (kEvents.find(static_cast<char>(op)) == std::string_view::npos)
             op = kEvents[op % kEvents.size()];
         switch (op) {
         case 'p':
-            playButton(g_, host_);
+            match_.play();
             break;
         case 's':
-            stopButton(g_, host_);
+            match_.stop();
             break;
         case 'z':
-            sizeButton(g_, host_);
+            match_.size();
             break;
         case 'h':
-            humanComputerButton(g_, host_);
+            match_.humanComputer();
             break;
         case 'c': {
             const int col = script_.next() % 32;
             const int row = script_.next() % 32;
-            boardClick(g_, host_, MouseButton::Left,
-                       cellOrigin(col, g_.cellPitch) + g_.cellPitch / 2,
-                       cellOrigin(row, g_.cellPitch) + g_.cellPitch / 2);
+            const int p = geometryForBoardSize(match_.position().boardSize())->cellPitch;
+            match_.boardClick(MouseButton::Left, cellOrigin(col, p) + p / 2,
+                              cellOrigin(row, p) + p / 2);
             break;
         }
         case 'k': {
             const int x = script_.next() * 9 / 4 - 8;
             const int y = script_.next() * 9 / 4 - 8;
             const auto button = static_cast<MouseButton>(script_.next() % 3);
-            boardClick(g_, host_, button, x, y);
+            match_.boardClick(button, x, y);
             break;
         }
         case 'r':
-            read(script_.bytes(script_.next()));
-            break;
-        case 'u':
-            if (!g_.connected) {
-                g_.acceptedPeer = 0;
-                connectionUp();
+            if (peer_.up) {
+                arrivals_.emplace_back(script_.bytes(script_.next()));
+                deliver();
             }
             break;
+        case 'u':
         case 'a':
-            if (!g_.connected) {
-                g_.acceptedPeer = 1;
-                connectionUp();
-                host_.delay(200);
+            if (!peer_.up) {
+                peer_.up = true;
+                peer_.gone = false;
+                peer_.accepting = op == 'a';
             }
             break;
         case 'd':
-            connectionDown();
+            if (peer_.up) {
+                peer_.gone = true;
+                downPending_ = true;
+                deliver();
+            }
             break;
+        case 'g':
+            if (peer_.up) peer_.gone = true;
+            break;
+        case 't':
+            timers_.advance(script_.next() * 10);
+            break;
+        case 'w':
+            computer_.useSlow = !computer_.useSlow;
+            break;
+        case 'x': {
+            const int col = script_.next() % 32;
+            const int row = script_.next() % 32;
+            computer_.slow.answer({col, row});
+            break;
+        }
         case 'b':
-            blinkTick(g_, host_);
+            match_.blinkTick();
             break;
         case 'o':
-            g_.soundOff = g_.soundOff ? 0 : 1;
+            options_.flip(Setting::SoundOff);
             break;
         case 'l':
-            g_.computerLevel = g_.computerLevel % 3 + 1;
+            options_.nextLevel();
+            break;
+        case 'U':
+            match_.undo();
             break;
         case 'q':
-            exitSequence(g_, host_);
+            match_.exit();
             break;
         }
     }
 
-    // One read, cut as the socket layer cuts it: each message is handled
-    // in turn, even when an earlier one's pumps ended the connection.
-    void read(std::string_view bytes) {
-        const std::string copy(bytes);
-        std::string_view rest(copy);
-        while (!rest.empty()) {
-            const std::size_t n = firstMessageLength(rest);
-            dispatchMessage(g_, host_, std::string(rest.substr(0, n)));
-            rest.remove_prefix(n);
+    // The socket side: arrivals go over one at a time while match control
+    // takes them; a connection's end is reported once what came before it
+    // has been handed over.
+    void deliver() {
+        while (!arrivals_.empty() && !receiver_.waiting() && !match_.holdsPeerInput()) {
+            const std::string next = arrivals_.front();
+            arrivals_.pop_front();
+            receiver_.arrive(next);
         }
+        if (downPending_ && arrivals_.empty() && !receiver_.waiting() && !match_.holdsPeerInput())
+            connectionDown(EndReason::ConnectionLost);
     }
 
-    void connectionUp() {
-        g_.connected = 1;
-        host_.processEvents();
+    void connectionDown(EndReason why) {
+        downPending_ = false;
+        arrivals_.clear();
+        peer_.up = false;
+        peer_.accepting = false;
+        peer_.gone = false;
+        match_.connectionLost(why);
     }
 
-    // The window's part of a lost connection, then the game's.
-    void connectionDown() {
-        g_.connected = 0;
-        connectionLostGame(g_, host_, EndReason::ConnectionLost);
-        host_.processEvents();
-        g_.acceptedPeer = 0;
+    // The chat box shows one clean line.
+    static void chatLine(const std::string& text) {
+        FUZZ_CHECK(!text.empty() && text.size() <= kMaxChatText);
+        for (const char c : text)
+            FUZZ_CHECK(static_cast<unsigned char>(c) >= 32 && c != 127);
     }
 
-    void hangUp() {
-        if (!g_.connected) return;
-        host_.processEvents();
-        connectionDown();
+    void check() {
+        const Position& pos = match_.position();
+        const int n = pos.boardSize();
+        FUZZ_CHECK(geometryForBoardSize(n) != nullptr);
+        FUZZ_CHECK(board_.boardSize == n);
+        FUZZ_CHECK(board_.offBoardDraws == 0);
+        FUZZ_CHECK(options_.sizeCode() >= 1 && options_.sizeCode() <= 3);
+        int blue = 0;
+        int red = 0;
+        for (int c = 1; c <= n; ++c)
+            for (int r = 1; r <= n; ++r) {
+                const std::uint8_t v = pos.cell(c, r);
+                FUZZ_CHECK(v == kNone || v == kBlue || v == kRed);
+                // The picture shows exactly the position.
+                const auto shown = board_.at(c, r);
+                FUZZ_CHECK(shown.has_value() == (v != kNone));
+                if (shown) FUZZ_CHECK(colourOf(shown->side) == v);
+                blue += v == kBlue;
+                red += v == kRed;
+            }
+        FUZZ_CHECK(pos.moveCount() == blue + red);
+        const std::uint8_t w = match_.winner();
+        FUZZ_CHECK(w == kNone || w == kBlue || w == kRed);
+        FUZZ_CHECK(scores_.blue() >= 0 && scores_.blue() <= 9999);
+        FUZZ_CHECK(scores_.red() >= 0 && scores_.red() <= 9999);
+        for (const std::uint8_t h : scores_.results())
+            FUZZ_CHECK(h == kNone || h == kBlue || h == kRed);
+        if (match_.running()) {
+            FUZZ_CHECK(w == kNone);
+            // The two sides take turns.
+            FUZZ_CHECK(blue - red <= 1 && red - blue <= 1);
+        }
+        // Nobody waits for a move that cannot come.
+        if (console_.cursor == Cursor::Wait)
+            FUZZ_CHECK(peer_.up || match_.step() == MatchControl::Step::ComputerThinking);
+        // Only the peer's pause holds the peer's messages back.
+        if (receiver_.waiting()) FUZZ_CHECK(match_.holdsPeerInput());
     }
 
-    Game g_;
-    ScriptHost host_{g_};
+    Options options_;
+    Scores scores_;
+    FakeBoardView board_;
+    FakeConsole console_;
+    FakeSpeaker speaker_;
+    CheckedPeerLink peer_;
+    NoSettingsFile settings_;
+    FakeTimers timers_;
+    XorShift random_;
+    struct Computer final : ComputerPlayer {
+        LookAheadPlayer lookAhead;
+        SlowComputer slow;
+        bool useSlow = false;
+        void request(const MoveRequest& r, RandomSource& random, Answer answer) override {
+            if (useSlow)
+                slow.request(r, random, std::move(answer));
+            else
+                lookAhead.request(r, random, std::move(answer));
+        }
+        void cancel() override { slow.cancel(); }
+    } computer_;
+    MatchControl match_{
+        options_,
+        scores_,
+        {board_, console_, speaker_, peer_, settings_, timers_, random_, computer_}};
+    Receiver receiver_{match_, [](const std::string& text) { chatLine(text); },
+                       [this] { return arrivals_.empty() ? std::string() : arrivals_.front(); }};
+    std::deque<std::string> arrivals_;
+    bool downPending_ = false;
     Script script_;
-    int depth_ = 0;
     int events_ = 0;
 };
 

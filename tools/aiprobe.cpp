@@ -23,12 +23,13 @@
 #include <string>
 #include <vector>
 
+#include "core/ai/level.h"
 #include "core/ai/linescanner.h"
 #include "core/ai/lookahead.h"
 #include "core/ai/movechoice.h"
 #include "core/ai/searches.h"
-#include "core/engine/game.h"
-#include "core/engine/rules.h"
+#include "core/engine/checkfive.h"
+#include "core/engine/position.h"
 
 using namespace zelvan;
 
@@ -58,10 +59,13 @@ int toSide(const std::string& word) {
     throw ProbeError{"not a colour (blue or red): " + word};
 }
 
-std::uint8_t toLevel(const std::string& word) {
+// The look-ahead cycles of a stored level number; none for a number
+// without a level.
+int toCycles(const std::string& word) {
     const int level = toInt(word);
     if (level < 0 || level > 255) throw ProbeError{"level out of range 0..255: " + word};
-    return static_cast<std::uint8_t>(level);
+    const Level* l = findLevel(level);
+    return l ? l->lookAheadCycles : 0;
 }
 
 void expectArgs(const std::vector<std::string>& w, std::size_t count) {
@@ -70,7 +74,7 @@ void expectArgs(const std::vector<std::string>& w, std::size_t count) {
                          (count == 1 ? "" : "s")};
 }
 
-Cell toCell(const Game& g, const std::string& col, const std::string& row) {
+Cell toCell(const Position& g, const std::string& col, const std::string& row) {
     const Cell c{toInt(col), toInt(row)};
     if (!g.onBoard(c.col, c.row)) throw ProbeError{"cell off the board: " + col + " " + row};
     return c;
@@ -80,15 +84,15 @@ std::string cellText(Cell c) {
     return std::to_string(c.col) + " " + std::to_string(c.row);
 }
 
-int piecesOnBoard(const Game& g) {
+int piecesOnBoard(const Position& g) {
     int count = 0;
-    for (int c = 1; c <= g.boardSize; ++c)
-        for (int r = 1; r <= g.boardSize; ++r)
+    for (int c = 1; c <= g.boardSize(); ++c)
+        for (int r = 1; r <= g.boardSize(); ++r)
             count += g.cell(c, r) != kNone;
     return count;
 }
 
-std::string search(Game& g, const std::vector<std::string>& w) {
+std::string search(Position& g, const std::vector<std::string>& w) {
     if (w.size() < 2) throw ProbeError{"search needs a search name"};
     const std::string& name = w[1];
     if (name == "simRedMove" || name == "simBlueAttack" || name == "simBlueBlock") {
@@ -109,32 +113,27 @@ std::string search(Game& g, const std::vector<std::string>& w) {
     return cellText(redDefend(g, draw));
 }
 
-std::string lookahead(Game& g, const std::vector<std::string>& w) {
+std::string lookahead(const Position& g, const std::vector<std::string>& w) {
     expectArgs(w, 1);
-    g.computerLevel = toLevel(w[1]);
-    saveBoard(g);
-    const bool block = simulateBlock(g);
-    restoreBoard(g);
+    const int cycles = toCycles(w[1]);
+    Position work = g;
+    const bool block = simulateBlock(work, cycles);
     std::string attack = "-";
     if (block) {
-        attack = simulateAttack(g) ? "1" : "0";
-        restoreBoard(g);
+        work = g;
+        attack = simulateAttack(work, cycles) ? "1" : "0";
     }
     return std::string("block ") + (block ? "1" : "0") + " attack " + attack;
 }
 
-std::string choose(Game& g, const std::vector<std::string>& w) {
+std::string choose(Position& g, const std::vector<std::string>& w) {
     expectArgs(w, 6);
-    const std::uint8_t level = toLevel(w[1]);
-    const bool plain = toBit(w[2]);
+    const MoveStyle style{piecesOnBoard(g) + 1, toCycles(w[1]), toBit(w[2])};
     FixedScanDraw draw({toBit(w[3]), toBit(w[4])}, {toBit(w[5]), toBit(w[6])});
-    g.computerLevel = level;
-    g.plainAttack = plain ? 1 : 0;
-    g.moveCount = piecesOnBoard(g) + 1;
-    return cellText(chooseMove(g, draw));
+    return cellText(chooseMove(g, style, draw));
 }
 
-std::string five(const Game& g) {
+std::string five(const Position& g) {
     const FiveScan s = scanFive(g);
     std::ostringstream out;
     out << int{s.winner};
@@ -147,30 +146,27 @@ std::string five(const Game& g) {
 
 // Runs one command; returns the answer line, or nothing for a command that
 // only changes the position.
-std::string run(Game& g, const std::vector<std::string>& w) {
+std::string run(Position& g, const std::vector<std::string>& w) {
     const std::string& cmd = w[0];
     if (cmd == "new") {
         expectArgs(w, 1);
         const int n = toInt(w[1]);
         if (n != 15 && n != 20 && n != 30) throw ProbeError{"board size must be 15, 20 or 30"};
-        g.boardSize = n;
-        g.cells.fill(kNone);
-        g.zone.fill(0);
-        g.winner = kNone;
+        g = Position(n);
         return {};
     }
     if (cmd == "put" || cmd == "stone") {
         expectArgs(w, 3);
         const int side = toSide(w[1]);
         const Cell c = toCell(g, w[2], w[3]);
-        g.cells[cellIndex(c.col, c.row)] = colourCode(side);
-        if (cmd == "put") markZone(g, c.col, c.row);
+        g.setCell(c.col, c.row, colourCode(side));
+        if (cmd == "put") g.markZone(c.col, c.row);
         return {};
     }
     if (cmd == "zone") {
         expectArgs(w, 2);
         const Cell c = toCell(g, w[1], w[2]);
-        markZone(g, c.col, c.row);
+        g.markZone(c.col, c.row);
         return {};
     }
     if (cmd == "eval") {
@@ -199,8 +195,7 @@ std::string run(Game& g, const std::vector<std::string>& w) {
 }  // namespace
 
 int main() {
-    Game g;
-    g.boardSize = 15;
+    Position g(15);
     std::string line;
     while (std::getline(std::cin, line)) {
         std::istringstream words(line);

@@ -201,12 +201,22 @@ void NetLink::send(const QByteArray& bytes, bool toAccepted) {
 void NetLink::arrive(QTcpSocket* socket) {
     take(socket);
     if (holding()) return;
-    // The handover runs from the event loop, not inside this signal: a
-    // socket emits no further readyRead while a handler of its readyRead
-    // runs, so whatever came during the handler's pauses would pile up
-    // unseen in its buffer and run together into one read.
+    queueDelivery();
+}
+
+// The handover runs from the event loop, not inside a socket's signal: a
+// socket emits no further readyRead while a handler of its readyRead runs,
+// so whatever came meanwhile would pile up unseen in its buffer and run
+// together into one read.
+void NetLink::queueDelivery() {
     deliveryQueued_ = true;
     QMetaObject::invokeMethod(this, &NetLink::deliver, Qt::QueuedConnection);
+}
+
+void NetLink::holdArrivals(bool held) {
+    if (held_ == held) return;
+    held_ = held;
+    if (!held && !reading_ && !deliveryQueued_) queueDelivery();
 }
 
 void NetLink::take(QTcpSocket* socket) {
@@ -244,11 +254,11 @@ void NetLink::dropArrivals(const std::function<bool(QTcpSocket*)>& from) {
 
 void NetLink::deliver() {
     deliveryQueued_ = false;
-    if (reading_) return;
-    // The handler of a read lets events run; what arrives meanwhile is taken
-    // by arrive() and handed over here, in order, once the handler is done.
+    if (reading_ || held_) return;
+    // What arrives while a read is handled or arrivals are held is taken by
+    // arrive() and handed over here, in order.
     reading_ = true;
-    while (!arrivals_.empty() || takeLeftovers()) {
+    while (!held_ && (!arrivals_.empty() || takeLeftovers())) {
         const Arrival next = std::move(arrivals_.front());
         arrivals_.pop_front();
         heldBytes_ -= next.bytes.size();
@@ -256,6 +266,8 @@ void NetLink::deliver() {
         emit received(next.bytes);
     }
     reading_ = false;
+    // Held: the sockets that went stay unreported until the release.
+    if (held_) return;
     for (auto& s : std::exchange(retired_, {}))
         if (s) s->deleteLater();
     for (auto& s : std::exchange(gone_, {}))

@@ -58,6 +58,11 @@ public:
     // The next arrival still held back behind the read being handled, or
     // nothing.
     QByteArray nextArrival() const;
+    // While held, arrivals are kept (each as a chunk of its own) and the
+    // disconnects that come after them are not reported; letting go hands
+    // them over in order, from the event loop. The game holds them while
+    // what came before still waits to be handled.
+    void holdArrivals(bool held);
 
     int acceptedCount() const { return int(accepted_.size()); }
     std::int64_t bytesReceived() const { return bytesReceived_; }
@@ -74,10 +79,8 @@ signals:
     void peerAccepted(const QString& address);
     void peerDisconnected();
     void peerError(const QString& reason);
-    // Bytes as they arrived on a connection, one arrival at a time. A
-    // handler that lets events run is never re-entered: what arrives
-    // meanwhile is kept, each arrival as a chunk of its own, and follows in
-    // order once it returns, exactly as if it had come outside the handler.
+    // Bytes as they arrived on a connection, one arrival at a time, never
+    // while another is being handled or arrivals are held.
     void received(const QByteArray& bytes);
 
 private:
@@ -92,7 +95,8 @@ private:
     bool takeLeftovers();
     void deliver();
     void dropArrivals(const std::function<bool(QTcpSocket*)>& from);
-    bool holding() const { return reading_ || deliveryQueued_; }
+    bool holding() const { return reading_ || deliveryQueued_ || held_; }
+    void queueDelivery();
     void forget(QTcpSocket* socket);
     void peerGone(QTcpSocket* socket);
     void retire(QTcpSocket* socket);
@@ -109,10 +113,10 @@ private:
     std::int64_t heldBytes_ = 0;
     bool deliveryQueued_ = false;  // arrivals wait for the handover the event loop will run
     bool reading_ = false;         // a read is being handled
-    // While arrivals wait or a read is being handled (its handler lets events
-    // run), sockets are neither deleted nor reported gone: the read may
-    // belong to one of them, and what they sent before going is handed over
-    // first.
+    bool held_ = false;            // the game holds arrivals back (holdArrivals)
+    // While arrivals wait, are held or a read is being handled, sockets are
+    // neither deleted nor reported gone: the read may belong to one of them,
+    // and what they sent before going is handed over first.
     std::vector<QPointer<QTcpSocket>> gone_;
     std::vector<QPointer<QTcpSocket>> retired_;
     std::int64_t bytesReceived_ = 0;

@@ -8,8 +8,7 @@
 #include "app/network/ownaddress.h"
 #include "app/storage/settingsstore.h"
 #include "app/ui/artwork.h"
-#include "core/engine/rules.h"
-#include "core/protocol/dispatch.h"
+#include "core/engine/matchcontrol.h"
 #include "core/protocol/dottedaddress.h"
 #include "core/protocol/receive.h"
 #include "core/protocol/wire.h"
@@ -17,6 +16,8 @@
 namespace zelvan {
 
 namespace {
+
+constexpr unsigned kDialToneMs = 300;
 
 // Chat text travels and is logged as single bytes; a character outside
 // Latin-1 becomes "?".
@@ -31,10 +32,16 @@ QString fromWire(const std::string& bytes) {
     return QString::fromLatin1(bytes.data(), qsizetype(bytes.size()));
 }
 
+QString caption(Setting setting, int value) {
+    return QString::fromLatin1(settingCaption(setting, value));
+}
+
 }  // namespace
 
-NetworkPlay::NetworkPlay(QWidget* window, Game& game, Host& host, SettingsStore& store, Setup setup)
-    : QObject(window), game_(game), host_(host), store_(store), setup_(std::move(setup)) {
+NetworkPlay::NetworkPlay(QWidget* window, Options& options, Speaker& speaker, Timers& timers,
+                         SettingsStore& store, Setup setup)
+    : QObject(window), options_(options), speaker_(speaker), timers_(timers), store_(store),
+      setup_(std::move(setup)) {
     link_ = new NetLink(setup_.port, this, setup_.loopbackOnly);
     connect(link_, &NetLink::callConnected, this, &NetworkPlay::onCallConnected);
     connect(link_, &NetLink::callDisconnected, this, &NetworkPlay::onCallClosed);
@@ -62,12 +69,30 @@ NetworkPlay::NetworkPlay(QWidget* window, Game& game, Host& host, SettingsStore&
     connect(chatPanel_, &ChatPanel::enterReleased, this, &NetworkPlay::onChatEntered);
 }
 
+NetworkPlay::~NetworkPlay() = default;
+
+void NetworkPlay::attach(MatchControl& match) {
+    match_ = &match;
+    receiver_ = std::make_unique<Receiver>(
+        match, [this](const std::string& text) { chatReceived(text); },
+        [this] {
+            const QByteArray next = link_->nextArrival();
+            return std::string(next.constData(), std::size_t(next.size()));
+        });
+    // The messages held back during the peer's pause go on when it ends.
+    match.onPeerInputReady([this] {
+        receiver_->resume();
+        holdWhileMatchWaits();
+    });
+}
+
 void NetworkPlay::showLoadedOptions() {
-    internetPanel_->setAddress(fromWire(game_.peerAddress));
+    internetPanel_->setAddress(fromWire(options_.peerAddress()));
     internetPanel_->setCallerAddress(ownAddress());
-    internetPanel_->setListenCaption(game_.listenOn ? "Stop listen" : "Listen");
-    setStatus(game_.listenOn ? "Listening" : "Not connected");
-    internetPanel_->setChatCaption(game_.chatBoxOn ? "Hide chat box" : "Show chat box");
+    const bool listen = options_.on(Setting::Listen);
+    internetPanel_->setListenCaption(caption(Setting::Listen, listen));
+    setStatus(listen ? "Listening" : "Not connected");
+    internetPanel_->setChatCaption(caption(Setting::ChatBox, options_.on(Setting::ChatBox)));
 }
 
 void NetworkPlay::startListening() {
@@ -78,11 +103,15 @@ void NetworkPlay::setStatus(const QString& text) {
     internetPanel_->setStatus(text);
 }
 
+void NetworkPlay::playSound(Sound sound) {
+    if (options_.soundOn()) speaker_.play(sound);
+}
+
 // Opens the listening socket when Listen is on; false when its port is
-// taken, which the status line and the toggle then say. listenOn keeps the
-// player's choice, so a later start or connection end tries again.
+// taken, which the status line and the toggle then say. The option keeps
+// the player's choice, so a later start or connection end tries again.
 bool NetworkPlay::listenIfOn() {
-    if (!game_.listenOn) return true;
+    if (!options_.on(Setting::Listen)) return true;
     const bool open = link_->listen();
     if (!open || portBusy_) showListening(open);
     return open;
@@ -90,7 +119,7 @@ bool NetworkPlay::listenIfOn() {
 
 void NetworkPlay::showListening(bool open) {
     portBusy_ = !open;
-    internetPanel_->setListenCaption(open ? "Stop listen" : "Listen");
+    internetPanel_->setListenCaption(caption(Setting::Listen, open));
     if (!open) setStatus(QStringLiteral("Port %1 busy").arg(link_->port()));
 }
 
@@ -112,12 +141,12 @@ void NetworkPlay::showChatBox() {
 // What the game asks of the network
 
 void NetworkPlay::send(const std::string& bytes) {
-    if (!game_.connected) return;
-    link_->send(QByteArray(bytes.data(), qsizetype(bytes.size())), game_.acceptedPeer != 0);
+    if (!connected_) return;
+    link_->send(QByteArray(bytes.data(), qsizetype(bytes.size())), accepted_);
 }
 
-bool NetworkPlay::peerConnected() const {
-    return game_.connected && link_->peerUp(game_.acceptedPeer != 0);
+bool NetworkPlay::reachable() const {
+    return connected_ && link_->peerUp(accepted_);
 }
 
 void NetworkPlay::chatReceived(const std::string& text) {
@@ -131,17 +160,18 @@ void NetworkPlay::chatReceived(const std::string& text) {
 // The Internet panel
 
 void NetworkPlay::onAddressEdited() {
-    // peerAddress mirrors the field; its stored length is taken modulo 256.
-    game_.peerAddress = toWire(internetPanel_->address());
+    // The option mirrors the field; its stored length is taken modulo 256.
+    options_.setPeerAddress(toWire(internetPanel_->address()));
 }
 
 void NetworkPlay::onListenClicked() {
-    if (game_.connected) return;
+    if (connected_) return;
     // While its port is taken the toggle offers Listen: a press tries again.
-    game_.listenOn = game_.listenOn && !portBusy_ ? 0 : 1;
-    internetPanel_->setListenCaption(game_.listenOn ? "Stop listen" : "Listen");
-    setStatus(game_.listenOn ? "Listening" : "Not connected");
-    if (game_.listenOn) {
+    options_.set(Setting::Listen, options_.on(Setting::Listen) && !portBusy_ ? 0 : 1);
+    const bool listen = options_.on(Setting::Listen);
+    internetPanel_->setListenCaption(caption(Setting::Listen, listen));
+    setStatus(listen ? "Listening" : "Not connected");
+    if (listen) {
         showListening(link_->listen());
     } else {
         portBusy_ = false;
@@ -150,76 +180,84 @@ void NetworkPlay::onListenClicked() {
 }
 
 void NetworkPlay::onCallClicked() {
-    const std::optional<std::string> address = dottedAddress(game_.peerAddress);
+    const std::optional<std::string> address = dottedAddress(options_.peerAddress());
     if (!address) {
-        host_.playSound(Sound::Error);
+        playSound(Sound::Error);
         setStatus(QStringLiteral("IP error!"));
         return;
     }
-    // One calling connection at most: while connected, or while an attempt
-    // is under way, CALL does nothing more.
-    auto busy = [this] { return game_.connected || link_->callActive() || link_->callPending(); };
-    if (busy()) return;
+    // One calling connection at most: while connected, while an attempt is
+    // under way or its dial tone sounds, CALL does nothing more.
+    if (connected_ || dialling_ || link_->callActive() || link_->callPending()) return;
     setStatus(QStringLiteral("Calling..."));
-    host_.playSound(Sound::Calling);
-    if (!game_.soundOff) host_.delay(300);  // the dial tone is heard before the call
-    if (busy()) return;
-    // A side that calls does not listen while it calls.
-    if (link_->isListening()) link_->closeListening();
     // The address that was checked, as plain dotted decimal: the raw text
     // ("010.0.0.1", " 1.2.3.4") could be read otherwise by the socket layer.
     calledAddress_ = QString::fromStdString(*address);
+    playSound(Sound::Calling);
+    if (!options_.soundOn()) {
+        placeCall();
+        return;
+    }
+    // The dial tone is heard before the call goes out.
+    dialling_ = true;
+    timers_.after(kDialToneMs, [this] {
+        dialling_ = false;
+        placeCall();
+    });
+}
+
+void NetworkPlay::placeCall() {
+    // A caller may have been accepted during the dial tone.
+    if (connected_ || link_->callActive() || link_->callPending()) return;
+    // A side that calls does not listen while it calls.
+    if (link_->isListening()) link_->closeListening();
     link_->call(calledAddress_);
-    host_.delay(200);
 }
 
 void NetworkPlay::onEndClicked() {
-    if (!game_.connected) return;
-    if (game_.acceptedPeer) {
+    if (!connected_) return;
+    if (accepted_) {
         link_->closeListening();  // drops the peer without a disconnect event
-        game_.acceptedPeer = 0;
+        accepted_ = false;
     } else {
         // Closing the call reports its disconnect at once: that one is ours.
         hangingUp_ = true;
         link_->closeCall();
         hangingUp_ = false;
     }
-    host_.processEvents();
     connectionDown(EndReason::HungUp);
 }
 
 void NetworkPlay::connectionUp(const QString& notice) {
-    game_.connected = 1;
+    connected_ = true;
     setStatus(QStringLiteral("Connected"));
     setup_.showConnection(true);
-    if (game_.chatBoxOn) showChatBox();
+    if (options_.on(Setting::ChatBox)) showChatBox();
     tell(notice);
-    host_.processEvents();
 }
 
 void NetworkPlay::connectionDown(EndReason why) {
-    const bool wasUp = game_.connected != 0;
-    const bool inGame = game_.gameRunning != 0;
-    game_.connected = 0;
+    const bool wasUp = connected_;
+    const bool inGame = match_ && match_->running();
+    connected_ = false;
     setStatus(QStringLiteral("Not connected"));
     setup_.showConnection(false);
     listenIfOn();
-    connectionLostGame(game_, host_, why);
+    if (match_) match_->connectionLost(why);
     // A game the end of the connection abandoned has said so already; END
     // pressed here needs no words.
     if (wasUp && !inGame && why != EndReason::HungUp)
         tell(why == EndReason::PeerLeft ? QStringLiteral("Red hung up")
                                         : QStringLiteral("Connection lost"));
-    host_.processEvents();
 }
 
 // ---------------------------------------------------------------------------
 // Socket events
 
-// The side of the connection is known before connectionUp lets events run,
-// so anything sent meanwhile goes out on the right socket.
+// The side of the connection is known before the connection is up, so
+// anything sent from then on goes out on the right socket.
 void NetworkPlay::onCallConnected() {
-    game_.acceptedPeer = 0;
+    accepted_ = false;
     connectionUp(QStringLiteral("Connected to ") + calledAddress_);
 }
 
@@ -231,7 +269,7 @@ void NetworkPlay::onCallClosed() {
 void NetworkPlay::onCallFailed(const QString&) {
     // A call that never came up ends no game: only the listening socket
     // opens again. One that was up has lost its connection.
-    const bool wasUp = game_.connected != 0;
+    const bool wasUp = connected_;
     if (wasUp) {
         connectionDown(EndReason::ConnectionLost);
     } else {
@@ -245,47 +283,51 @@ void NetworkPlay::onCallFailed(const QString&) {
                             : QStringLiteral("No answer from ") + calledAddress_);
     }
     link_->closeCall();
-    host_.playSound(Sound::Error);
+    playSound(Sound::Error);
 }
 
 void NetworkPlay::onCallerAccepted(const QString& address) {
     internetPanel_->setCallerAddress(address);
-    game_.acceptedPeer = 1;
-    host_.playSound(Sound::Calling);
+    accepted_ = true;
+    playSound(Sound::Calling);
     connectionUp(QStringLiteral("Caller ") + address + QStringLiteral(" joined"));
-    host_.delay(200);
 }
 
 void NetworkPlay::onCallerClosed() {
     connectionDown(EndReason::PeerLeft);
-    game_.acceptedPeer = 0;
+    accepted_ = false;
 }
 
 void NetworkPlay::onCallerFailed(const QString&) {
     link_->closeListening();                    // drops every accepted connection, silently
     connectionDown(EndReason::ConnectionLost);  // which listens again when Listen is on
     if (!portBusy_) setStatus(QStringLiteral("Connection lost"));
-    game_.acceptedPeer = 0;
-    host_.playSound(Sound::Error);
+    accepted_ = false;
+    playSound(Sound::Error);
 }
 
 void NetworkPlay::onBytesReceived(const QByteArray& bytes) {
     // One read may hold several messages sent back to back; each is handled
-    // on its own. The arrival held back behind it tells whether its last
-    // PLAY is about to be replaced. Nothing of the read is kept after it.
-    receiveRead(game_, host_, std::string_view(bytes.constData(), std::size_t(bytes.size())),
-                [this] {
-                    const QByteArray next = link_->nextArrival();
-                    return std::string(next.constData(), std::size_t(next.size()));
-                });
+    // on its own. Nothing of the read is kept after it but the messages
+    // still waiting for match control.
+    if (!receiver_) return;
+    receiver_->arrive(std::string_view(bytes.constData(), std::size_t(bytes.size())));
+    holdWhileMatchWaits();
+}
+
+// While match control gives the peer's PLAY its pause, or messages wait for
+// it, later arrivals and the report of a lost connection wait in the socket
+// layer, so everything from the peer is handled in the order it came.
+void NetworkPlay::holdWhileMatchWaits() {
+    link_->holdArrivals(receiver_->waiting() || match_->holdsPeerInput());
 }
 
 // ---------------------------------------------------------------------------
 // The chat box
 
 void NetworkPlay::onChatEntered() {
-    if (!game_.connected) {
-        host_.playSound(Sound::Error);
+    if (!connected_) {
+        playSound(Sound::Error);
         return;  // the typed text stays
     }
     const QString text = chatPanel_->input();
@@ -299,16 +341,16 @@ void NetworkPlay::onChatEntered() {
 }
 
 void NetworkPlay::onChatToggleClicked() {
-    game_.chatBoxOn = game_.chatBoxOn ? 0 : 1;
-    internetPanel_->setChatCaption(game_.chatBoxOn ? "Hide chat box" : "Show chat box");
-    chatPanel_->setVisible(game_.chatBoxOn);
-    if (game_.chatBoxOn) chatPanel_->raise();
-    host_.processEvents();
+    options_.flip(Setting::ChatBox);
+    const bool shown = options_.on(Setting::ChatBox);
+    internetPanel_->setChatCaption(caption(Setting::ChatBox, shown));
+    chatPanel_->setVisible(shown);
+    if (shown) chatPanel_->raise();
 }
 
 void NetworkPlay::onChatCloseClicked() {
-    game_.chatBoxOn = 0;
-    internetPanel_->setChatCaption(QStringLiteral("Show chat box"));
+    options_.set(Setting::ChatBox, 0);
+    internetPanel_->setChatCaption(caption(Setting::ChatBox, 0));
     chatPanel_->hide();
 }
 

@@ -1,18 +1,21 @@
 #pragma once
 // Network play, as the window sees it: the two sockets, the Internet panel's
-// buttons, the chat box, and what each socket event does to the connection
-// flags in the game record. What a received message does to the game itself
-// is the dispatcher's business; this class hands each read over to be cut
-// into messages (receive.h).
+// buttons, the chat box, and the connection's state, which this class owns.
+// Match control reaches the peer through it (PeerLink); what a received
+// message does to the game is the dispatcher's business, and each read is
+// handed over to be cut into messages (receive.h).
 
 #include <QObject>
 #include <QString>
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <string>
 
-#include "core/engine/game.h"
-#include "core/engine/host.h"
+#include "core/engine/gameend.h"
+#include "core/engine/seams.h"
+#include "core/engine/sound.h"
+#include "core/settings/options.h"
 
 class QWidget;
 
@@ -20,10 +23,12 @@ namespace zelvan {
 
 class ChatPanel;
 class InternetPanel;
+class MatchControl;
 class NetLink;
+class Receiver;
 class SettingsStore;
 
-class NetworkPlay : public QObject {
+class NetworkPlay : public QObject, public PeerLink {
     Q_OBJECT
 public:
     struct Setup {
@@ -36,7 +41,13 @@ public:
         std::function<void(const QString& text)> notify;
     };
 
-    NetworkPlay(QWidget* window, Game& game, Host& host, SettingsStore& store, Setup setup);
+    NetworkPlay(QWidget* window, Options& options, Speaker& speaker, Timers& timers,
+                SettingsStore& store, Setup setup);
+    ~NetworkPlay() override;
+
+    // Match control, once it is made: the connection's end and the peer's
+    // messages go to it.
+    void attach(MatchControl& match);
 
     InternetPanel* internetPanel() const { return internetPanel_; }
     ChatPanel* chatPanel() const { return chatPanel_; }
@@ -51,11 +62,12 @@ public:
     // A dim line in the chat history while the chat box is open.
     void noteInChat(const QString& text);
 
-    // What the game asks of the network.
-    void send(const std::string& bytes);
-    void chatReceived(const std::string& text);
-    // Connected, and the socket layer has seen no disconnect it still holds back.
-    bool peerConnected() const;
+    // PeerLink
+    bool connected() const override { return connected_; }
+    bool accepted() const override { return accepted_; }
+    bool reachable() const override;
+    void send(const std::string& bytes) override;
+    void hangUp() override { onEndClicked(); }
 
 public slots:
     void onCallClicked();
@@ -76,23 +88,33 @@ private slots:
     void onBytesReceived(const QByteArray& bytes);
 
 private:
+    void placeCall();
     void connectionUp(const QString& notice);
     void connectionDown(EndReason why);
+    void chatReceived(const std::string& text);
+    void holdWhileMatchWaits();
     void setStatus(const QString& text);
     bool listenIfOn();
     void showListening(bool open);
     void tell(const QString& text);
     void showChatBox();
+    void playSound(Sound sound);
 
-    Game& game_;
-    Host& host_;
+    Options& options_;
+    Speaker& speaker_;
+    Timers& timers_;
     SettingsStore& store_;
     Setup setup_;
+    MatchControl* match_ = nullptr;
+    std::unique_ptr<Receiver> receiver_;
     NetLink* link_ = nullptr;
     InternetPanel* internetPanel_ = nullptr;
     ChatPanel* chatPanel_ = nullptr;
+    bool connected_ = false;
+    bool accepted_ = false;  // this side accepted the call rather than made it
     // Listen is on but its port was taken: the toggle offers Listen again.
     bool portBusy_ = false;
+    bool dialling_ = false;   // CALL's dial tone is heard before the call goes out
     QString calledAddress_;   // the address of the last CALL, as checked
     bool hangingUp_ = false;  // END is closing the call
 };

@@ -1,24 +1,21 @@
 #include "app/shell/mainwindow.h"
 
 #include <QCloseEvent>
-#include <QCoreApplication>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QScreen>
 #include <QTime>
-#include <QTimer>
-#include <chrono>
-#include <utility>
 
-#include "app/network/chatpanel.h"
 #include "app/network/internetpanel.h"
 #include "app/network/networkplay.h"
-#include "app/shell/delay.h"
+#include "app/shell/gamerandom.h"
+#include "app/shell/matchviews.h"
+#include "app/shell/qttimers.h"
+#include "app/shell/windowcontrols.h"
 #include "app/storage/settingsstore.h"
 #include "app/ui/boardkeys.h"
 #include "app/ui/boardpicture.h"
 #include "app/ui/controlkit.h"
-#include "app/ui/endingtext.h"
 #include "app/ui/helpviewer.h"
 #include "app/ui/layout.h"
 #include "app/ui/optionspanel.h"
@@ -28,10 +25,7 @@
 #include "app/ui/soundoutput.h"
 #include "app/ui/soundplayer.h"
 #include "app/widgets/glyphbutton.h"
-#include "app/widgets/hintwindow.h"
-#include "app/widgets/smoothlabel.h"
 #include "core/engine/board.h"
-#include "core/engine/rules.h"
 
 namespace zelvan {
 
@@ -50,6 +44,19 @@ private:
 
 }  // namespace
 
+// Every score the game changes is saved: the strip counts toward it.
+class MainWindow::SaveToStore final : public SettingsSink {
+public:
+    explicit SaveToStore(MainWindow& w) : w_(w) {}
+    void save() override {
+        w_.store_->save(w_.options_, w_.scores_);
+        w_.strip_->wake();
+    }
+
+private:
+    MainWindow& w_;
+};
+
 MainWindow::MainWindow(MainWindowConfig config)
     : QWidget(nullptr, config.windowed ? Qt::Window : Qt::Window | Qt::FramelessWindowHint),
       config_(std::move(config)) {
@@ -59,15 +66,8 @@ MainWindow::MainWindow(MainWindowConfig config)
     pal.setColor(QPalette::Window, Qt::black);
     setPalette(pal);
     setAutoFillBackground(true);
-
-    sound_ =
-        config_.soundOutput
-            ? std::make_unique<SoundPlayer>(std::make_unique<ForwardingOutput>(config_.soundOutput))
-            : std::make_unique<SoundPlayer>();
-    store_ = config_.settingsFolder.isEmpty()
-                 ? std::make_unique<SettingsStore>()
-                 : std::make_unique<SettingsStore>(config_.settingsFolder);
-    createControls();  // the help page is loaded as its viewer is made
+    createParts();
+    wireButtons();
     start();
 }
 
@@ -77,139 +77,102 @@ NetLink& MainWindow::netLink() {
     return network_->link();
 }
 
-void MainWindow::createControls() {
-    using namespace controls;
-    background_ = new QLabel(this);
-    background_->setObjectName(QStringLiteral("background"));
-    background_->setPixmap(QPixmap::fromImage(Artwork::load(QStringLiteral("background.png"))));
+Console& MainWindow::console() {
+    return *console_;
+}
 
-    scores_ = new ScoreStrip(
-        this, game_, {[this] { return msSinceMidnight(); }, [this] { return monotonicMs(); }});
-    redIcon_ = picture(this, "redIcon");
-    blueIcon_ = picture(this, "blueIcon");
-    blueIcon_->setPixmap(art_.icon(QStringLiteral("person-blue.png")));
+void MainWindow::createParts() {
+    sound_ =
+        config_.soundOutput
+            ? std::make_unique<SoundPlayer>(std::make_unique<ForwardingOutput>(config_.soundOutput))
+            : std::make_unique<SoundPlayer>();
+    store_ = config_.settingsFolder.isEmpty()
+                 ? std::make_unique<SettingsStore>()
+                 : std::make_unique<SettingsStore>(config_.settingsFolder);
+    if (!config_.timers) ownTimers_ = std::make_unique<QtTimers>(this);
+    Timers& timers = config_.timers ? *config_.timers : *ownTimers_;
+    random_ = std::make_unique<ClockSeededRandom>(config_.random);
 
-    auto button = [](QWidget* parent, const char* name, const char* glyph, const char* hint) {
-        return glyphButton(parent, name, Artwork::load(QStringLiteral("glyphs/") + glyph),
-                           QString::fromUtf8(hint));
-    };
-    opponentButton_ = button(this, "opponentButton", "humancomputer.png", "Human / Computer");
-    exitButton_ = button(this, "exitButton", "exit.png", "Exit");
-    helpButton_ = button(this, "helpButton", "help.png", "Help");
-    internetButton_ = button(this, "internetButton", "internet.png", "Internet");
-    optionsButton_ = button(this, "optionsButton", "options.png", "Options");
-    sizeButton_ = button(this, "sizeButton", "size.png", "Size 15-20-30");
-    playButton_ = button(this, "playButton", "play.png", "Play!");
-    stopButton_ = button(this, "stopButton", "stop.png", "Stop");
-
-    connectionIcon_ = picture(this, "connectionIcon");
-    connectionIcon_->setPixmap(art_.icon(QStringLiteral("noconnection.png")));
-    styleIcon_ = picture(this, "styleIcon");
-    turnIcon_ = picture(this, "turnIcon");
-    const QFont captionFont = arial(15, true);
-    connectionCaption_ = label(this, "connectionCaption", captionFont, kCaptionColour,
-                               Qt::AlignLeft, QStringLiteral("connection"));
-    styleCaption_ = label(this, "styleCaption", captionFont, kCaptionColour, Qt::AlignLeft,
-                          QStringLiteral("pieces style"));
-    turnCaption_ = label(this, "turnCaption", captionFont, kCaptionColour, Qt::AlignLeft,
-                         QStringLiteral("game turn"));
-
-    board_ = new BoardPicture(this, Artwork::scale());
-    board_->setObjectName(QStringLiteral("board"));
-    connect(board_, &BoardPicture::mousePressed, this, &MainWindow::onBoardPressed);
-    aids_ = new PlayAids(this, game_, *this, board_);
-
-    helpViewer_ = new HelpViewer(this);
-    helpViewer_->setObjectName(QStringLiteral("helpViewer"));
-    helpViewer_->hide();
-
-    const QImage toggle = Artwork::load(QStringLiteral("glyphs/toggle.png"));
-    options_ =
-        new OptionsPanel(this, game_, Artwork::load(QStringLiteral("optionspanel.png")), toggle);
-    options_->hide();
-    connectOptions();
-    network_ = new NetworkPlay(this, game_, *this, *store_,
+    controls_ = std::make_unique<WindowControls>(this, art_);  // the help page loads here
+    const ScoreStrip::Clocks clocks{
+        [this] {
+            return config_.msSinceMidnight
+                       ? config_.msSinceMidnight()
+                       : std::int64_t(QTime::currentTime().msecsSinceStartOfDay());
+        },
+        [this] { return config_.monotonicMs ? config_.monotonicMs() : steady_.elapsed(); }};
+    strip_ = new ScoreStrip(
+        this, scores_, [this] { return match_->running(); }, clocks);
+    optionsPanel_ =
+        new OptionsPanel(this, options_, scores_, Artwork::load(QStringLiteral("optionspanel.png")),
+                         Artwork::load(QStringLiteral("glyphs/toggle.png")));
+    optionsPanel_->hide();
+    network_ = new NetworkPlay(this, options_, *sound_, timers, *store_,
                                {config_.port, config_.listenOnLoopbackOnly,
                                 [this](bool up) { showConnection(up); },
                                 [this](const QString& text) { showNotice(text); }});
 
-    connect(playButton_, &GlyphButton::clicked, this, &MainWindow::onPlayClicked);
-    connect(exitButton_, &GlyphButton::clicked, this, &MainWindow::onExitClicked);
-    connect(sizeButton_, &GlyphButton::clicked, this, &MainWindow::onSizeClicked);
-    connect(opponentButton_, &GlyphButton::clicked, this, &MainWindow::onOpponentClicked);
-    connect(stopButton_, &GlyphButton::clicked, this, &MainWindow::onStopClicked);
-    connect(helpButton_, &GlyphButton::clicked, this, &MainWindow::onHelpClicked);
-    connect(internetButton_, &GlyphButton::clicked, this, &MainWindow::onInternetClicked);
-    connect(optionsButton_, &GlyphButton::clicked, this, &MainWindow::onOptionsClicked);
+    board_ = std::make_unique<WindowBoard>(
+        controls_->board, art_,
+        [this] {
+            if (const BoardGeometry* geo = geometryForBoardSize(controls_->board->boardSize()))
+                controls_->board->move(origin_ + QPoint(geo->offsetX, geo->offsetY));
+            controls_->board->raise();
+            controls_->raiseOverlays(optionsPanel_, *network_);
+        },
+        [this] { match_->blinkTick(); });
+    console_ = std::make_unique<WindowConsole>(this, *controls_, art_, options_, *sound_, *strip_,
+                                               optionsPanel_, *network_, [this] { quit(); });
+    sink_ = std::make_unique<SaveToStore>(*this);
+    match_ = std::make_unique<MatchControl>(
+        options_, scores_,
+        MatchSeams{*board_, *console_, *sound_, *network_, *sink_, timers, *random_, computer_});
+    network_->attach(*match_);
+    aids_ = new PlayAids(this, *match_, controls_->board);
+    controls::hintWindow(this);
+}
 
-    blinkTimer_ = new QTimer(this);
-    blinkTimer_->setObjectName(QStringLiteral("blinkTimer"));
-    blinkTimer_->setInterval(1000);
-    connect(blinkTimer_, &QTimer::timeout, this, &MainWindow::onBlinkTick);
+void MainWindow::wireButtons() {
+    const WindowControls& c = *controls_;
+    MatchControl* m = match_.get();
+    connect(c.playButton, &GlyphButton::clicked, this, &MainWindow::onPlayClicked);
+    connect(c.exitButton, &GlyphButton::clicked, this, &MainWindow::onExitClicked);
+    connect(c.sizeButton, &GlyphButton::clicked, this, [m] { m->size(); });
+    connect(c.opponentButton, &GlyphButton::clicked, this, [m] { m->humanComputer(); });
+    connect(c.stopButton, &GlyphButton::clicked, this, [m] { m->stop(); });
+    connect(c.helpButton, &GlyphButton::clicked, this, &MainWindow::onHelpClicked);
+    connect(c.internetButton, &GlyphButton::clicked, this, &MainWindow::onInternetClicked);
+    connect(c.optionsButton, &GlyphButton::clicked, this, &MainWindow::onOptionsClicked);
+    connect(c.board, &BoardPicture::mousePressed, this, &MainWindow::onBoardPressed);
+    connect(optionsPanel_, &OptionsPanel::optionChanged, this, &MainWindow::onOptionChanged);
+    connect(optionsPanel_, &OptionsPanel::scoresReset, strip_, &ScoreStrip::wake);
 
-    hints_ = hintWindow(this);
-    banner_ = new ResultBanner(this);
-
-    new BoardKeys(this, board_,
+    new BoardKeys(this, c.board,
                   {[this](int x, int y) { onBoardPressed(Qt::LeftButton, x, y); },
                    [this] { onPlayClicked(); },
                    [this] { onHelpClicked(); },
                    [this] { onExitClicked(); },
-                   {{helpViewer_, [this] { onHelpClicked(); }},
-                    {options_, [this] { onOptionsClicked(); }},
+                   {{c.helpViewer, [this] { onHelpClicked(); }},
+                    {optionsPanel_, [this] { onOptionsClicked(); }},
                     {network_->internetPanel(), [this] { onInternetClicked(); }}}});
-}
-
-// What each option does beyond its flag and caption, which the panel keeps.
-void MainWindow::connectOptions() {
-    connect(options_, &OptionsPanel::styleChoiceToggled, this, &MainWindow::showStyleChoice);
-    connect(options_, &OptionsPanel::clocksToggled, this, [this] {
-        scores_->setClocksShown(game_.clocksOn);
-        processEvents();
-    });
-    connect(options_, &OptionsPanel::hintsToggled, this, [this] {
-        applyHints();
-        processEvents();
-    });
-    connect(options_, &OptionsPanel::markToggled, this, [this](Side side) {
-        board_->eraseMark(side);
-        processEvents();
-    });
-    connect(options_, &OptionsPanel::scoresReset, scores_, &ScoreStrip::wake);
-    connect(options_, &OptionsPanel::levelChanged, this,
-            [this] { scores_->showLevel(game_.computerLevel); });
 }
 
 // Start-up, in the order the first screen relies on.
 void MainWindow::start() {
-    // The settings: defaults first, then whatever the file holds.
-    setDefaults(game_);
-    store_->load(game_);
+    // The settings: the defaults the options and scores hold, then the file.
+    store_->load(options_, scores_);
 
     // The loaded options on their captions, controls and the scoreboard.
     applyHints();
-    options_->showCaptions();
-    scores_->setClocksShown(game_.clocksOn);
+    optionsPanel_->showCaptions();
+    strip_->setClocksShown(options_.on(Setting::Clocks));
     network_->showLoadedOptions();
-    scores_->showScoresNow();
-    game_.gameRunning = 0;
-    game_.pieceStyleChoice = game_.pieceStyle;
+    strip_->showScoresNow();
     showStyleChoice();
-
-    // The first opener: the first new board flips this draw, so the first
-    // game is still even odds.
-    reseedRandom();
-    game_.blueOpens = randomBelow(2) == 0 ? 1 : 0;
-    game_.blueToMove = game_.blueOpens;
-    showTurn();
-    processEvents();
-
-    game_.connected = 0;
     network_->startListening();
-    scores_->showLevel(game_.computerLevel);
-    showOpponentKind();
+    strip_->showLevel(options_.level().number);
 
-    // Full screen, everything placed, then the first empty board.
+    // Full screen, everything placed, then the first opener and empty board.
     screen_ = config_.screen;
     if (screen_.isEmpty()) {
         const QScreen* s = QGuiApplication::primaryScreen();
@@ -219,265 +182,104 @@ void MainWindow::start() {
         setFixedSize(screen_.size());  // the scene does not stretch
     else
         setGeometry(screen_);
-    processEvents();
-    placeControls();
-    processEvents();
-    init(game_, *this);
-    scores_->start();
+    placeAll();
+    match_->startUp();
+    strip_->start();
+}
+
+void MainWindow::placeAll() {
+    origin_ = layout::backgroundOrigin(screen_.width(), screen_.height());
+    controls_->place(origin_, *strip_, optionsPanel_, *network_);
+}
+
+// What each option does beyond its value and caption, which the panel keeps.
+void MainWindow::onOptionChanged(Setting setting) {
+    switch (setting) {
+    case Setting::PieceStyle:
+        showStyleChoice();
+        break;
+    case Setting::Clocks:
+        strip_->setClocksShown(options_.on(Setting::Clocks));
+        break;
+    case Setting::Hints:
+        applyHints();
+        break;
+    case Setting::MarkBlueMove:
+    case Setting::MarkRedMove:
+        controls_->board->eraseMark(setting == Setting::MarkBlueMove ? Side::Blue : Side::Red);
+        break;
+    case Setting::Level:
+        strip_->showLevel(options_.level().number);
+        break;
+    default:
+        break;
+    }
 }
 
 void MainWindow::applyHints() {
-    for (GlyphButton* b : {playButton_, exitButton_, sizeButton_, opponentButton_, stopButton_,
-                           helpButton_, internetButton_, optionsButton_})
-        b->setToolTip(game_.hintsOn ? b->property("hintText").toString() : QString());
+    for (GlyphButton* b : controls_->buttons())
+        b->setToolTip(options_.on(Setting::Hints) ? b->property("hintText").toString() : QString());
 }
 
-void MainWindow::placeControls() {
-    using namespace layout;
-    origin_ = layout::backgroundOrigin(screen_.width(), screen_.height());
-    auto at = [this](QWidget* c, const QRect& r) { c->setGeometry(r.translated(origin_)); };
-    at(background_, QRect(0, 0, kWidth, kHeight));
-    background_->lower();
-    at(redIcon_, iconAt(kRedPlayerIcon));
-    at(blueIcon_, iconAt(kBluePlayerIcon));
-    at(opponentButton_, kOpponentButton);
-    at(exitButton_, kExitButton);
-    at(helpButton_, kHelpButton);
-    at(internetButton_, kInternetButton);
-    at(optionsButton_, kOptionsButton);
-    at(connectionIcon_, iconAt(kConnectionIcon));
-    at(connectionCaption_, kConnectionCaption);
-    at(styleIcon_, iconAt(kStyleIcon));
-    at(styleCaption_, kStyleCaption);
-    at(turnIcon_, iconAt(kTurnIcon));
-    at(turnCaption_, kTurnCaption);
-    at(sizeButton_, kSizeButton);
-    at(playButton_, kPlayButton);
-    at(stopButton_, kStopButton);
-    scores_->place(origin_);
-    at(helpViewer_, kHelpViewer);
-    at(options_, kOptionsPanel);
-    at(network_->internetPanel(), kInternetPanel);
-    at(network_->chatPanel(), kChatPanel);
-    raiseOverlays();
+void MainWindow::showStyleChoice() {
+    controls_->styleIcon->setPixmap(art_.icon(options_.pieceStyle()
+                                                  ? QStringLiteral("style-crosses.png")
+                                                  : QStringLiteral("style-balls.png")));
 }
 
-// The help viewer and the two panels open over the board, even a board
-// drawn after them.
-void MainWindow::raiseOverlays() {
-    helpViewer_->raise();
-    options_->raise();
-    network_->internetPanel()->raise();
-    banner_->raise();
+void MainWindow::showConnection(bool up) {
+    controls_->connectionIcon->setPixmap(
+        art_.icon(up ? QStringLiteral("check.png") : QStringLiteral("noconnection.png")));
+}
+
+void MainWindow::showNotice(const QString& text) {
+    controls_->banner->showText(text, controls_->board->geometry());
 }
 
 // Help, options and Internet share the space over the board: opening one
 // closes the others, and a second press closes it again.
 void MainWindow::toggleOverlay(QWidget* panel) {
-    for (QWidget* other : {static_cast<QWidget*>(helpViewer_), static_cast<QWidget*>(options_),
-                           static_cast<QWidget*>(network_->internetPanel())})
+    for (QWidget* other :
+         {static_cast<QWidget*>(controls_->helpViewer), static_cast<QWidget*>(optionsPanel_),
+          static_cast<QWidget*>(network_->internetPanel())})
         if (other != panel) other->hide();
     panel->setVisible(panel->isHidden());
     if (!panel->isHidden()) panel->raise();
-    processEvents();
-}
-
-// ---------------------------------------------------------------------------
-// Host
-
-void MainWindow::drawGrid() {
-    board_->drawGrid(game_.boardSize, game_.cellPitch);
-    if (const BoardGeometry* geo = geometryForBoardSize(game_.boardSize))
-        board_->move(origin_ + QPoint(geo->offsetX, geo->offsetY));
-    board_->raise();
-    raiseOverlays();
-}
-
-void MainWindow::drawPiece(Side side, int col, int row, bool highlighted) {
-    board_->drawPicture(art_.piece(side, game_.pieceStyle, game_.cellPitch, highlighted), col, row);
-}
-
-void MainWindow::markMove(Side side, int col, int row) {
-    board_->markMove(side, col, row);
-}
-
-void MainWindow::forgetMarks() {
-    board_->forgetMarks();
-}
-
-void MainWindow::hidePanels() {
-    helpViewer_->hide();
-    options_->hide();
-    network_->internetPanel()->hide();
-}
-
-void MainWindow::showTurn() {
-    turnIcon_->setPixmap(art_.icon(game_.blueToMove ? QStringLiteral("turn-blue.png")
-                                                    : QStringLiteral("turn-red.png")));
-}
-
-void MainWindow::showOpponentKind() {
-    redIcon_->setPixmap(art_.icon(game_.redIsHuman ? QStringLiteral("person-red.png")
-                                                   : QStringLiteral("computer.png")));
-}
-
-void MainWindow::showStyleChoice() {
-    styleIcon_->setPixmap(art_.icon(game_.pieceStyleChoice ? QStringLiteral("style-crosses.png")
-                                                           : QStringLiteral("style-balls.png")));
-    processEvents();
-}
-
-void MainWindow::showConnection(bool up) {
-    connectionIcon_->setPixmap(
-        art_.icon(up ? QStringLiteral("check.png") : QStringLiteral("noconnection.png")));
-}
-
-void MainWindow::setBlinkTimer(bool enabled) {
-    if (enabled)
-        blinkTimer_->start();
-    else
-        blinkTimer_->stop();
-}
-
-void MainWindow::startGameClock() {
-    scores_->startGameClock();
-}
-
-void MainWindow::playSound(Sound sound) {
-    if (!game_.soundOff) sound_->play(sound);
-}
-
-void MainWindow::delay(unsigned ms) {
-    delayMs(ms);
-}
-
-void MainWindow::processEvents() {
-    QCoreApplication::processEvents();
-}
-
-void MainWindow::setCursor(Cursor cursor) {
-    // The cursor is this window's own, so two windows in one process (tests)
-    // keep theirs apart.
-    const bool wait = cursor == Cursor::Wait;
-    if (wait == waitCursor_) return;
-    waitCursor_ = wait;
-    if (wait)
-        QWidget::setCursor(Qt::WaitCursor);
-    else
-        unsetCursor();
-}
-
-void MainWindow::sendMessage(const std::string& bytes) {
-    network_->send(bytes);
-}
-
-void MainWindow::hangUp() {
-    network_->onEndClicked();
-}
-
-void MainWindow::chatReceived(const std::string& text) {
-    network_->chatReceived(text);
-}
-
-void MainWindow::saveSettings() {
-    if (savesHeld_) {
-        saveOwed_ = true;
-        return;
-    }
-    store_->save(game_);
-    scores_->wake();  // every score the game changes is saved: count toward it
-}
-
-void MainWindow::holdSaves(bool held) {
-    savesHeld_ = held;
-    if (!held && std::exchange(saveOwed_, false)) store_->save(game_);
-}
-
-bool MainWindow::peerConnected() {
-    return network_->peerConnected();
 }
 
 void MainWindow::quit() {
     quitting_ = true;
-    blinkTimer_->stop();
-    scores_->stop();
+    board_->setBlinking(false);
+    strip_->stop();
     hide();
     emit quitRequested();
 }
 
-void MainWindow::reseedRandom() {
-    rng_.seed(
-        static_cast<std::uint32_t>(std::chrono::system_clock::now().time_since_epoch().count()));
-}
-
-std::uint32_t MainWindow::randomBelow(std::uint32_t n) {
-    if (n == 0) return 0;
-    if (config_.random) return config_.random(n);
-    return std::uniform_int_distribution<std::uint32_t>(0, n - 1)(rng_);
-}
-
-void MainWindow::gameEnded(const GameEnd& end) {
-    const QString text = endingText(end, game_.redIsHuman && !game_.connected);
-    showNotice(text);
-    // A draw is told by ear too, with the quiet closing tune.
-    if (end.reason == EndReason::FullBoard && !game_.soundOff) playSound(Sound::Exit);
-    const bool overTheNetwork = game_.connected || end.reason == EndReason::HungUp ||
-                                end.reason == EndReason::PeerLeft ||
-                                end.reason == EndReason::ConnectionLost;
-    if (overTheNetwork) network_->noteInChat(text);
-}
-
-void MainWindow::showNotice(const QString& text) {
-    banner_->showText(text, board_->geometry());
-}
-
-std::int64_t MainWindow::msSinceMidnight() const {
-    if (config_.msSinceMidnight) return config_.msSinceMidnight();
-    return QTime::currentTime().msecsSinceStartOfDay();
-}
-
-std::int64_t MainWindow::monotonicMs() const {
-    if (config_.monotonicMs) return config_.monotonicMs();
-    return steady_.elapsed();
-}
-
 // ---------------------------------------------------------------------------
-// Handlers: each hands the press to the game's rules.
+// Handlers
 
 void MainWindow::onPlayClicked() {
-    banner_->dismiss();  // the last result makes way for the new game
-    playButton(game_, *this);
+    controls_->banner->dismiss();  // the last result makes way for the new game
+    match_->play();
 }
 
 void MainWindow::onExitClicked() {
-    exitSequence(game_, *this);
-}
-
-void MainWindow::onSizeClicked() {
-    sizeButton(game_, *this);
-}
-
-void MainWindow::onOpponentClicked() {
-    humanComputerButton(game_, *this);
-}
-
-void MainWindow::onStopClicked() {
-    stopButton(game_, *this);
+    match_->exit();
 }
 
 void MainWindow::onHelpClicked() {
-    playSound(Sound::Click);
-    if (game_.gameRunning) return;  // the page would hide the board in play
-    toggleOverlay(helpViewer_);
+    if (options_.soundOn()) sound_->play(Sound::Click);
+    if (match_->running()) return;  // the page would hide the board in play
+    toggleOverlay(controls_->helpViewer);
 }
 
 void MainWindow::onOptionsClicked() {
-    playSound(Sound::Click);
-    toggleOverlay(options_);
+    if (options_.soundOn()) sound_->play(Sound::Click);
+    toggleOverlay(optionsPanel_);
 }
 
 void MainWindow::onInternetClicked() {
-    playSound(Sound::Click);
+    if (options_.soundOn()) sound_->play(Sound::Click);
     toggleOverlay(network_->internetPanel());
 }
 
@@ -485,15 +287,7 @@ void MainWindow::onBoardPressed(Qt::MouseButton button, int x, int y) {
     const MouseButton b = button == Qt::LeftButton    ? MouseButton::Left
                           : button == Qt::RightButton ? MouseButton::Right
                                                       : MouseButton::Middle;
-    boardClick(game_, *this, b, x, y);
-}
-
-void MainWindow::onBlinkTick() {
-    blinkTick(game_, *this);
-}
-
-void MainWindow::onTick() {
-    if (!quitting_) scores_->tick();
+    match_->boardClick(b, x, y);
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
@@ -504,7 +298,7 @@ void MainWindow::closeEvent(QCloseEvent* event) {
         return;
     }
     event->ignore();
-    exitSequence(game_, *this);
+    match_->exit();
 }
 
 }  // namespace zelvan

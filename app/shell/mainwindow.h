@@ -1,41 +1,39 @@
 #pragma once
 // The main window: a borderless black full-screen window showing the
 // 800x600 artwork centred, with every control at its place from the layout
-// table. It owns the one game record of the run, creates the scoreboard
-// strip, the options panel and network play, places them, and is the Host
-// through which the game's rules reach the screen, the sound, the files and
-// the network, mostly by handing each request to the part that owns it.
+// table. It owns the options, the scores and match control, creates the
+// parts (the window's controls, the scoreboard strip, the options panel,
+// network play, the play aids), places them and wires each button to match
+// control's operation for it.
 
 #include <QElapsedTimer>
 #include <QWidget>
 #include <cstdint>
 #include <functional>
 #include <memory>
-#include <random>
 
 #include "app/ui/artwork.h"
-#include "core/engine/game.h"
-#include "core/engine/host.h"
+#include "core/ai/computerplayer.h"
+#include "core/engine/matchcontrol.h"
+#include "core/engine/scores.h"
+#include "core/settings/options.h"
 
-class QLabel;
-class QTimer;
 class QCloseEvent;
-class GlyphButton;
-class HintWindow;
 
 namespace zelvan {
 
-class BoardPicture;
-class HelpViewer;
+class ClockSeededRandom;
 class NetLink;
 class NetworkPlay;
 class OptionsPanel;
-class ResultBanner;
 class PlayAids;
 class ScoreStrip;
 class SettingsStore;
 class SoundOutput;
 class SoundPlayer;
+class WindowBoard;
+class WindowConsole;
+struct WindowControls;
 
 // What a test (or a second copy in one process) needs to control.
 struct MainWindowConfig {
@@ -46,51 +44,34 @@ struct MainWindowConfig {
     std::function<std::int64_t()> msSinceMidnight;  // null: the local wall clock
     std::function<std::int64_t()> monotonicMs;      // null: a steady clock
     std::function<std::uint32_t(std::uint32_t)> random;  // null: seeded from the clock
-    QRect screen;                                        // empty: the primary screen's geometry
-    bool windowed = false;  // a framed window the size of `screen`, not a borderless one
+    Timers* timers = nullptr;  // not owned; null: Qt's timers (the pauses)
+    QRect screen;              // empty: the primary screen's geometry
+    bool windowed = false;     // a framed window the size of `screen`, not a borderless one
 };
 
-class MainWindow : public QWidget, public Host {
+class MainWindow : public QWidget {
     Q_OBJECT
 public:
     explicit MainWindow(MainWindowConfig config = {});
     ~MainWindow() override;
 
-    Game& game() { return game_; }
-    const Game& game() const { return game_; }
+    MatchControl& match() { return *match_; }
+    const MatchControl& match() const { return *match_; }
+    Options& options() { return options_; }
+    const Options& options() const { return options_; }
+    Scores& scores() { return scores_; }
+    const Scores& scores() const { return scores_; }
     QPoint backgroundOrigin() const { return origin_; }
     SoundPlayer& soundPlayer() { return *sound_; }
     SettingsStore& settingsStore() { return *store_; }
     NetworkPlay& network() { return *network_; }
+    const NetworkPlay& network() const { return *network_; }
     NetLink& netLink();
-
-    // Host
-    void drawGrid() override;
-    void drawPiece(Side side, int col, int row, bool highlighted) override;
-    void markMove(Side side, int col, int row) override;
-    void forgetMarks() override;
-    void hidePanels() override;
-    void showTurn() override;
-    void showOpponentKind() override;
-    void setBlinkTimer(bool enabled) override;
-    void startGameClock() override;
-    void playSound(Sound sound) override;
-    void delay(unsigned ms) override;
-    void processEvents() override;
-    void setCursor(Cursor cursor) override;
-    void sendMessage(const std::string& bytes) override;
-    void hangUp() override;
-    void chatReceived(const std::string& text) override;
-    void saveSettings() override;
-    void quit() override;
-    void reseedRandom() override;
-    std::uint32_t randomBelow(std::uint32_t n) override;
-    void gameEnded(const GameEnd& end) override;
+    // What match control tells the player goes through here.
+    Console& console();
 
     // Shows a short sentence on the banner over the board.
     void showNotice(const QString& text);
-    bool peerConnected() override;
-    void holdSaves(bool held) override;
 
 signals:
     void quitRequested();
@@ -98,71 +79,50 @@ signals:
 public slots:
     void onPlayClicked();
     void onExitClicked();
-    void onSizeClicked();
-    void onOpponentClicked();
-    void onStopClicked();
     void onHelpClicked();
     void onInternetClicked();
     void onOptionsClicked();
     void onBoardPressed(Qt::MouseButton button, int x, int y);
-    void onBlinkTick();
-    void onTick();
 
 protected:
     void closeEvent(QCloseEvent* event) override;  // the system's close request
 
 private:
-    void createControls();
-    void connectOptions();
+    class SaveToStore;
+
+    void createParts();
+    void wireButtons();
     void start();
-    void placeControls();
+    void placeAll();
+    void onOptionChanged(Setting setting);
     void applyHints();
     void showStyleChoice();
     void showConnection(bool up);
-    void raiseOverlays();
     void toggleOverlay(QWidget* panel);
-    std::int64_t msSinceMidnight() const;
-    std::int64_t monotonicMs() const;
+    void quit();
 
     MainWindowConfig config_;
-    Game game_;
+    Options options_;
+    Scores scores_;
     Artwork art_;
     QPoint origin_;
     QRect screen_;
+    QElapsedTimer steady_;
+    bool quitting_ = false;
+
     std::unique_ptr<SoundPlayer> sound_;
     std::unique_ptr<SettingsStore> store_;
-    std::mt19937 rng_;
-    QElapsedTimer steady_;
-    bool waitCursor_ = false;
-    bool quitting_ = false;
-    bool savesHeld_ = false;
-    bool saveOwed_ = false;
-
-    QLabel* background_ = nullptr;
-    BoardPicture* board_ = nullptr;
-    ScoreStrip* scores_ = nullptr;
-    QLabel* blueIcon_ = nullptr;
-    QLabel* redIcon_ = nullptr;
-    GlyphButton* opponentButton_ = nullptr;
-    GlyphButton* exitButton_ = nullptr;
-    GlyphButton* helpButton_ = nullptr;
-    GlyphButton* internetButton_ = nullptr;
-    GlyphButton* optionsButton_ = nullptr;
-    GlyphButton* sizeButton_ = nullptr;
-    GlyphButton* playButton_ = nullptr;
-    GlyphButton* stopButton_ = nullptr;
-    QLabel* connectionIcon_ = nullptr;
-    QLabel* styleIcon_ = nullptr;
-    QLabel* turnIcon_ = nullptr;
-    QWidget* connectionCaption_ = nullptr;
-    QWidget* styleCaption_ = nullptr;
-    QWidget* turnCaption_ = nullptr;
-    HelpViewer* helpViewer_ = nullptr;
-    OptionsPanel* options_ = nullptr;
+    std::unique_ptr<Timers> ownTimers_;
+    std::unique_ptr<ClockSeededRandom> random_;
+    LookAheadPlayer computer_;
+    std::unique_ptr<WindowControls> controls_;
+    ScoreStrip* strip_ = nullptr;
+    OptionsPanel* optionsPanel_ = nullptr;
     NetworkPlay* network_ = nullptr;
-    QTimer* blinkTimer_ = nullptr;
-    HintWindow* hints_ = nullptr;
-    ResultBanner* banner_ = nullptr;
+    std::unique_ptr<WindowBoard> board_;
+    std::unique_ptr<WindowConsole> console_;
+    std::unique_ptr<SettingsSink> sink_;
+    std::unique_ptr<MatchControl> match_;
     PlayAids* aids_ = nullptr;  // undo, hint and move numbers on the keyboard
 };
 

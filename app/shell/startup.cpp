@@ -3,11 +3,14 @@
 #include <QApplication>
 #include <QMessageBox>
 #include <QScreen>
+#include <QTimer>
 #include <cstdio>
+#include <functional>
+#include <memory>
 #include <optional>
+#include <vector>
 
 #include "app/shell/commandline.h"
-#include "app/shell/delay.h"
 #include "app/shell/mainwindow.h"
 #include "app/shell/qtmessages.h"
 #include "app/shell/scaledapplication.h"
@@ -16,7 +19,7 @@
 #include "app/ui/soundplayer.h"
 #include "assets/appicon.h"
 #include "assets/embeddedfonts.h"
-#include "core/engine/host.h"
+#include "core/engine/sound.h"
 
 namespace zelvan {
 
@@ -39,9 +42,28 @@ void installFonts() {
 
 namespace {
 
-void refuse(const QString& text) {
+// The refusal in a message box; the program ends when it is closed.
+int refuse(QApplication& app, const QString& text) {
     QMessageBox box(QMessageBox::Critical, QStringLiteral("ZELVAN"), text, QMessageBox::Ok);
-    box.exec();
+    QObject::connect(&box, &QMessageBox::finished, &app, &QApplication::quit, Qt::QueuedConnection);
+    box.open();
+    app.exec();
+    return 0;
+}
+
+// Runs each step once its pause after the one before has passed, from the
+// event loop: the window stays alive and nothing waits inside a handler.
+struct TimedStep {
+    int afterMs;
+    std::function<void()> action;
+};
+
+void runSteps(QObject* owner, std::shared_ptr<std::vector<TimedStep>> steps, std::size_t next = 0) {
+    if (next >= steps->size()) return;
+    QTimer::singleShot((*steps)[next].afterMs, Qt::PreciseTimer, owner, [owner, steps, next] {
+        (*steps)[next].action();
+        runSteps(owner, steps, next + 1);
+    });
 }
 
 // Reads the command line with no window system in reach; what it prints
@@ -74,10 +96,8 @@ int runZelvan(int argc, char** argv) {
 
     QScreen* screen = QGuiApplication::primaryScreen();
     const QRect geometry = screen ? screen->geometry() : QRect();
-    if (const QString refusal = screenSizeRefusal(geometry.size()); !refusal.isEmpty()) {
-        refuse(refusal);
-        return 0;
-    }
+    if (const QString refusal = screenSizeRefusal(geometry.size()); !refusal.isEmpty())
+        return refuse(*app, refusal);
 
     MainWindowConfig config;
     config.port = options.port;
@@ -96,36 +116,36 @@ int runZelvan(int argc, char** argv) {
             : geometry;
     SplashWindow splash(splashArea);
     splash.show();
-    QCoreApplication::processEvents();
 
     if (screen) {
         if (const QString refusal = colourDepthRefusal(screen->depth()); !refusal.isEmpty()) {
             // Nothing is saved: the main window was never shown.
             splash.hide();
-            refuse(refusal);
-            return 0;
+            return refuse(*app, refusal);
         }
     }
 
-    delayMs(100);
-    mainWindow.soundPlayer().play(Sound::Startup);  // whatever the sound option says
-    for (int position : {63, 126, 189, 252}) {
-        splash.setProgress(position);
-        QCoreApplication::processEvents();
-        delayMs(200);
-    }
-    splash.setProgress(315);
-    QCoreApplication::processEvents();
-    delayMs(1000);
-
-    if (options.windowed)
-        mainWindow.move(screen->availableGeometry().center() -
-                        QPoint(layout::kWidth / 2, layout::kHeight / 2));
-    mainWindow.show();
-    mainWindow.raise();
-    mainWindow.activateWindow();
-    QCoreApplication::processEvents();
-    splash.hide();
+    // About two seconds of splash: the start-up sound after 100 ms (whatever
+    // the sound option says), the bar a fifth further every 200 ms, a second
+    // at full length; then the main window, and the splash goes once the
+    // window has been drawn.
+    auto steps = std::make_shared<std::vector<TimedStep>>();
+    steps->push_back({100, [&] {
+                          mainWindow.soundPlayer().play(Sound::Startup);
+                          splash.setProgress(63);
+                      }});
+    for (int position : {126, 189, 252, 315})
+        steps->push_back({200, [&splash, position] { splash.setProgress(position); }});
+    steps->push_back({1000, [&] {
+                          if (options.windowed)
+                              mainWindow.move(screen->availableGeometry().center() -
+                                              QPoint(layout::kWidth / 2, layout::kHeight / 2));
+                          mainWindow.show();
+                          mainWindow.raise();
+                          mainWindow.activateWindow();
+                      }});
+    steps->push_back({0, [&splash] { splash.hide(); }});
+    runSteps(&mainWindow, steps);
 
     return app->exec();
 }

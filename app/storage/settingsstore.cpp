@@ -36,19 +36,17 @@ QString SettingsStore::oldChatLogPath() const {
     return QDir(folder_).filePath(QString::fromLatin1(kOldChatLogFileName));
 }
 
-void SettingsStore::load(Game& g) const {
+void SettingsStore::load(Options& options, Scores& scores) const {
     QFile file(settingsPath());
-    if (file.open(QIODevice::ReadOnly)) {
-        // The program never writes more than this; anything beyond is not read.
-        const QByteArray bytes = file.read(static_cast<qint64>(kSettingsMaxSize));
-        decodeSettings(reinterpret_cast<const std::uint8_t*>(bytes.constData()),
-                       static_cast<std::size_t>(bytes.size()), g);
-    }
-    adoptLoadedStyle(g);
+    if (!file.open(QIODevice::ReadOnly)) return;
+    // The program never writes more than this; anything beyond is not read.
+    const QByteArray bytes = file.read(static_cast<qint64>(kSettingsMaxSize));
+    decodeSettings(reinterpret_cast<const std::uint8_t*>(bytes.constData()),
+                   static_cast<std::size_t>(bytes.size()), options, scores);
 }
 
-void SettingsStore::save(const Game& g) const {
-    const std::vector<std::uint8_t> bytes = encodeSettings(g);
+void SettingsStore::save(const Options& options, const Scores& scores) const {
+    const std::vector<std::uint8_t> bytes = encodeSettings(options, scores);
     QSaveFile file(settingsPath());
     if (!file.open(QIODevice::WriteOnly)) return;
     const auto size = static_cast<qint64>(bytes.size());

@@ -7,7 +7,8 @@
 
 #include <QString>
 
-#include "core/engine/game.h"
+#include "core/engine/scores.h"
+#include "core/settings/options.h"
 
 namespace zelvan {
 
@@ -35,14 +36,13 @@ public:
     QString chatLogPath() const;
     QString oldChatLogPath() const;
 
-    // Reads the settings file over the values g holds (the caller has set the
-    // defaults); a missing or unreadable file leaves them standing. Then the
-    // style read becomes the chosen style as well.
-    void load(Game& g) const;
+    // Reads the settings file over the values held (the defaults, at
+    // start-up); a missing or unreadable file leaves them standing.
+    void load(Options& options, Scores& scores) const;
     // Writes the whole file atomically: a temporary file beside it, then a
     // rename, so a failed or interrupted save leaves the old file whole.
     // Errors are ignored.
-    void save(const Game& g) const;
+    void save(const Options& options, const Scores& scores) const;
     // Appends line + CR LF to the chat log, creating it if needed and never
     // truncating it. A log that this line takes past kChatLogLimit then
     // becomes the older log (replacing the one before), and the next line

@@ -7,7 +7,7 @@
 #include <QPixmap>
 #include <QString>
 
-#include "core/engine/game.h"
+#include "core/engine/pieces.h"
 
 namespace zelvan {
 

@@ -27,6 +27,7 @@ BoardPicture::BoardPicture(QWidget* parent, int scale)
 }
 
 void BoardPicture::drawGrid(int n, int p) {
+    ++gridsDrawn_;
     n_ = n;
     p_ = p;
     const int side = n * (p + 1) + 1;

@@ -10,7 +10,7 @@
 #include <QImage>
 #include <QWidget>
 
-#include "core/engine/game.h"
+#include "core/engine/pieces.h"
 
 namespace zelvan {
 
@@ -37,6 +37,8 @@ public:
     void forgetMarks();
 
     int boardSize() const { return n_; }
+    // Grids drawn so far: an overlay tells a new board by it.
+    int gridsDrawn() const { return gridsDrawn_; }
     int cellPitch() const { return p_; }
     QPoint markCell(Side side) const { return side == Side::Blue ? blueMark_ : redMark_; }
     const QImage& bitmap() const { return bitmap_; }
@@ -52,6 +54,7 @@ private:
     void drawFrame(int c, int r, const QColor& colour);
 
     QImage bitmap_;
+    int gridsDrawn_ = 0;
     int n_ = 15;
     int p_ = 36;
     QPoint blueMark_{0, 0};

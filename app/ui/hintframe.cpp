@@ -4,11 +4,14 @@
 #include <cmath>
 #include <numbers>
 
+#include "app/ui/boardpicture.h"
+
 namespace zelvan {
 
 const QColor HintFrame::kColour(255, 196, 64);
 
-HintFrame::HintFrame(BoardPicture* board, const Game& game) : BoardOverlay(board), game_(game) {
+HintFrame::HintFrame(BoardPicture* board, const Position& position)
+    : BoardOverlay(board), position_(position) {
     // About 30 frames a second while it pulses, and no wake-ups otherwise.
     timer_.setInterval(33);
     connect(&timer_, &QTimer::timeout, this, &HintFrame::onFrameTick);
@@ -17,7 +20,7 @@ HintFrame::HintFrame(BoardPicture* board, const Game& game) : BoardOverlay(board
 
 void HintFrame::pulse(int col, int row) {
     cell_ = QPoint(col, row);
-    serial_ = game_.boardSerial;
+    grid_ = board()->gridsDrawn();
     clock_.start();
     timer_.start();
     show();
@@ -38,8 +41,8 @@ double HintFrame::strength() const {
 }
 
 void HintFrame::onFrameTick() {
-    const bool taken = game_.boardSerial != serial_ || !game_.onBoard(cell_.x(), cell_.y()) ||
-                       game_.cell(cell_.x(), cell_.y()) != kNone;
+    const bool taken = board()->gridsDrawn() != grid_ || !position_.onBoard(cell_.x(), cell_.y()) ||
+                       position_.cell(cell_.x(), cell_.y()) != kNone;
     if (taken || clock_.elapsed() >= kShowMs) {
         stop();
         return;

@@ -7,7 +7,7 @@
 #include <QTimer>
 
 #include "app/ui/boardoverlay.h"
-#include "core/engine/game.h"
+#include "core/engine/position.h"
 
 namespace zelvan {
 
@@ -18,7 +18,7 @@ public:
     static constexpr int kPulses = 4;
     static const QColor kColour;
 
-    HintFrame(BoardPicture* board, const Game& game);
+    HintFrame(BoardPicture* board, const Position& position);
 
     void pulse(int col, int row);
     void stop();
@@ -33,11 +33,11 @@ protected:
 private:
     void onFrameTick();
 
-    const Game& game_;
+    const Position& position_;
     QTimer timer_;
     QElapsedTimer clock_;
     QPoint cell_;
-    std::uint32_t serial_ = 0;
+    int grid_ = 0;  // the board it shows on
 };
 
 }  // namespace zelvan

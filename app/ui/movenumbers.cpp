@@ -16,13 +16,14 @@ const QColor kText(250, 250, 240);
 const QColor kOutline(0, 8, 12);
 }  // namespace
 
-MoveNumbers::MoveNumbers(BoardPicture* board, const Game& game) : BoardOverlay(board), game_(game) {
+MoveNumbers::MoveNumbers(BoardPicture* board, const Position& position)
+    : BoardOverlay(board), position_(position) {
     hide();  // off until the player asks
 }
 
 std::size_t MoveNumbers::firstNumbered() const {
-    const std::size_t n = game_.moves.size();
-    if (game_.boardSize < 30 || n <= kLastOnLargest) return 0;
+    const std::size_t n = position_.moves().size();
+    if (position_.boardSize() < 30 || n <= kLastOnLargest) return 0;
     return n - kLastOnLargest;
 }
 
@@ -41,23 +42,23 @@ bool MoveNumbers::eventFilter(QObject* watched, QEvent* event) {
     // number may change elsewhere too (the oldest of the last few drops
     // out), so a change of moves repaints the whole layer.
     if (watched == board() && event->type() == QEvent::Paint && isVisible() &&
-        (game_.moves.size() != paintedMoves_ || game_.boardSerial != paintedSerial_))
+        (position_.moves().size() != paintedMoves_ || board()->gridsDrawn() != paintedGrid_))
         update();
     return BoardOverlay::eventFilter(watched, event);
 }
 
 void MoveNumbers::paintEvent(QPaintEvent*) {
-    paintedMoves_ = game_.moves.size();
-    paintedSerial_ = game_.boardSerial;
-    if (game_.moves.empty()) return;
+    paintedMoves_ = position_.moves().size();
+    paintedGrid_ = board()->gridsDrawn();
+    if (position_.moves().empty()) return;
     const int p = board()->cellPitch();
-    const QFont font = controls::arial(fontPixels(p, int(game_.moves.size())), true);
+    const QFont font = controls::arial(fontPixels(p, int(position_.moves().size())), true);
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing);
     const QFontMetricsF metrics(font);
     const qreal outline = std::max(1.5, font.pixelSize() / 5.0);
-    for (std::size_t i = firstNumbered(); i < game_.moves.size(); ++i) {
-        const PlayedMove& m = game_.moves[i];
+    for (std::size_t i = firstNumbered(); i < position_.moves().size(); ++i) {
+        const PlayedMove& m = position_.moves()[i];
         const QString text = QString::number(i + 1);
         const QRectF cell = QRectF(cellRect(m.col, m.row));
         const QPointF at(cell.center().x() - metrics.horizontalAdvance(text) / 2,

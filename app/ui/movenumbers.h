@@ -9,7 +9,7 @@
 #include <cstdint>
 
 #include "app/ui/boardoverlay.h"
-#include "core/engine/game.h"
+#include "core/engine/position.h"
 
 namespace zelvan {
 
@@ -18,10 +18,10 @@ class MoveNumbers : public BoardOverlay {
 public:
     static constexpr int kLastOnLargest = 9;
 
-    MoveNumbers(BoardPicture* board, const Game& game);
+    MoveNumbers(BoardPicture* board, const Position& position);
 
     // The moves numbered now: all of them, or the last kLastOnLargest on a
-    // 30x30 board. First index into game.moves and count.
+    // 30x30 board: the index of the first in the position's moves.
     std::size_t firstNumbered() const;
     // The font's pixel size for numbers up to `largest` on cells of pitch p.
     static int fontPixels(int p, int largest);
@@ -31,9 +31,9 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
-    const Game& game_;
+    const Position& position_;
     std::size_t paintedMoves_ = 0;
-    std::uint32_t paintedSerial_ = 0;
+    int paintedGrid_ = 0;
 };
 
 }  // namespace zelvan

@@ -1,6 +1,7 @@
 #include "app/ui/optionspanel.h"
 
 #include <QLabel>
+#include <optional>
 
 #include "app/ui/controlkit.h"
 #include "app/ui/layout.h"
@@ -11,27 +12,31 @@ namespace zelvan {
 
 namespace {
 
-std::uint8_t flipped(std::uint8_t flag) {
-    return flag ? 0 : 1;
-}
+// The panel's rows, top to bottom: the toggle's name, the setting it
+// changes (none: the scores are reset) and its caption where the caption
+// does not follow the setting.
+struct Row {
+    const char* name;
+    std::optional<Setting> setting;
+    const char* fixedCaption;
+};
+
+const Row kRows[] = {
+    {"styleToggle", Setting::PieceStyle, "Toggle pieces style "},
+    {"resetScores", std::nullopt, "Reset scores"},
+    {"clocksToggle", Setting::Clocks, nullptr},
+    {"hintsToggle", Setting::Hints, nullptr},
+    {"blueMarkToggle", Setting::MarkBlueMove, nullptr},
+    {"redMarkToggle", Setting::MarkRedMove, nullptr},
+    {"soundToggle", Setting::SoundOff, nullptr},
+    {"levelButton", Setting::Level, "Computer level"},
+};
 
 }  // namespace
 
-QString levelLineText(int level) {
-    switch (level) {
-    case 1:
-        return QStringLiteral("1 - easy");
-    case 2:
-        return QStringLiteral("2 - medium");
-    case 3:
-        return QStringLiteral("3 - hard");
-    }
-    return {};
-}
-
-OptionsPanel::OptionsPanel(QWidget* parent, Game& game, const QImage& background,
-                           const QImage& toggleGlyph)
-    : QWidget(parent), game_(game) {
+OptionsPanel::OptionsPanel(QWidget* parent, Options& options, Scores& scores,
+                           const QImage& background, const QImage& toggleGlyph)
+    : QWidget(parent), options_(options), scores_(scores) {
     using namespace layout;
     setObjectName(QStringLiteral("optionsPanel"));
     resize(kOptionsPanel.size());
@@ -41,67 +46,37 @@ OptionsPanel::OptionsPanel(QWidget* parent, Game& game, const QImage& background
     picture->setGeometry(rect());
 
     controls::panelCaption(this, "optionsTitle", QStringLiteral("OPTIONS"), kPanelTitle);
-    int row = 0;
-    // One row: the toggle, its caption beside it, and what a press does.
-    auto addRow = [&](const char* name, const QString& caption, auto onPress) {
-        const QPoint at(kOptionRowX, kOptionFirstRowY + row++ * kOptionRowPitch);
-        GlyphButton* toggle = controls::panelToggle(this, name, toggleGlyph, at);
-        connect(toggle, &GlyphButton::clicked, this, onPress);
-        SmoothLabel* l = controls::panelCaption(this, (QByteArray(name) + "Caption").constData(),
-                                                caption, at + kOptionCaptionOffset);
-        return l;
-    };
-    addRow("styleToggle", QStringLiteral("Toggle pieces style "), [this] {
-        game_.pieceStyleChoice = flipped(game_.pieceStyleChoice);
-        emit styleChoiceToggled();
-    });
-    addRow("resetScores", QStringLiteral("Reset scores"), [this] {
-        game_.scoreBlue = 1000;
-        game_.scoreRed = 1000;
-        emit scoresReset();
-    });
-    clocksCaption_ = addRow("clocksToggle", {}, [this] {
-        game_.clocksOn = flipped(game_.clocksOn);
-        showCaptions();
-        emit clocksToggled();
-    });
-    hintsCaption_ = addRow("hintsToggle", {}, [this] {
-        game_.hintsOn = flipped(game_.hintsOn);
-        showCaptions();
-        emit hintsToggled();
-    });
-    blueMarkCaption_ = addRow("blueMarkToggle", {}, [this] {
-        game_.markBlueMove = flipped(game_.markBlueMove);
-        showCaptions();
-        emit markToggled(Side::Blue);
-    });
-    redMarkCaption_ = addRow("redMarkToggle", {}, [this] {
-        game_.markRedMove = flipped(game_.markRedMove);
-        showCaptions();
-        emit markToggled(Side::Red);
-    });
-    soundCaption_ = addRow("soundToggle", {}, [this] {
-        game_.soundOff = flipped(game_.soundOff);
-        showCaptions();
-        emit soundToggled();
-    });
-    addRow("levelButton", QStringLiteral("Computer level"), [this] {
-        game_.computerLevel = game_.computerLevel >= 3 ? 1 : game_.computerLevel + 1;
-        showCaptions();
-        emit levelChanged();
-    });
+    int index = 0;
+    for (const Row& row : kRows) {
+        const QPoint at(kOptionRowX, kOptionFirstRowY + index++ * kOptionRowPitch);
+        GlyphButton* toggle = controls::panelToggle(this, row.name, toggleGlyph, at);
+        SmoothLabel* caption = controls::panelCaption(
+            this, (QByteArray(row.name) + "Caption").constData(),
+            row.fixedCaption ? QString::fromLatin1(row.fixedCaption) : QString(),
+            at + kOptionCaptionOffset);
+        if (!row.fixedCaption) captions_.emplace_back(*row.setting, caption);
+        const std::optional<Setting> setting = row.setting;
+        connect(toggle, &GlyphButton::clicked, this, [this, setting] {
+            if (!setting) {
+                scores_.reset();
+                emit scoresReset();
+                return;
+            }
+            if (*setting == Setting::Level)
+                options_.nextLevel();
+            else
+                options_.flip(*setting);
+            showCaptions();
+            emit optionChanged(*setting);
+        });
+    }
     levelLine_ = controls::panelCaption(this, "levelLine", {}, kLevelLine);
 }
 
 void OptionsPanel::showCaptions() {
-    clocksCaption_->setText(game_.clocksOn ? "Hide clocks" : "Show clocks");
-    hintsCaption_->setText(game_.hintsOn ? "Hide hints" : "Show hints");
-    blueMarkCaption_->setText(game_.markBlueMove ? "Hide Blue move" : "Show Blue move");
-    redMarkCaption_->setText(game_.markRedMove ? "Hide Red move" : "Show Red move");
-    soundCaption_->setText(game_.soundOff ? "Enable sound FX" : "Disable sound FX");
-    // A level out of range leaves the line as it was.
-    if (const QString line = levelLineText(game_.computerLevel); !line.isEmpty())
-        levelLine_->setText(line);
+    for (const auto& [setting, caption] : captions_)
+        caption->setText(QString::fromLatin1(settingCaption(setting, options_.get(setting))));
+    levelLine_->setText(QString::fromStdString(levelLine(options_.level())));
 }
 
 }  // namespace zelvan

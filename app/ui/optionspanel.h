@@ -1,14 +1,18 @@
 #pragma once
 // The options panel, opened over the board: eight rows of a toggle key and
-// its caption, and the level line under the last. A press flips its option
-// in the game record and reports it; the captions always name what the next
-// press will do ("Hide clocks" while the clocks show) and are written in one
-// place, showCaptions.
+// its caption, and the level line under the last. A press changes its
+// option (or resets the scores) and reports it; a caption that follows its
+// option always names what the next press will do ("Hide clocks" while the
+// clocks show), as the settings table words it.
 
 #include <QWidget>
+#include <utility>
+#include <vector>
 
-#include "core/engine/game.h"
+#include "core/engine/scores.h"
+#include "core/settings/options.h"
 
+class QImage;
 class SmoothLabel;
 
 namespace zelvan {
@@ -16,33 +20,22 @@ namespace zelvan {
 class OptionsPanel : public QWidget {
     Q_OBJECT
 public:
-    OptionsPanel(QWidget* parent, Game& game, const QImage& background, const QImage& toggleGlyph);
+    OptionsPanel(QWidget* parent, Options& options, Scores& scores, const QImage& background,
+                 const QImage& toggleGlyph);
 
-    // Every caption and the level line from the game record.
+    // Every caption and the level line from the options.
     void showCaptions();
 
 signals:
-    // Each after its option has been flipped (or the scores reset) and the
-    // captions shown.
-    void styleChoiceToggled();
+    // After the option has changed and the captions show it.
+    void optionChanged(zelvan::Setting setting);
     void scoresReset();
-    void clocksToggled();
-    void hintsToggled();
-    void markToggled(Side side);
-    void soundToggled();
-    void levelChanged();
 
 private:
-    Game& game_;
-    SmoothLabel* clocksCaption_ = nullptr;
-    SmoothLabel* hintsCaption_ = nullptr;
-    SmoothLabel* blueMarkCaption_ = nullptr;
-    SmoothLabel* redMarkCaption_ = nullptr;
-    SmoothLabel* soundCaption_ = nullptr;
+    Options& options_;
+    Scores& scores_;
+    std::vector<std::pair<Setting, SmoothLabel*>> captions_;  // those that follow their option
     SmoothLabel* levelLine_ = nullptr;
 };
-
-// The level's line on the panel ("2 - medium"); empty for a level out of range.
-QString levelLineText(int level);
 
 }  // namespace zelvan

@@ -7,7 +7,7 @@
 #include "app/ui/hintframe.h"
 #include "app/ui/movenumbers.h"
 #include "core/ai/hint.h"
-#include "core/engine/undo.h"
+#include "core/engine/matchcontrol.h"
 
 namespace zelvan {
 
@@ -33,14 +33,14 @@ std::uint32_t PlayAids::HintRandom::below(std::uint32_t n) {
     return std::uniform_int_distribution<std::uint32_t>(0, n - 1)(rng_);
 }
 
-PlayAids::PlayAids(QWidget* window, Game& game, Host& host, BoardPicture* board)
-    : QObject(window), game_(game), host_(host) {
+PlayAids::PlayAids(QWidget* window, MatchControl& match, BoardPicture* board)
+    : QObject(window), match_(match) {
     setObjectName(QStringLiteral("playAids"));
     // Stacked in the order made: numbers over the pieces, the hint over
     // them, a notice over everything.
-    numbers_ = new MoveNumbers(board, game);
+    numbers_ = new MoveNumbers(board, match.position());
     numbers_->setObjectName(QStringLiteral("moveNumbers"));
-    hint_ = new HintFrame(board, game);
+    hint_ = new HintFrame(board, match.position());
     hint_->setObjectName(QStringLiteral("hintFrame"));
     notice_ = new BoardNotice(board);
     notice_->setObjectName(QStringLiteral("boardNotice"));
@@ -54,7 +54,7 @@ PlayAids::PlayAids(QWidget* window, Game& game, Host& host, BoardPicture* board)
 }
 
 void PlayAids::onUndoKey() {
-    switch (undoMove(game_, host_)) {
+    switch (match_.undo()) {
     case UndoOutcome::Undone:
         hint_->stop();
         break;
@@ -67,7 +67,8 @@ void PlayAids::onUndoKey() {
 }
 
 void PlayAids::onHintKey() {
-    const Cell cell = hintMove(game_, hintRandom_);
+    if (!match_.mayHint()) return;
+    const Cell cell = hintMove(match_.position(), hintRandom_);
     if (cell.found()) hint_->pulse(cell.col, cell.row);
 }
 

@@ -8,10 +8,7 @@
 #include <random>
 
 #include "core/ai/randomsource.h"
-#include "core/engine/game.h"
-#include "core/engine/host.h"
 
-class QShortcut;
 class QWidget;
 
 namespace zelvan {
@@ -19,12 +16,13 @@ namespace zelvan {
 class BoardNotice;
 class BoardPicture;
 class HintFrame;
+class MatchControl;
 class MoveNumbers;
 
 class PlayAids : public QObject {
     Q_OBJECT
 public:
-    PlayAids(QWidget* window, Game& game, Host& host, BoardPicture* board);
+    PlayAids(QWidget* window, MatchControl& match, BoardPicture* board);
 
 public slots:
     void onUndoKey();
@@ -42,8 +40,7 @@ private:
         std::mt19937 rng_;
     };
 
-    Game& game_;
-    Host& host_;
+    MatchControl& match_;
     HintRandom hintRandom_;
     HintFrame* hint_ = nullptr;
     MoveNumbers* numbers_ = nullptr;

@@ -19,8 +19,10 @@ constexpr std::int64_t kSecondMs = 1000;
 
 }  // namespace
 
-ScoreStrip::ScoreStrip(QWidget* window, Game& game, Clocks clocks)
-    : QObject(window), game_(game), clocks_(std::move(clocks)) {
+ScoreStrip::ScoreStrip(QWidget* window, const Scores& scores, std::function<bool()> gameRunning,
+                       Clocks clocks)
+    : QObject(window), scores_(scores), gameRunning_(std::move(gameRunning)),
+      clocks_(std::move(clocks)) {
     using namespace controls;
     const QFont scoreFont = arial(21, false);
     // Shadow twins first, so each lies beneath its bright copy.
@@ -61,10 +63,10 @@ void ScoreStrip::place(QPoint origin) {
 }
 
 void ScoreStrip::showScoresNow() {
-    game_.shownScoreBlue = game_.scoreBlue;
-    game_.shownScoreRed = game_.scoreRed;
-    writeScore(Side::Blue, game_.shownScoreBlue);
-    writeScore(Side::Red, game_.shownScoreRed);
+    shownBlue_ = scores_.blue();
+    shownRed_ = scores_.red();
+    writeScore(Side::Blue, shownBlue_);
+    writeScore(Side::Red, shownRed_);
 }
 
 void ScoreStrip::setClocksShown(bool shown) {
@@ -98,10 +100,10 @@ void ScoreStrip::wake() {
 }
 
 void ScoreStrip::tick() {
-    const std::int32_t red = scoreTick(game_.shownScoreRed, game_.scoreRed);
-    if (red != game_.shownScoreRed) writeScore(Side::Red, game_.shownScoreRed = red);
-    const std::int32_t blue = scoreTick(game_.shownScoreBlue, game_.scoreBlue);
-    if (blue != game_.shownScoreBlue) writeScore(Side::Blue, game_.shownScoreBlue = blue);
+    const std::int32_t red = scoreTick(shownRed_, scores_.red());
+    if (red != shownRed_) writeScore(Side::Red, shownRed_ = red);
+    const std::int32_t blue = scoreTick(shownBlue_, scores_.blue());
+    if (blue != shownBlue_) writeScore(Side::Blue, shownBlue_ = blue);
     showClocks();
     sleepUntilDue();
 }
@@ -109,7 +111,7 @@ void ScoreStrip::tick() {
 void ScoreStrip::showClocks() {
     const QString now = QString::fromStdString(timeOfDayText(clocks_.msSinceMidnight()));
     if (timeOfDay_->text() != now) timeOfDay_->setText(now);
-    if (game_.gameRunning) {
+    if (gameRunning_()) {
         const QString elapsed =
             QString::fromStdString(gameClockText(clocks_.monotonicMs() - gameStartMs_));
         if (gameClock_->text() != elapsed) gameClock_->setText(elapsed);
@@ -122,12 +124,11 @@ void ScoreStrip::showClocks() {
 void ScoreStrip::sleepUntilDue() {
     if (!running_) return;
     std::int64_t wait = kCountStepMs;
-    const bool counting =
-        game_.shownScoreBlue != game_.scoreBlue || game_.shownScoreRed != game_.scoreRed;
+    const bool counting = shownBlue_ != scores_.blue() || shownRed_ != scores_.red();
     if (!counting) {
         wait = msUntilClockChange(clocks_.msSinceMidnight(), kMinuteMs);
         const std::int64_t elapsed = clocks_.monotonicMs() - gameStartMs_;
-        if (game_.gameRunning || (clockStarted_ && elapsed < kSecondMs))
+        if (gameRunning_() || (clockStarted_ && elapsed < kSecondMs))
             wait = std::min(wait, msUntilClockChange(elapsed, kSecondMs));
     }
     tickTimer_->start(static_cast<int>(wait));

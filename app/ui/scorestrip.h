@@ -11,7 +11,8 @@
 #include <cstdint>
 #include <functional>
 
-#include "core/engine/game.h"
+#include "core/engine/pieces.h"
+#include "core/engine/scores.h"
 
 class QLabel;
 class QTimer;
@@ -29,7 +30,9 @@ public:
     };
 
     // The labels are the window's own children, placed by place().
-    ScoreStrip(QWidget* window, Game& game, Clocks clocks);
+    // `gameRunning` says whether the game clock counts.
+    ScoreStrip(QWidget* window, const Scores& scores, std::function<bool()> gameRunning,
+               Clocks clocks);
 
     void place(QPoint backgroundOrigin);
     // Shows the real scores at once, without counting.
@@ -44,6 +47,10 @@ public:
     // A score may have changed: counting starts with the next step.
     void wake();
 
+    // The scores shown now, counting toward the real ones.
+    std::int32_t shownBlue() const { return shownBlue_; }
+    std::int32_t shownRed() const { return shownRed_; }
+
 public slots:
     // One step of each shown score, then the clocks, then sleep.
     void tick();
@@ -53,8 +60,11 @@ private:
     void sleepUntilDue();
     void writeScore(Side side, std::int32_t value);
 
-    Game& game_;
+    const Scores& scores_;
+    std::function<bool()> gameRunning_;
     Clocks clocks_;
+    std::int32_t shownBlue_ = 0;
+    std::int32_t shownRed_ = 0;
     SmoothLabel* redScoreShadow_ = nullptr;
     SmoothLabel* redScore_ = nullptr;
     SmoothLabel* blueScoreShadow_ = nullptr;

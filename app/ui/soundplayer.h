@@ -9,13 +9,13 @@
 
 namespace zelvan {
 
-class SoundPlayer {
+class SoundPlayer final : public Speaker {
 public:
     SoundPlayer();  // plays the embedded effects on the default audio output
     explicit SoundPlayer(std::unique_ptr<SoundOutput> output);
 
     // Stops whatever plays, then starts `sound`. Never waits for it.
-    void play(Sound sound);
+    void play(Sound sound) override;
     void stop();
 
     SoundOutput& output() { return *output_; }

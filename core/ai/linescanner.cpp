@@ -69,8 +69,8 @@ constexpr std::array<std::uint32_t, 6561> kDirectionCounts = makeDirectionCounts
 
 }  // namespace scanner_detail
 
-LineScanner::LineScanner(const Game& g) {
-    const int n = g.boardSize;
+LineScanner::LineScanner(const Position& g) {
+    const int n = g.boardSize();
     // Positions a..b of a line are on the board; everything else blocks.
     auto offBoard = [](int a, int b) -> std::uint64_t {
         if (a > b) return ~std::uint64_t{0};
@@ -89,7 +89,7 @@ LineScanner::LineScanner(const Game& g) {
     }
     for (int c = 1; c <= n; ++c)
         for (int r = 1; r <= n; ++r) {
-            const std::uint8_t v = g.cells[cellIndex(c, r)];
+            const std::uint8_t v = g.cell(c, r);
             if (v == kBlue)
                 place(kBlueSide, c, r);
             else if (v == kRed)
@@ -105,20 +105,8 @@ void LineScanner::place(int side, int col, int row) {
     }
 }
 
-LineCounts evalCell(const Game& g, int side, int col, int row) {
+LineCounts evalCell(const Position& g, int side, int col, int row) {
     return LineScanner(g).eval(side, col, row);
-}
-
-void evalBlue(Game& g, int col, int row) {
-    const LineCounts l = evalCell(g, kBlueSide, col, row);
-    for (int k = 1; k <= 5; ++k)
-        g.blueLineCounts[k] = l[k];
-}
-
-void evalRed(Game& g, int col, int row) {
-    const LineCounts l = evalCell(g, kRedSide, col, row);
-    for (int k = 1; k <= 5; ++k)
-        g.redLineCounts[k] = l[k];
 }
 
 }  // namespace zelvan

@@ -8,7 +8,7 @@
 #include <array>
 #include <cstdint>
 
-#include "core/engine/game.h"
+#include "core/engine/position.h"
 
 namespace zelvan {
 
@@ -107,7 +107,7 @@ inline constexpr void cellOnLine(const Line& l, int pos, int& col, int& row) {
 // as an extra own bit instead.
 class LineScanner {
 public:
-    explicit LineScanner(const Game& g);
+    explicit LineScanner(const Position& g);
 
     // The counts of one direction for `side` as if it played at l.pos, with
     // its pieces plus `extraOwn` (bits as in ownBit) on the line. The cell
@@ -157,11 +157,7 @@ private:
     Plane planes_[2][4 * kLines];
 };
 
-// evalBlue / evalRed: fill the record's line counts for the colour as if it
-// played the empty cell (col, row). The cell is left empty afterwards.
-void evalBlue(Game& g, int col, int row);
-void evalRed(Game& g, int col, int row);
-// The measurement alone, for one colour (kBlueSide or kRedSide).
-LineCounts evalCell(const Game& g, int side, int col, int row);
+// The measurement for one colour (kBlueSide or kRedSide) at an empty cell.
+LineCounts evalCell(const Position& g, int side, int col, int row);
 
 }  // namespace zelvan

@@ -2,7 +2,6 @@
 
 #include "core/ai/searches.h"
 #include "core/engine/checkfive.h"
-#include "core/engine/zone.h"
 
 namespace zelvan {
 
@@ -13,16 +12,15 @@ constexpr int kStop = 0;      // Red completed five, or nothing left to play
 constexpr int kBlueFive = 1;  // Blue completed five
 constexpr int kGoOn = 999;
 
-bool hasEmptyCell(const Game& g) {
-    for (int c = 1; c <= g.boardSize; ++c)
-        for (int r = 1; r <= g.boardSize; ++r)
-            if (g.cells[cellIndex(c, r)] == kNone) return true;
+bool hasEmptyCell(const Position& g) {
+    for (int c = 1; c <= g.boardSize(); ++c)
+        for (int r = 1; r <= g.boardSize(); ++r)
+            if (g.cell(c, r) == kNone) return true;
     return false;
 }
 
-void putPiece(Game& g, Cell cell, std::uint8_t colour) {
-    g.cells[cellIndex(cell.col, cell.row)] = colour;
-    markZone(g, cell.col, cell.row);
+void putPiece(Position& g, Cell cell, std::uint8_t colour) {
+    g.put(colour, cell.col, cell.row);
 }
 
 // Red's simulated move, then Blue's reply. A search that finds nothing
@@ -31,7 +29,7 @@ void putPiece(Game& g, Cell cell, std::uint8_t colour) {
 // so the look-ahead names the same side the game would. Its answer is kept
 // here, not in the record's winner, so a winner left in the record can
 // neither stop the look-ahead nor pass for a simulated five.
-int playCycle(Game& g, bool blueBlocks) {
+int playCycle(Position& g, bool blueBlocks) {
     if (!hasEmptyCell(g)) return kStop;
     const Cell red = simRedMove(g);
     if (!red.found()) return kStop;
@@ -45,8 +43,7 @@ int playCycle(Game& g, bool blueBlocks) {
     return kGoOn;
 }
 
-bool simulate(Game& g, bool blueBlocks) {
-    const int cycles = lookAheadCycles(g.computerLevel);
+bool simulate(Position& g, int cycles, bool blueBlocks) {
     for (int simStep = 1; simStep <= cycles; ++simStep) {
         const int outcome = playCycle(g, blueBlocks);
         if (outcome == kStop) break;
@@ -57,43 +54,12 @@ bool simulate(Game& g, bool blueBlocks) {
 
 }  // namespace
 
-int lookAheadCycles(int computerLevel) {
-    switch (computerLevel) {
-    case 1:
-        return 2;
-    case 2:
-        return 3;
-    case 3:
-        return 5;
-    default:
-        return 0;
-    }
+bool simulateBlock(Position& g, int cycles) {
+    return simulate(g, cycles, true);
 }
 
-void saveBoard(Game& g) {
-    for (int c = 1; c <= g.boardSize; ++c)
-        for (int r = 1; r <= g.boardSize; ++r) {
-            const int i = cellIndex(c, r);
-            g.cellsSaved[i] = g.cells[i];
-            g.zoneSaved[i] = g.zone[i];
-        }
-}
-
-void restoreBoard(Game& g) {
-    for (int c = 1; c <= g.boardSize; ++c)
-        for (int r = 1; r <= g.boardSize; ++r) {
-            const int i = cellIndex(c, r);
-            g.cells[i] = g.cellsSaved[i];
-            g.zone[i] = g.zoneSaved[i];
-        }
-}
-
-bool simulateBlock(Game& g) {
-    return simulate(g, true);
-}
-
-bool simulateAttack(Game& g) {
-    return simulate(g, false);
+bool simulateAttack(Position& g, int cycles) {
+    return simulate(g, cycles, false);
 }
 
 }  // namespace zelvan

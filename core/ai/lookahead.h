@@ -1,24 +1,16 @@
 #pragma once
-// The look-ahead: the game played forward a few cycles on the board itself,
-// Red by its deterministic attack and Blue either blocking Red's most
-// dangerous point or building its own threats, to see whether Blue would
-// complete five. The caller saves the board before and restores it after.
+// The look-ahead: the game played forward a few cycles on a position, Red by
+// its deterministic attack and Blue either blocking Red's most dangerous
+// point or building its own threats, to see whether Blue would complete five.
 
-#include "core/engine/game.h"
+#include "core/engine/position.h"
 
 namespace zelvan {
 
-// Cycles per look-ahead: easy 2, medium 3, hard 5; any other level none.
-int lookAheadCycles(int computerLevel);
-
-// Copy cells and zone of the board in play to the saved copies and back.
-void saveBoard(Game& g);
-void restoreBoard(Game& g);
-
-// Each returns planSafe: false when the look-ahead saw Blue complete five.
-// They leave simulated pieces and zone marks on the board and change
-// nothing else of the record.
-bool simulateBlock(Game& g);
-bool simulateAttack(Game& g);
+// Each returns planSafe: false when the look-ahead saw Blue complete five
+// within `cycles` cycles. They leave the simulated pieces and their zone
+// marks on the position (the caller plays on a copy) and count no moves.
+bool simulateBlock(Position& g, int cycles);
+bool simulateAttack(Position& g, int cycles);
 
 }  // namespace zelvan

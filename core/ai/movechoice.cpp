@@ -4,34 +4,34 @@
 
 namespace zelvan {
 
-Cell firstReply(const Game& g) {
+Cell firstReply(const Position& g) {
     return nearPieceCell(g, kFixedOrder, true);
 }
 
-Cell chooseMove(Game& g, ScanDraw& draw) {
-    if (g.moveCount == 1) {
-        const int centre = g.boardSize / 2 + 1;
+Cell chooseMove(Position& g, const MoveStyle& style, ScanDraw& draw) {
+    if (style.moveNumber == 1) {
+        const int centre = g.boardSize() / 2 + 1;
         return {centre, centre};
     }
-    if (g.moveCount == 2) return firstReply(g);
+    if (style.moveNumber == 2) return firstReply(g);
 
-    saveBoard(g);
-    bool planSafe = simulateBlock(g);
-    restoreBoard(g);
+    const Position before = g;
+    bool planSafe = simulateBlock(g, style.lookAheadCycles);
+    g = before;
     if (planSafe) {
-        planSafe = simulateAttack(g);
-        restoreBoard(g);
+        planSafe = simulateAttack(g, style.lookAheadCycles);
+        g = before;
     }
     if (!planSafe) return redDefend(g, draw);
-    return g.plainAttack ? redPlainAttack(g, draw) : redAttack(g, draw);
+    return style.plainAttack ? redPlainAttack(g, draw) : redAttack(g, draw);
 }
 
-Cell decideMove(const Game& g, RandomSource& random) {
+Cell decideMove(const Position& g, const MoveStyle& style, RandomSource& random) {
     // The look-ahead plays its simulated pieces on a copy: deciding reads the
-    // record and never writes it.
-    Game work = g;
+    // position and never writes it.
+    Position work = g;
     RandomScanDraw draw(random);
-    return chooseMove(work, draw);
+    return chooseMove(work, style, draw);
 }
 
 }  // namespace zelvan

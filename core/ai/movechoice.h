@@ -6,24 +6,33 @@
 #include "core/ai/randomsource.h"
 #include "core/ai/scanorder.h"
 #include "core/ai/searches.h"
-#include "core/engine/game.h"
+#include "core/engine/position.h"
 
 namespace zelvan {
 
+// How the computer plays one move.
+struct MoveStyle {
+    // The number Red's move will have in the game, counting both colours
+    // from 1: the first opens in the middle, the second takes the first
+    // reply, the later ones look ahead.
+    int moveNumber = 1;
+    int lookAheadCycles = 3;
+    // The whole game's attacking style: the plain attack leaves out the
+    // shapes and the threat test on follow-up cells.
+    bool plainAttack = false;
+};
+
 // The first empty zone cell, in fixed order, with a piece of either colour
 // among its eight neighbours.
-Cell firstReply(const Game& g);
+Cell firstReply(const Position& g);
 
-// The cell for Red's move numbered moveCount (already counted). Runs the
-// look-ahead on the board itself and restores cells and zone afterwards;
-// random-order searches take their directions from `draw`.
-Cell chooseMove(Game& g, ScanDraw& draw);
+// The cell Red plays. Runs the look-ahead on `g` itself, which ends as it
+// began; random-order searches take their directions from `draw`.
+Cell chooseMove(Position& g, const MoveStyle& style, ScanDraw& draw);
 
-// The computer player's decision, and all of it: the cell Red plays for its
-// move numbered moveCount (already counted), or none on a position a game
-// never reaches. The record is left as it is; every random number comes from
-// `random`, two draws per random-order scan. Placing the piece is the
-// caller's business.
-Cell decideMove(const Game& g, RandomSource& random);
+// The computer player's decision, and all of it: the cell Red plays, or
+// none on a position a game never reaches. The position is only read; every
+// random number comes from `random`, two draws per random-order scan.
+Cell decideMove(const Position& g, const MoveStyle& style, RandomSource& random);
 
 }  // namespace zelvan

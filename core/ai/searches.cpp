@@ -8,9 +8,8 @@ namespace zelvan {
 
 namespace {
 
-bool isCandidate(const Game& g, int c, int r) {
-    const int i = cellIndex(c, r);
-    return g.cells[i] == kNone && g.zone[i] == kZoneMark;
+bool isCandidate(const Position& g, int c, int r) {
+    return g.isCandidate(c, r);
 }
 
 // One side's measurement at the empty cells of the board as it stands, by
@@ -75,12 +74,12 @@ template <class F> void forEachFollowUp(Measurements& m, int c, int r, F f) {
     }
 }
 
-int neighbourPieces(const Game& g, int c, int r, std::uint8_t colour) {
+int neighbourPieces(const Position& g, int c, int r, std::uint8_t colour) {
     int count = 0;
     for (int dc = -1; dc <= 1; ++dc)
         for (int dr = -1; dr <= 1; ++dr) {
             if ((dc == 0 && dr == 0) || !g.onBoard(c + dc, r + dr)) continue;
-            const std::uint8_t v = g.cells[cellIndex(c + dc, r + dr)];
+            const std::uint8_t v = g.cell(c + dc, r + dr);
             count += colour == kNone ? v != kNone : v == colour;
         }
     return count;
@@ -98,11 +97,11 @@ struct AttackResult {
 // One pass of the attack family for `own`. kShape: the member ranks shapes.
 // kGated: a follow-up cell adds only where own threat test holds there.
 template <bool kShape, bool kGated>
-AttackResult attackScan(const Game& g, int own, ScanOrder order) {
+AttackResult attackScan(const Position& g, int own, ScanOrder order) {
     const LineScanner scanner(g);
     Measurements m(scanner, own);
     AttackResult a;
-    scanBoard(g.boardSize, order, [&](int c, int r) {
+    scanBoard(g.boardSize(), order, [&](int c, int r) {
         if (!isCandidate(g, c, r)) return false;
         const LineCounts here = m.at(c, r);
         if constexpr (kShape) {
@@ -131,7 +130,7 @@ AttackResult attackScan(const Game& g, int own, ScanOrder order) {
 }
 
 template <bool kShape, bool kGated>
-Cell attackSearch(const Game& g, int own, ScanOrder order, bool firstFallback,
+Cell attackSearch(const Position& g, int own, ScanOrder order, bool firstFallback,
                   ScanDraw* fallbackDraw) {
     const AttackResult a = attackScan<kShape, kGated>(g, own, order);
     if (a.threatBest > 0) return a.threatCell;
@@ -142,7 +141,7 @@ Cell attackSearch(const Game& g, int own, ScanOrder order, bool firstFallback,
 }
 
 // One pass of the defence family for `own` against the other colour.
-Cell defenceSearch(const Game& g, int own, ScanOrder order) {
+Cell defenceSearch(const Position& g, int own, ScanOrder order) {
     const int opponent = 1 - own;
     const std::uint8_t opponentCode = colourCode(opponent);
     const LineScanner scanner(g);
@@ -152,7 +151,7 @@ Cell defenceSearch(const Game& g, int own, ScanOrder order) {
     Cell threatCell;
     int sumBest = 0;
     Cell sumCell;
-    scanBoard(g.boardSize, order, [&](int c, int r) {
+    scanBoard(g.boardSize(), order, [&](int c, int r) {
         if (!isCandidate(g, c, r)) return false;
         const LineCounts theirs = m.at(c, r);
         if (isThreat(theirs)) {
@@ -184,9 +183,9 @@ Cell defenceSearch(const Game& g, int own, ScanOrder order) {
 
 }  // namespace
 
-Cell nearPieceCell(const Game& g, ScanOrder order, bool first) {
+Cell nearPieceCell(const Position& g, ScanOrder order, bool first) {
     Cell found;
-    scanBoard(g.boardSize, order, [&](int c, int r) {
+    scanBoard(g.boardSize(), order, [&](int c, int r) {
         if (!isCandidate(g, c, r) || neighbourPieces(g, c, r, kNone) == 0) return false;
         found = {c, r};
         return first;
@@ -194,29 +193,29 @@ Cell nearPieceCell(const Game& g, ScanOrder order, bool first) {
     return found;
 }
 
-Cell simRedMove(const Game& g) {
+Cell simRedMove(const Position& g) {
     return attackSearch<true, true>(g, kRedSide, kFixedOrder, false, nullptr);
 }
 
-Cell simBlueAttack(const Game& g) {
+Cell simBlueAttack(const Position& g) {
     return attackSearch<true, false>(g, kBlueSide, kFixedOrder, true, nullptr);
 }
 
-Cell simBlueBlock(const Game& g) {
+Cell simBlueBlock(const Position& g) {
     return defenceSearch(g, kBlueSide, kFixedOrder);
 }
 
-Cell redAttack(const Game& g, ScanDraw& draw) {
+Cell redAttack(const Position& g, ScanDraw& draw) {
     const ScanOrder order = draw.next();
     return attackSearch<true, true>(g, kRedSide, order, false, &draw);
 }
 
-Cell redPlainAttack(const Game& g, ScanDraw& draw) {
+Cell redPlainAttack(const Position& g, ScanDraw& draw) {
     const ScanOrder order = draw.next();
     return attackSearch<false, false>(g, kRedSide, order, false, &draw);
 }
 
-Cell redDefend(const Game& g, ScanDraw& draw) {
+Cell redDefend(const Position& g, ScanDraw& draw) {
     return defenceSearch(g, kRedSide, draw.next());
 }
 

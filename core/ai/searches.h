@@ -10,7 +10,7 @@
 // never shows (every empty cell next to a piece lies in the zone).
 
 #include "core/ai/scanorder.h"
-#include "core/engine/game.h"
+#include "core/engine/position.h"
 
 namespace zelvan {
 
@@ -22,18 +22,18 @@ struct Cell {
 };
 
 // The look-ahead's searches, fixed order.
-Cell simRedMove(const Game& g);     // Red's simulated move
-Cell simBlueAttack(const Game& g);  // Blue's attacking reply
-Cell simBlueBlock(const Game& g);   // Blue's blocking reply
+Cell simRedMove(const Position& g);     // Red's simulated move
+Cell simBlueAttack(const Position& g);  // Blue's attacking reply
+Cell simBlueBlock(const Position& g);   // Blue's blocking reply
 
 // The searches for the real move, in random order: one draw for the main
 // scan and, for the attack searches' fallback, a fresh one when it runs.
-Cell redAttack(const Game& g, ScanDraw& draw);
-Cell redPlainAttack(const Game& g, ScanDraw& draw);
-Cell redDefend(const Game& g, ScanDraw& draw);
+Cell redAttack(const Position& g, ScanDraw& draw);
+Cell redPlainAttack(const Position& g, ScanDraw& draw);
+Cell redDefend(const Position& g, ScanDraw& draw);
 
 // A candidate with a piece of either colour among its eight neighbours: the
 // first one in `order`, or the last one.
-Cell nearPieceCell(const Game& g, ScanOrder order, bool first);
+Cell nearPieceCell(const Position& g, ScanOrder order, bool first);
 
 }  // namespace zelvan

@@ -1,23 +1,15 @@
 #include "core/engine/checkfive.h"
 
-#include "core/engine/rules.h"
-
 namespace zelvan {
 
-namespace {
-
-// Walks every line of the board that can hold five, in the fixed order the
-// game relies on: rows, columns, diagonals down-right, anti-diagonals
-// down-left. After rows, columns, the diagonals and the anti-diagonals it
-// calls groupDone(), which is where checkFive ends the game.
-template <class GroupDone> void walkLines(const Game& g, FiveScan& s, GroupDone groupDone) {
-    const int n = g.boardSize;
+void walkFive(const Position& p, FiveScan& s, const std::function<void()>& groupDone) {
+    const int n = p.boardSize();
     int blueRun = 0;
     int redRun = 0;
     auto startLine = [&] { blueRun = redRun = 0; };
     // One cell of a line walked in direction (dc, dr).
     auto visit = [&](int c, int r, int dc, int dr) {
-        const std::uint8_t v = g.cells[cellIndex(c, r)];
+        const std::uint8_t v = p.cell(c, r);
         if (v == kBlue) {
             ++blueRun;
             redRun = 0;
@@ -69,50 +61,10 @@ template <class GroupDone> void walkLines(const Game& g, FiveScan& s, GroupDone 
     groupDone();
 }
 
-}  // namespace
-
-FiveScan scanFive(const Game& g) {
+FiveScan scanFive(const Position& p) {
     FiveScan s;
-    walkLines(g, s, [] {});
+    walkFive(p, s, [] {});
     return s;
-}
-
-void checkFive(Game& g, Host& host) {
-    // The scan works on the record's own winner and lines: a line recorded
-    // by an earlier game stays until a new run overwrites it.
-    FiveScan s{g.winner, g.blueLine, g.redLine};
-    const std::uint32_t serial = g.boardSerial;
-    std::uint8_t found = kNone;
-    bool interrupted = false;
-    walkLines(g, s, [&] {
-        // Drawing the line lets events run. A Stop (or a received STOP)
-        // clears the winner, a size change or a new game makes a new board;
-        // after either the line is neither drawn again nor blinked.
-        if (interrupted || (found != kNone && (g.winner != found || g.boardSerial != serial))) {
-            interrupted = true;
-            return;
-        }
-        g.winner = s.winner;
-        g.blueLine = s.blueLine;
-        g.redLine = s.redLine;
-        found = g.winner;
-        if (g.winner != kNone) drawWinLine(g, host, true);
-    });
-    if (interrupted) {
-        // The game was won all the same, and is scored once.
-        recordResult(g, host, found);
-        host.gameEnded({EndReason::Five, found});
-        return;
-    }
-    if (g.winner != kNone) gameOverSteps(g, host);
-    if (g.boardSize * g.boardSize == g.moveCount) {
-        g.gameRunning = 0;
-        if (found == kNone) {
-            // A draw: nobody waits for a move any more, on either machine.
-            if (g.connected) host.setCursor(Cursor::Normal);
-            host.gameEnded({EndReason::FullBoard, kNone});
-        }
-    }
 }
 
 }  // namespace zelvan

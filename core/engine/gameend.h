@@ -1,11 +1,11 @@
 #pragma once
-// How a game ended, as the engine reports it to the window: a five, a full
-// board, or an abandoned game and what abandoned it. The window turns it
-// into words for the player; the score rule never reads it.
+// How a game ended, as match control reports it to the window: a five, a
+// full board, or an abandoned game and what abandoned it. The window turns
+// it into words for the player; the score rule never reads it.
 
 #include <cstdint>
 
-#include "core/engine/game.h"
+#include "core/engine/pieces.h"
 
 namespace zelvan {
 

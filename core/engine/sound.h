@@ -1,5 +1,6 @@
 #pragma once
-// The game's sound effects, by what they mark.
+// The game's sound effects, by what they mark, and where match control
+// sends them.
 
 #include <cstdint>
 
@@ -16,6 +17,14 @@ enum class Sound : std::uint8_t {
     Calling,  // calling a peer
     Error,    // a refused address, a failed connection
     Startup,  // the splash window
+};
+
+// Plays an effect at once, cutting off the one that plays, and returns; the
+// sound option is the caller's to obey.
+class Speaker {
+public:
+    virtual ~Speaker() = default;
+    virtual void play(Sound sound) = 0;
 };
 
 }  // namespace zelvan

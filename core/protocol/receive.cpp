@@ -1,7 +1,6 @@
 #include "core/protocol/receive.h"
 
-#include "core/engine/rules.h"
-#include "core/protocol/dispatch.h"
+#include "core/engine/matchcontrol.h"
 #include "core/protocol/wire.h"
 
 namespace zelvan {
@@ -19,50 +18,44 @@ bool isPlay(std::string_view message) {
            message.substr(0, kCommandLength) == kPlayCommand;
 }
 
-void settleRestart(Game& g, Host& host, std::string_view play) {
-    const char size = play[kCommandLength];
-    const char opener = play[kCommandLength + 1];
-    if (size >= '1' && size <= '3') g.sizeCode = static_cast<std::uint8_t>(size - '0');
-    g.redIsHuman = 1;
-    host.showOpponentKind();
-    // A peer that has left starts nothing, so it scores nothing either.
-    if (!g.connected || !host.peerConnected()) return;
+Receiver::Receiver(MatchControl& match, ChatSink chat, Peek nextArrival)
+    : match_(match), chat_(std::move(chat)), nextArrival_(std::move(nextArrival)) {}
 
-    if (g.gameRunning) abandonGame(g, host, EndReason::PeerRestarted);
-    // On the peer this game ran until its next Play abandoned it, with the
-    // opener to move: the same player loses on both machines.
-    recordResult(g, host, opener == 'C' ? kBlue : kRed);
-    g.gameRunning = 0;
-    g.busy = 0;
-    g.winner = kNone;
-    host.setCursor(Cursor::Normal);
+void Receiver::arrive(std::string_view read) {
+    for (std::string& message : splitRead(read))
+        waiting_.push_back(std::move(message));
+    run();
 }
 
-void receiveRead(Game& g, Host& host, std::string_view read,
-                 const std::function<std::string()>& nextRead) {
-    bool settled = false;
-    while (!read.empty()) {
-        const std::string message(firstMessage(read));
-        read.remove_prefix(message.size());
+void Receiver::resume() {
+    run();
+}
+
+void Receiver::run() {
+    while (!waiting_.empty()) {
+        if (match_.holdsPeerInput()) return;
+        const std::string message = std::move(waiting_.front());
+        waiting_.pop_front();
         if (isPlay(message)) {
-            // Asked only now: handling the messages before let events run.
-            const std::string waiting = read.empty() ? nextRead() : std::string();
-            const std::string_view next = firstMessage(read.empty() ? waiting : read);
-            if (isPlay(next)) {
-                host.holdSaves(true);
-                settleRestart(g, host, message);
-                settled = true;
+            // The arrival behind is asked for only now: it may have come
+            // while the messages before were handled.
+            const std::string behind = waiting_.empty() ? nextArrival_() : std::string();
+            if (isPlay(firstMessage(waiting_.empty() ? behind : waiting_.front()))) {
+                match_.holdSaves(true);
+                match_.peerPlaySettled(message[kCommandLength], message[kCommandLength + 1]);
+                settling_ = true;
                 continue;
             }
         }
-        // Also when the run began in an earlier read: nothing may be held
-        // while a handler lets events run.
-        host.holdSaves(false);
-        settled = false;
-        dispatchMessage(g, host, message);
+        settling_ = false;
+        match_.holdSaves(false);
+        dispatchMessage(match_, chat_, message);
     }
-    // A run that goes on in the next read keeps the hold until its end.
-    if (settled && nextRead().empty()) host.holdSaves(false);
+    // A run that goes on in the next arrival keeps the hold until its end.
+    if (settling_ && nextArrival_().empty()) {
+        settling_ = false;
+        match_.holdSaves(false);
+    }
 }
 
 }  // namespace zelvan

@@ -1,7 +1,8 @@
 #!/bin/sh
 # The core's layers, read from its #include lines: board rules below the
-# computer player, both below match control; the wire protocol and the
-# settings codec stand apart; and no file of the core includes Qt.
+# computer player, both below match control; the settings table below the
+# options, both below match control and the codec; the wire protocol stands
+# apart; and no file of the core includes Qt.
 # Usage: layering.sh <project root>
 set -eu
 cd "$1"
@@ -34,22 +35,31 @@ check() {
     done
 }
 
-board_rules='core/engine/(game|board|checkfive|zone)\.h'
+board_rules='core/engine/(pieces|board|position|checkfive)\.h'
+settings='core/settings/(settingstable|options)\.h|core/ai/level\.h'
 
 check "the computer player reaches the engine only for board rules" \
     "core/ai/.*|$board_rules" core/ai/*.h core/ai/*.cpp
-check "a board-rule header stands on the game record alone" \
-    "core/engine/game\.h" core/engine/game.h core/engine/board.h core/engine/checkfive.h \
-    core/engine/zone.h
+check "a board rule stands on the other board rules alone" \
+    "$board_rules" core/engine/pieces.h core/engine/board.h core/engine/board.cpp \
+    core/engine/position.h core/engine/position.cpp core/engine/checkfive.h \
+    core/engine/checkfive.cpp
+check "the settings table and the options stand on the levels alone" \
+    "$settings" core/settings/settingstable.h core/settings/settingstable.cpp \
+    core/settings/options.h core/settings/options.cpp
 for f in core/engine/*.h core/engine/*.cpp; do
     case "$f" in
-    core/engine/match.cpp | core/engine/computermove.cpp) ;;  # match control calls the computer player
-    *) check "only match control calls the computer player" "core/engine/.*|core/protocol/wire\.h" "$f" ;;
+    core/engine/matchcontrol.* | core/engine/seams.h)  # match control asks the computer player
+        check "match control stands on the engine, the computer player's seam and the settings" \
+            "core/engine/.*|core/ai/(computerplayer|randomsource)\.h|$settings|core/protocol/wire\.h" "$f" ;;
+    *) check "only match control calls the computer player" \
+           "core/engine/.*|$settings|core/protocol/wire\.h" "$f" ;;
     esac
 done
 check "the wire protocol stands apart" "core/protocol/wire\.h" core/protocol/wire.h \
     core/protocol/wire.cpp
-check "the settings codec stands apart" "core/settings/settingscodec\.h|core/engine/game\.h" \
+check "the settings codec reads the table, the options and the scores" \
+    "$settings|core/settings/settingscodec\.h|core/engine/scores\.h" \
     core/settings/settingscodec.h core/settings/settingscodec.cpp
 
 # Qt headers come as <Q...>, <Qt...> or a module path such as <QtCore/...>.

@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "app/ui/soundoutput.h"
-#include "support/fakehost.h"
+#include "support/fakeseams.h"
 
 namespace zelvan::test {
 

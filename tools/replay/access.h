@@ -5,48 +5,51 @@
 #include <cstdint>
 #include <utility>
 
+#include "app/network/networkplay.h"
 #include "app/shell/mainwindow.h"
+#include "app/ui/scorestrip.h"
 #include "core/ai/hint.h"
-#include "core/engine/game.h"
+#include "core/engine/board.h"
 
 namespace zelvan::replay {
 
 inline std::uint8_t cellAt(MainWindow& w, int c, int r) {
-    return w.game().cell(c, r);
+    return w.match().position().cell(c, r);
 }
 inline int boardSize(MainWindow& w) {
-    return w.game().boardSize;
+    return w.match().position().boardSize();
 }
 inline int cellPitch(MainWindow& w) {
-    return w.game().cellPitch;
+    return geometryForBoardSize(boardSize(w))->cellPitch;
 }
 inline bool running(MainWindow& w) {
-    return w.game().gameRunning != 0;
+    return w.match().running();
 }
 inline bool blueToMove(MainWindow& w) {
-    return w.game().blueToMove != 0;
+    return w.match().blueToMove();
 }
 inline std::uint8_t winner(MainWindow& w) {
-    return w.game().winner;
+    return w.match().winner();
 }
 inline bool connected(MainWindow& w) {
-    return w.game().connected != 0;
+    return w.network().connected();
 }
 inline int moveCount(MainWindow& w) {
-    return w.game().moveCount;
+    return w.match().position().moveCount();
 }
 // Nothing of a sequence is still to come: no pause or answer outstanding.
-inline bool settled(MainWindow&) {
-    return true;  // every handler runs its pauses before it returns
+inline bool settled(MainWindow& w) {
+    return w.match().step() == MatchControl::Step::Ready;
 }
 // The computer player's choice for Blue, with Blue's own random numbers.
 inline std::pair<int, int> hintFor(MainWindow& w, RandomSource& random) {
-    const Cell c = hintMove(w.game(), random);
+    if (!w.match().mayHint()) return {0, 0};
+    const Cell c = hintMove(w.match().position(), random);
     return {c.col, c.row};
 }
 // One tick of the scoreboard and the clocks, by hand.
 inline void tickScores(MainWindow& w) {
-    w.onTick();
+    w.findChild<ScoreStrip*>()->tick();
 }
 
 }  // namespace zelvan::replay

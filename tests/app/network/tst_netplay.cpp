@@ -36,14 +36,17 @@
 #include "app/ui/resultbanner.h"
 #include "app/widgets/alignededit.h"
 #include "app/widgets/smoothlabel.h"
-#include "core/engine/game.h"
 #include "core/settings/settingscodec.h"
 #include "support/controls.h"
+#include "support/gameview.h"
 #include "support/qverifyempty.h"
 #include "support/recordingsoundoutput.h"
+#include "support/settingsgames.h"
 
 using namespace zelvan;
+using zelvan::test::GameView;
 using zelvan::test::RecordingSoundOutput;
+using zelvan::test::Stored;
 
 namespace {
 
@@ -62,11 +65,11 @@ quint16 freePort() {
     return probe.serverPort();
 }
 
-void listening(Game& g) {
-    g.listenOn = 1;
+void listening(Stored& s) {
+    s.options.set(Setting::Listen, 1);
 }
-void notListening(Game& g) {
-    g.listenOn = 0;
+void notListening(Stored& s) {
+    s.options.set(Setting::Listen, 0);
 }
 
 QImage icon(const char* name) {
@@ -92,11 +95,10 @@ struct Peer {
     RecordingSoundOutput output{log};
     std::unique_ptr<MainWindow> window;
 
-    Peer(quint16 port, const std::function<void(Game&)>& tweak) {
-        Game g;
-        setDefaults(g);
-        tweak(g);
-        const std::vector<std::uint8_t> bytes = encodeSettings(g);
+    Peer(quint16 port, const std::function<void(Stored&)>& tweak) {
+        Stored stored;
+        tweak(stored);
+        const std::vector<std::uint8_t> bytes = stored.encoded();
         QFile f(folder.filePath(QStringLiteral("zelvan.ini")));
         if (f.open(QIODevice::WriteOnly))
             f.write(reinterpret_cast<const char*>(bytes.data()), qint64(bytes.size()));
@@ -115,7 +117,12 @@ struct Peer {
     }
 
     MainWindow& w() { return *window; }
-    Game& g() { return window->game(); }
+    GameView g() { return {*window}; }
+    // Play pressed, and its pause over.
+    void play() {
+        window->onPlayClicked();
+        eventually([this] { return g().settled(); });
+    }
     QString status() const { return control<SmoothLabel>(*window, "status")->text(); }
     bool waiting() const { return window->cursor().shape() == Qt::WaitCursor; }
     bool chatShown() const {
@@ -162,10 +169,12 @@ struct Peer {
         QTest::keyClick(control<QLineEdit>(*window, "chatInput"), Qt::Key_Return);
     }
 
+    // A click, and the pause after the piece's sound over.
     void clickCell(int c, int r) {
-        const int p = g().cellPitch;
+        const int p = g().cellPitch();
         QTest::mouseClick(control<BoardPicture>(*window, "board"), Qt::LeftButton, Qt::NoModifier,
                           QPoint((c - 1) * (p + 1) + 1 + p / 2, (r - 1) * (p + 1) + 1 + p / 2));
+        eventually([this] { return g().settled(); });
     }
 };
 
@@ -173,10 +182,10 @@ struct Peer {
 // out) against the piece picture the window would draw there.
 bool cellShows(MainWindow& w, int c, int r, Side side, bool highlighted = false) {
     static const Artwork art;
-    const Game& g = w.game();
-    const QImage& picture = art.piece(side, g.pieceStyle, g.cellPitch, highlighted);
+    const GameView g{w};
+    const QImage& picture = art.piece(side, g.pieceStyle(), g.cellPitch(), highlighted);
     const QImage& board = control<BoardPicture>(w, "board")->bitmap();
-    const int p = g.cellPitch;
+    const int p = g.cellPitch();
     const int x0 = (c - 1) * (p + 1) + 1;
     const int y0 = (r - 1) * (p + 1) + 1;
     for (int y = 1; y < p - 1; ++y)
@@ -196,53 +205,55 @@ struct PeerPair {
 // b listens, a calls 127.0.0.1; both end up connected.
 bool connectPair(Peer& a, Peer& b) {
     a.call(QStringLiteral("127.0.0.1"));
-    return eventually([&] { return a.g().connected && b.g().connected; });
+    return eventually([&] { return a.g().connected() && b.g().connected(); });
 }
 
 // The caller presses Play; true once both boards are new and running.
 bool startGame(Peer& caller, Peer& other) {
-    const std::uint32_t before = other.g().boardSerial;
-    caller.w().onPlayClicked();
-    return caller.g().gameRunning &&
-           eventually([&] { return other.g().boardSerial != before && other.g().gameRunning; });
+    const int before = other.g().boardSerial();
+    caller.play();
+    return caller.g().gameRunning() && eventually([&] {
+               return other.g().boardSerial() != before && other.g().gameRunning() &&
+                      other.g().settled();
+           });
 }
 
 // Exactly one of the two has the turn, and the one waiting shows the hourglass.
 QString turnsAgree(Peer& a, Peer& b) {
-    if (a.g().blueToMove == b.g().blueToMove)
-        return QString("both have blueToMove %1").arg(a.g().blueToMove);
-    if (a.waiting() != !a.g().blueToMove) return "the caller's cursor does not match its turn";
-    if (b.waiting() != !b.g().blueToMove) return "the listener's cursor does not match its turn";
+    if (a.g().blueToMove() == b.g().blueToMove())
+        return QString("both have blueToMove %1").arg(a.g().blueToMove());
+    if (a.waiting() != !a.g().blueToMove()) return "the caller's cursor does not match its turn";
+    if (b.waiting() != !b.g().blueToMove()) return "the listener's cursor does not match its turn";
     return {};
 }
 
 // The side to move clicks (c, r): its Blue piece goes out and lands on the
 // other board as Red. Empty on success, else what went wrong.
 QString playMove(Peer& mover, Peer& other, int c, int r) {
-    if (!mover.g().blueToMove || other.g().blueToMove) return "not the mover's turn";
-    const int otherMoves = other.g().moveCount;
+    if (!mover.g().blueToMove() || other.g().blueToMove()) return "not the mover's turn";
+    const int otherMoves = other.g().moveCount();
     mover.clickCell(c, r);
     if (mover.g().cell(c, r) != kBlue) return "the click placed no Blue piece";
-    if (!cellShows(mover.w(), c, r, Side::Blue, mover.g().winner == kBlue))
+    if (!cellShows(mover.w(), c, r, Side::Blue, mover.g().winner() == kBlue))
         return "the Blue piece is not drawn";
-    if (mover.g().gameRunning && !mover.waiting()) return "no hourglass after the move went out";
-    if (!eventually([&] { return other.g().moveCount == otherMoves + 1; }))
+    if (mover.g().gameRunning() && !mover.waiting()) return "no hourglass after the move went out";
+    if (!eventually([&] { return other.g().moveCount() == otherMoves + 1; }))
         return "the move never arrived";
     if (other.g().cell(c, r) != kRed) return "the move did not land as Red";
-    if (!cellShows(other.w(), c, r, Side::Red, other.g().winner == kRed))
+    if (!cellShows(other.w(), c, r, Side::Red, other.g().winner() == kRed))
         return "the Red piece is not drawn";
     if (other.waiting()) return "the receiver still shows the hourglass";
-    if (!other.g().blueToMove) return "the receiver did not get the turn";
+    if (!other.g().blueToMove()) return "the receiver did not get the turn";
     return {};
 }
 
 // The colours of one board seen from the other machine.
-bool mirrored(const Game& a, const Game& b) {
+bool mirrored(const GameView& a, const GameView& b) {
     for (int i = 0; i < kCellCount; ++i) {
-        const std::uint8_t swapped = b.cells[i] == kBlue  ? kRed
-                                     : b.cells[i] == kRed ? kBlue
-                                                          : kNone;
-        if (a.cells[i] != swapped) return false;
+        const std::uint8_t swapped = b.cells()[i] == kBlue  ? kRed
+                                     : b.cells()[i] == kRed ? kBlue
+                                                            : kNone;
+        if (a.cells()[i] != swapped) return false;
     }
     return true;
 }
@@ -261,7 +272,7 @@ struct RawPeer {
         socket.connectToHost(QHostAddress(QHostAddress::LocalHost), port);
         if (!eventually([&] { return socket.state() == QAbstractSocket::ConnectedState; }))
             return "the raw peer did not connect";
-        if (!eventually([&] { return w.g().connected == 1; }))
+        if (!eventually([&] { return w.g().connected() == 1; }))
             return "the window did not take the raw peer's call";
         return {};
     }
@@ -270,7 +281,9 @@ struct RawPeer {
     bool deliver(MainWindow& w, const QByteArray& bytes) {
         const std::int64_t total = w.netLink().bytesReceived() + bytes.size();
         socket.write(bytes);
-        return eventually([&] { return w.netLink().bytesReceived() >= total; });
+        // Handed over, and every pause it started over.
+        return eventually(
+            [&] { return w.netLink().bytesReceived() >= total && GameView{w}.settled(); });
     }
     // Takes everything received so far.
     QByteArray take() {
@@ -297,19 +310,19 @@ struct Snapshot {
     bool waiting;
 
     explicit Snapshot(Peer& p)
-        : cells(p.g().cells), bitmap(control<BoardPicture>(p.w(), "board")->bitmap()),
-          blueToMove(p.g().blueToMove), gameRunning(p.g().gameRunning), winner(p.g().winner),
-          moveCount(p.g().moveCount), history(p.g().resultHistory), waiting(p.waiting()) {}
+        : cells(p.g().cells()), bitmap(control<BoardPicture>(p.w(), "board")->bitmap()),
+          blueToMove(p.g().blueToMove()), gameRunning(p.g().gameRunning()), winner(p.g().winner()),
+          moveCount(p.g().moveCount()), history(p.g().resultHistory()), waiting(p.waiting()) {}
 
     QString differsFrom(Peer& p) const {
-        if (p.g().cells != cells) return "cells changed";
+        if (p.g().cells() != cells) return "cells changed";
         if (control<BoardPicture>(p.w(), "board")->bitmap() != bitmap)
             return "the board picture changed";
-        if (p.g().blueToMove != blueToMove) return "the turn changed";
-        if (p.g().gameRunning != gameRunning || p.g().winner != winner)
+        if (p.g().blueToMove() != blueToMove) return "the turn changed";
+        if (p.g().gameRunning() != gameRunning || p.g().winner() != winner)
             return "the game state changed";
-        if (p.g().moveCount != moveCount) return "the move count changed";
-        if (p.g().resultHistory != history) return "the history changed";
+        if (p.g().moveCount() != moveCount) return "the move count changed";
+        if (p.g().resultHistory() != history) return "the history changed";
         if (p.waiting() != waiting) return "the cursor changed";
         return {};
     }
@@ -400,9 +413,9 @@ private slots:
         QCOMPARE(b.banner(), QString("Caller 127.0.0.1 joined"));
         QCOMPARE(a.banner(), QString("Connected to 127.0.0.1"));
         QVERIFY(b.hasPlayed("Calling"));
-        QCOMPARE(int(b.g().acceptedPeer), 1);
-        QCOMPARE(int(a.g().acceptedPeer), 0);
-        QCOMPARE(a.g().peerAddress, std::string("127.0.0.1"));
+        QCOMPARE(int(b.g().acceptedPeer()), 1);
+        QCOMPARE(int(a.g().acceptedPeer()), 0);
+        QCOMPARE(a.g().peerAddress(), std::string("127.0.0.1"));
         QCOMPARE(control<QLabel>(a.w(), "connectionIcon")->pixmap().toImage(),
                  icon("icons/check.png"));
         QCOMPARE(control<QLabel>(b.w(), "connectionIcon")->pixmap().toImage(),
@@ -412,15 +425,15 @@ private slots:
         // Play on the side that accepted: its sound, and nothing else. The
         // STOP that follows is the first thing the caller receives.
         b.log.clear();
-        const std::uint32_t serial = b.g().boardSerial;
-        b.w().onPlayClicked();
+        const int serial = b.g().boardSerial();
+        b.play();
         QCOMPARE(b.played(), std::vector<std::string>{"Play"});
-        QCOMPARE(int(b.g().gameRunning), 0);
-        QCOMPARE(b.g().boardSerial, serial);
-        b.w().onStopClicked();
+        QCOMPARE(int(b.g().gameRunning()), 0);
+        QCOMPARE(b.g().boardSerial(), serial);
+        b.w().match().stop();
         QVERIFY(eventually([&] { return a.w().netLink().bytesReceived() >= 4; }));
         QCOMPARE(a.w().netLink().bytesReceived(), std::int64_t(4));
-        QCOMPARE(int(a.g().gameRunning), 0);
+        QCOMPARE(int(a.g().gameRunning()), 0);
 
         // CALL while connected: a good address does nothing, a bad one only
         // says so; the connection stays up either way.
@@ -429,8 +442,8 @@ private slots:
         a.call(QStringLiteral("1.2.3.256"));
         QCOMPARE(a.status(), QString("IP error!"));
         QVERIFY(a.hasPlayed("Error"));
-        QCOMPARE(int(a.g().connected), 1);
-        QCOMPARE(int(b.g().connected), 1);
+        QCOMPARE(int(a.g().connected()), 1);
+        QCOMPARE(int(b.g().connected()), 1);
     }
 
     // The caller opens and wins along a row: Blue's win on its screen, Red's
@@ -441,7 +454,7 @@ private slots:
         auto& a = peers.a;
         QVERIFY(connectPair(a, b));
         QVERIFY(startGame(a, b));
-        QCOMPARE(int(a.g().blueToMove), 1);
+        QCOMPARE(int(a.g().blueToMove()), 1);
         QVERIFY_EMPTY(turnsAgree(a, b));
         QVERIFY(b.waiting());
 
@@ -452,11 +465,11 @@ private slots:
         a.log.clear();
         b.log.clear();
         QVERIFY_EMPTY(playMove(a, b, 5, 1));
-        QVERIFY(eventually([&] { return b.g().winner == kRed; }));
+        QVERIFY(eventually([&] { return b.g().winner() == kRed; }));
 
-        QCOMPARE(a.g().winner, kBlue);
-        QCOMPARE(int(a.g().gameRunning), 0);
-        QCOMPARE(int(b.g().gameRunning), 0);
+        QCOMPARE(a.g().winner(), kBlue);
+        QCOMPARE(int(a.g().gameRunning()), 0);
+        QCOMPARE(int(b.g().gameRunning()), 0);
         QVERIFY(mirrored(a.g(), b.g()));
         QVERIFY(a.hasPlayed("BlueWins"));
         QVERIFY(b.hasPlayed("RedWins"));
@@ -471,12 +484,12 @@ private slots:
                 QVERIFY(cellShows(p->w(), c, 1, side, lit));
         }
 
-        QCOMPARE(a.g().resultHistory[0], kBlue);
-        QCOMPARE(b.g().resultHistory[0], kRed);
-        QCOMPARE(a.g().scoreBlue, 1001);
-        QCOMPARE(a.g().scoreRed, 999);
-        QCOMPARE(b.g().scoreBlue, 999);
-        QCOMPARE(b.g().scoreRed, 1001);
+        QCOMPARE(a.g().resultHistory()[0], kBlue);
+        QCOMPARE(b.g().resultHistory()[0], kRed);
+        QCOMPARE(a.g().scoreBlue(), 1001);
+        QCOMPARE(a.g().scoreRed(), 999);
+        QCOMPARE(b.g().scoreBlue(), 999);
+        QCOMPARE(b.g().scoreRed(), 1001);
         QVERIFY(
             eventually([&] { return control<SmoothLabel>(a.w(), "blueScore")->text() == "1001"; }));
         QVERIFY(
@@ -499,34 +512,34 @@ private slots:
 
         QVERIFY(startGame(a, b));
         QVERIFY_EMPTY(turnsAgree(a, b));
-        const bool callerOpenedFirst = a.g().blueToMove != 0;
+        const bool callerOpenedFirst = a.g().blueToMove() != 0;
         Peer& first = callerOpenedFirst ? a : b;
         Peer& second = callerOpenedFirst ? b : a;
         QVERIFY_EMPTY(playMove(first, second, 8, 8));
         // second is to move when the caller starts the next game: it loses
         // on both machines.
         QVERIFY(startGame(a, b));
-        QCOMPARE(second.g().resultHistory[0], kRed);
-        QCOMPARE(first.g().resultHistory[0], kBlue);
-        QCOMPARE(a.g().resultHistory[1], kNone);
-        QCOMPARE(b.g().resultHistory[1], kNone);
+        QCOMPARE(second.g().resultHistory()[0], kRed);
+        QCOMPARE(first.g().resultHistory()[0], kBlue);
+        QCOMPARE(a.g().resultHistory()[1], kNone);
+        QCOMPARE(b.g().resultHistory()[1], kNone);
 
         QVERIFY_EMPTY(turnsAgree(a, b));
-        QCOMPARE(bool(second.g().blueToMove), true);
+        QCOMPARE(bool(second.g().blueToMove()), true);
         QCOMPARE(a.g().cell(8, 8), kNone);
         QCOMPARE(b.g().cell(8, 8), kNone);
         QVERIFY_EMPTY(playMove(second, first, 7, 7));
 
         // The boards follow the caller's size.
-        a.w().onStopClicked();
-        QVERIFY(eventually([&] { return !b.g().gameRunning; }));
-        a.w().onSizeClicked();  // 20 x 20, and the opener flips once more
+        a.w().match().stop();
+        QVERIFY(eventually([&] { return !b.g().gameRunning(); }));
+        a.w().match().size();  // 20 x 20, and the opener flips once more
         QVERIFY(startGame(a, b));
-        QCOMPARE(b.g().boardSize, 20);
-        QCOMPARE(b.g().cellPitch, 27);
+        QCOMPARE(b.g().boardSize(), 20);
+        QCOMPARE(b.g().cellPitch(), 27);
         QVERIFY_EMPTY(turnsAgree(a, b));
         // The size click flipped the caller's opener once more.
-        QCOMPARE(bool(a.g().blueToMove), !callerOpenedFirst);
+        QCOMPARE(bool(a.g().blueToMove()), !callerOpenedFirst);
     }
 
     void stopFromEitherSide() {
@@ -537,12 +550,12 @@ private slots:
 
         // The caller opens and stops on its own turn: it loses on both.
         QVERIFY(startGame(a, b));
-        QCOMPARE(int(a.g().blueToMove), 1);
-        a.w().onStopClicked();
-        QVERIFY(eventually([&] { return !b.g().gameRunning; }));
-        QCOMPARE(int(a.g().gameRunning), 0);
-        QCOMPARE(a.g().resultHistory[0], kRed);
-        QCOMPARE(b.g().resultHistory[0], kBlue);
+        QCOMPARE(int(a.g().blueToMove()), 1);
+        a.w().match().stop();
+        QVERIFY(eventually([&] { return !b.g().gameRunning(); }));
+        QCOMPARE(int(a.g().gameRunning()), 0);
+        QCOMPARE(a.g().resultHistory()[0], kRed);
+        QCOMPARE(b.g().resultHistory()[0], kBlue);
         QCOMPARE(a.banner(), QString::fromUtf8("Stopped — Blue loses the game"));
         QCOMPARE(b.banner(), QString::fromUtf8("Red stopped — Red loses the game"));
         QVERIFY(!a.waiting());
@@ -551,18 +564,18 @@ private slots:
         // The listener opens the next game, moves, and stops while the
         // caller is to move: the caller loses again on both.
         QVERIFY(startGame(a, b));
-        QCOMPARE(int(b.g().blueToMove), 1);
+        QCOMPARE(int(b.g().blueToMove()), 1);
         QVERIFY_EMPTY(playMove(b, a, 8, 8));
         QVERIFY(b.waiting());
-        b.w().onStopClicked();
+        b.w().match().stop();
         QVERIFY(!b.waiting());
-        QVERIFY(eventually([&] { return !a.g().gameRunning; }));
-        QCOMPARE(b.g().resultHistory[0], kBlue);
-        QCOMPARE(a.g().resultHistory[0], kRed);
-        QCOMPARE(b.g().resultHistory[1], kBlue);
-        QCOMPARE(a.g().resultHistory[1], kRed);
-        QCOMPARE(int(a.g().winner), 0);
-        QCOMPARE(int(b.g().winner), 0);
+        QVERIFY(eventually([&] { return !a.g().gameRunning(); }));
+        QCOMPARE(b.g().resultHistory()[0], kBlue);
+        QCOMPARE(a.g().resultHistory()[0], kRed);
+        QCOMPARE(b.g().resultHistory()[1], kBlue);
+        QCOMPARE(a.g().resultHistory()[1], kRed);
+        QCOMPARE(int(a.g().winner()), 0);
+        QCOMPARE(int(b.g().winner()), 0);
         QVERIFY(!a.waiting());
     }
 
@@ -574,10 +587,10 @@ private slots:
         // The caller hangs up during its own turn.
         QVERIFY(connectPair(a, b));
         QVERIFY(startGame(a, b));
-        QCOMPARE(int(a.g().blueToMove), 1);
+        QCOMPARE(int(a.g().blueToMove()), 1);
         a.w().network().onEndClicked();
         QCOMPARE(a.status(), QString("Not connected"));
-        QVERIFY(eventually([&] { return !b.g().connected; }));
+        QVERIFY(eventually([&] { return !b.g().connected(); }));
         QCOMPARE(b.status(), QString("Not connected"));
         QVERIFY(b.w().netLink().isListening());
         QVERIFY(!a.w().netLink().isListening());
@@ -585,10 +598,10 @@ private slots:
                  icon("icons/noconnection.png"));
         QCOMPARE(control<QLabel>(b.w(), "connectionIcon")->pixmap().toImage(),
                  icon("icons/noconnection.png"));
-        QCOMPARE(int(a.g().gameRunning), 0);
-        QCOMPARE(int(b.g().gameRunning), 0);
-        QCOMPARE(a.g().resultHistory[0], kRed);
-        QCOMPARE(b.g().resultHistory[0], kBlue);
+        QCOMPARE(int(a.g().gameRunning()), 0);
+        QCOMPARE(int(b.g().gameRunning()), 0);
+        QCOMPARE(a.g().resultHistory()[0], kRed);
+        QCOMPARE(b.g().resultHistory()[0], kBlue);
         QVERIFY(!b.waiting());
         QCOMPARE(a.banner(), QString::fromUtf8("Hung up — Blue loses the game"));
         QCOMPARE(b.banner(), QString::fromUtf8("Red left — Red loses the game"));
@@ -598,19 +611,19 @@ private slots:
         QVERIFY(connectPair(a, b));
         QCOMPARE(b.w().netLink().acceptedCount(), 1);
         QVERIFY(startGame(a, b));
-        QCOMPARE(int(b.g().blueToMove), 1);
+        QCOMPARE(int(b.g().blueToMove()), 1);
         QVERIFY(a.waiting());
         b.w().network().onEndClicked();
         QCOMPARE(b.status(), QString("Not connected"));
-        QCOMPARE(int(b.g().acceptedPeer), 0);
+        QCOMPARE(int(b.g().acceptedPeer()), 0);
         QVERIFY(b.w().netLink().isListening());
-        QVERIFY(eventually([&] { return !a.g().connected; }));
+        QVERIFY(eventually([&] { return !a.g().connected(); }));
         QVERIFY(!a.waiting());
         QCOMPARE(a.status(), QString("Not connected"));
-        QCOMPARE(a.g().resultHistory[0], kBlue);
-        QCOMPARE(b.g().resultHistory[0], kRed);
-        QCOMPARE(a.g().resultHistory[1], kRed);
-        QCOMPARE(b.g().resultHistory[1], kBlue);
+        QCOMPARE(a.g().resultHistory()[0], kBlue);
+        QCOMPARE(b.g().resultHistory()[0], kRed);
+        QCOMPARE(a.g().resultHistory()[1], kRed);
+        QCOMPARE(b.g().resultHistory()[1], kBlue);
 
         // END with nothing connected does nothing.
         b.w().network().onEndClicked();
@@ -629,15 +642,15 @@ private slots:
         // Exit on the caller while it is to move.
         QVERIFY(connectPair(*a, *b));
         QVERIFY(startGame(*a, *b));
-        QCOMPARE(int(a->g().blueToMove), 1);
+        QCOMPARE(int(a->g().blueToMove()), 1);
         a->w().onExitClicked();
-        QVERIFY(eventually([&] { return !b->g().connected; }));
-        QCOMPARE(a->g().resultHistory[0], kRed);
-        QCOMPARE(b->g().resultHistory[0], kBlue);
-        QCOMPARE(a->g().resultHistory[1], kNone);
-        QCOMPARE(b->g().resultHistory[1], kNone);
+        QVERIFY(eventually([&] { return !b->g().connected(); }));
+        QCOMPARE(a->g().resultHistory()[0], kRed);
+        QCOMPARE(b->g().resultHistory()[0], kBlue);
+        QCOMPARE(a->g().resultHistory()[1], kNone);
+        QCOMPARE(b->g().resultHistory()[1], kNone);
         QCOMPARE(quint8(a->settingsFile().at(8)), quint8(kRed));
-        QCOMPARE(int(b->g().gameRunning), 0);
+        QCOMPARE(int(b->g().gameRunning()), 0);
         QCOMPARE(b->status(), QString("Not connected"));
         a.reset();
 
@@ -646,16 +659,16 @@ private slots:
         a = std::make_unique<Peer>(port, notListening);
         QVERIFY(connectPair(*a, *b));
         QVERIFY(startGame(*a, *b));
-        QCOMPARE(int(a->g().blueToMove), 1);
+        QCOMPARE(int(a->g().blueToMove()), 1);
         QVERIFY_EMPTY(playMove(*a, *b, 8, 8));
         QVERIFY_EMPTY(playMove(*b, *a, 9, 9));
         b->w().close();
-        QVERIFY(eventually([&] { return !a->g().connected; }));
-        QCOMPARE(a->g().resultHistory[0], kRed);
-        QCOMPARE(b->g().resultHistory[0], kBlue);
-        QCOMPARE(b->g().resultHistory[1], kBlue);
+        QVERIFY(eventually([&] { return !a->g().connected(); }));
+        QCOMPARE(a->g().resultHistory()[0], kRed);
+        QCOMPARE(b->g().resultHistory()[0], kBlue);
+        QCOMPARE(b->g().resultHistory()[1], kBlue);
         QCOMPARE(quint8(b->settingsFile().at(8)), quint8(kBlue));
-        QCOMPARE(int(a->g().gameRunning), 0);
+        QCOMPARE(int(a->g().gameRunning()), 0);
         QVERIFY(!a->waiting());
         b.reset();
 
@@ -663,27 +676,27 @@ private slots:
         b = std::make_unique<Peer>(port, listening);
         QVERIFY(connectPair(*a, *b));
         QVERIFY(startGame(*a, *b));
-        Peer& mover = a->g().blueToMove ? *a : *b;
-        Peer& waiter = a->g().blueToMove ? *b : *a;
+        Peer& mover = a->g().blueToMove() ? *a : *b;
+        Peer& waiter = a->g().blueToMove() ? *b : *a;
         QVERIFY_EMPTY(playMove(mover, waiter, 5, 5));
         const bool listenerWaits = b->waiting();
         a.reset();
-        QVERIFY(eventually([&] { return !b->g().connected; }));
-        QCOMPARE(int(b->g().gameRunning), 0);
-        QCOMPARE(b->g().resultHistory[0], listenerWaits ? kBlue : kRed);
+        QVERIFY(eventually([&] { return !b->g().connected(); }));
+        QCOMPARE(int(b->g().gameRunning()), 0);
+        QCOMPARE(b->g().resultHistory()[0], listenerWaits ? kBlue : kRed);
         QVERIFY(!b->waiting());
         QVERIFY(b->w().netLink().isListening());
     }
 
     void chatBothWaysWithTheLog() {
         const quint16 port = freePort();
-        Peer b(port, [](Game& g) {
-            g.listenOn = 1;
-            g.chatBoxOn = 0;
+        Peer b(port, [](Stored& s) {
+            s.options.set(Setting::Listen, 1);
+            s.options.set(Setting::ChatBox, 0);
         });
-        Peer a(port, [](Game& g) {
-            g.listenOn = 0;
-            g.chatBoxOn = 1;
+        Peer a(port, [](Stored& s) {
+            s.options.set(Setting::Listen, 0);
+            s.options.set(Setting::ChatBox, 1);
         });
         // Lines of earlier runs stay in the log.
         {
@@ -703,7 +716,7 @@ private slots:
         QCOMPARE(b.chatLines(), QStringList{"o: hello"});
         QVERIFY(b.chatShown());
         QCOMPARE(control<SmoothLabel>(b.w(), "chatCaption")->text(), QString("Show chat box"));
-        QCOMPARE(int(b.g().chatBoxOn), 0);
+        QCOMPARE(int(b.g().chatBoxOn()), 0);
 
         b.say(QStringLiteral("hello"));
         QVERIFY(eventually([&] { return a.chatLines().size() == 2; }));
@@ -743,7 +756,7 @@ private slots:
         // box is open; the log keeps only what was said.
         const QByteArray logBefore = a.chatLog();
         b.w().network().onEndClicked();
-        QVERIFY(eventually([&] { return !a.g().connected; }));
+        QVERIFY(eventually([&] { return !a.g().connected(); }));
         QCOMPARE(a.banner(), QString("Red hung up"));
         QCOMPARE(a.notices(), (QStringList{"Connected to 127.0.0.1", "Red hung up"}));
         QCOMPARE(a.chatLines().size(), 5);
@@ -777,7 +790,7 @@ private slots:
             QCOMPARE(a.played(), std::vector<std::string>{"Error"});
             QVERIFY(a.w().netLink().isListening());
             QVERIFY(!a.w().netLink().callPending());
-            QCOMPARE(a.g().peerAddress, std::string(address));
+            QCOMPARE(a.g().peerAddress(), std::string(address));
         }
     }
 
@@ -793,11 +806,11 @@ private slots:
             QString seen;
             QTimer::singleShot(0, &a.w(), [&] { seen = a.status(); });
             a.call(QString::fromLatin1(address));
-            QVERIFY(eventually([&] { return a.g().connected && b.g().connected; }));
+            QVERIFY(eventually([&] { return a.g().connected() && b.g().connected(); }));
             QVERIFY2(seen == "Calling...", qPrintable(QString(address) + ": " + seen));
             QCOMPARE(control<AlignedEdit>(b.w(), "callerAddress")->text(), QString("127.0.0.1"));
             a.w().network().onEndClicked();
-            QVERIFY(eventually([&] { return !b.g().connected; }));
+            QVERIFY(eventually([&] { return !b.g().connected(); }));
         }
     }
 
@@ -808,8 +821,8 @@ private slots:
         for (bool listen : {true, false}) {
             Peer a(freePort(), listen ? listening : notListening);
             QCOMPARE(a.w().netLink().isListening(), listen);
-            a.w().onPlayClicked();
-            QCOMPARE(int(a.g().gameRunning), 1);
+            a.play();
+            QCOMPARE(int(a.g().gameRunning()), 1);
             QString seen;
             QTimer::singleShot(0, &a.w(), [&] { seen = a.status(); });
             a.log.clear();
@@ -818,12 +831,12 @@ private slots:
             QCOMPARE(seen, QString("Calling..."));
             QVERIFY(a.hasPlayed("Calling"));
             QVERIFY(a.hasPlayed("Error"));
-            QCOMPARE(int(a.g().connected), 0);
+            QCOMPARE(int(a.g().connected()), 0);
             QCOMPARE(a.w().netLink().isListening(), listen);
             QCOMPARE(control<QLabel>(a.w(), "connectionIcon")->pixmap().toImage(),
                      icon("icons/noconnection.png"));
-            QCOMPARE(int(a.g().gameRunning), 1);
-            QCOMPARE(a.g().resultHistory[0], kNone);
+            QCOMPARE(int(a.g().gameRunning()), 1);
+            QCOMPARE(a.g().resultHistory()[0], kNone);
         }
     }
 
@@ -843,9 +856,9 @@ private slots:
         QTcpServer holder;
         QVERIFY(holder.listen(QHostAddress::AnyIPv4, 0));
         const quint16 port = holder.serverPort();
-        Peer second(port, [](Game& g) {
-            g.listenOn = 1;
-            g.scoreBlue = 1234;
+        Peer second(port, [](Stored& s) {
+            s.options.set(Setting::Listen, 1);
+            s.scores.restore(1234, 1000, {});
         });
         const QString busy = QString("Port %1 busy").arg(port);
         QCOMPARE(second.status(), busy);
@@ -853,7 +866,7 @@ private slots:
         QVERIFY(!second.w().netLink().isListening());
         // The rest of the start-up ran: settings, board, timers; the choice
         // to listen stays in the settings.
-        QCOMPARE(int(second.g().listenOn), 1);
+        QCOMPARE(int(second.g().listenOn()), 1);
         QCOMPARE(control<SmoothLabel>(second.w(), "blueScore")->text(), QString("1234"));
         QCOMPARE(control<BoardPicture>(second.w(), "board")->boardSize(), 15);
         QVERIFY(control<QTimer>(second.w(), "tickTimer")->isActive());
@@ -872,7 +885,7 @@ private slots:
         QVERIFY(second.w().netLink().isListening());
         second.w().network().onListenClicked();
         QCOMPARE(second.status(), QString("Not connected"));
-        QCOMPARE(int(second.g().listenOn), 0);
+        QCOMPARE(int(second.g().listenOn()), 0);
         QVERIFY(!second.w().netLink().isListening());
     }
 
@@ -894,7 +907,7 @@ private slots:
         QVERIFY(eventually(
             [&] { return intruder.socket.state() == QAbstractSocket::UnconnectedState; }));
         QCOMPARE(b.status(), QString("Connected"));
-        QCOMPARE(int(b.g().gameRunning), 1);
+        QCOMPARE(int(b.g().gameRunning()), 1);
         QCOMPARE(b.w().netLink().acceptedCount(), 1);
         QCOMPARE(b.w().netLink().bytesReceived(), received);
         QCOMPARE(control<AlignedEdit>(b.w(), "callerAddress")->text(), QString("127.0.0.1"));
@@ -917,9 +930,9 @@ private slots:
         QTimer watch;
         onceReceived(watch, w, 6, [&] { raw.socket.disconnectFromHost(); });
         raw.socket.write("PLAY1C");
-        QVERIFY(eventually([&] { return !w.g().connected; }));
+        QVERIFY(eventually([&] { return !w.g().connected(); }));
         QVERIFY(!watch.isActive());
-        QCOMPARE(int(w.g().gameRunning), 0);
+        QCOMPARE(int(w.g().gameRunning()), 0);
         QCOMPARE(w.status(), QString("Not connected"));
         QVERIFY(w.w().netLink().isListening());
     }
@@ -933,14 +946,14 @@ private slots:
         QTimer watch;
         onceReceived(watch, b, 6, [&] { b.w().network().onEndClicked(); });
         a.w().onPlayClicked();
-        QVERIFY(eventually([&] { return !a.g().connected && !b.g().connected; }));
+        QVERIFY(eventually([&] { return !a.g().connected() && !b.g().connected(); }));
         QVERIFY(!watch.isActive());
-        QCOMPARE(int(b.g().gameRunning), 0);
+        QCOMPARE(int(b.g().gameRunning()), 0);
         QVERIFY(b.w().netLink().isListening());
         // The caller's game ended with the connection, scored once.
-        QCOMPARE(int(a.g().gameRunning), 0);
-        QCOMPARE(a.g().resultHistory[0], kRed);
-        QCOMPARE(a.g().resultHistory[1], kNone);
+        QCOMPARE(int(a.g().gameRunning()), 0);
+        QCOMPARE(a.g().resultHistory()[0], kRed);
+        QCOMPARE(a.g().resultHistory()[1], kNone);
     }
 
     // The peer's last line, sent just before it hangs up, still reaches the
@@ -958,7 +971,7 @@ private slots:
             raw.socket.disconnectFromHost();
         });
         raw.socket.write("PLAY1C");
-        QVERIFY(eventually([&] { return !w.g().connected; }));
+        QVERIFY(eventually([&] { return !w.g().connected(); }));
         QVERIFY(!watch.isActive());
         QCOMPARE(w.chatLines(), QStringList{"o: bye"});
         QCOMPARE(w.chatLog(), QByteArray("o: bye\r\n"));
@@ -971,7 +984,7 @@ private slots:
         QVERIFY(server.listen(QHostAddress(QHostAddress::LocalHost), 0));
         Peer a(server.serverPort(), notListening);
         a.call(QStringLiteral("127.0.0.1"));
-        QVERIFY(eventually([&] { return a.g().connected && server.hasPendingConnections(); }));
+        QVERIFY(eventually([&] { return a.g().connected() && server.hasPendingConnections(); }));
         QTcpSocket* peer = server.nextPendingConnection();
         QTimer watch;
         onceReceived(watch, a, 6, [&] {
@@ -979,7 +992,7 @@ private slots:
             peer->disconnectFromHost();
         });
         peer->write("PLAY1C");
-        QVERIFY(eventually([&] { return !a.g().connected; }));
+        QVERIFY(eventually([&] { return !a.g().connected(); }));
         QVERIFY(!watch.isActive());
         QCOMPARE(a.status(), QString("Not connected"));
         QCOMPARE(a.chatLines(), QStringList{"o: bye"});
@@ -1002,7 +1015,7 @@ private slots:
         QVERIFY(eventually([&] { return w.g().cell(8, 8) == kRed; }));
         QCOMPARE(w.chatLines(), QStringList{"o: hi"});
         QCOMPARE(w.chatLog(), QByteArray("o: hi\r\n"));
-        QCOMPARE(int(w.g().blueToMove), 1);
+        QCOMPARE(int(w.g().blueToMove()), 1);
     }
 
     // A peer that sends PLAY and leaves during its pause starts and scores
@@ -1015,23 +1028,23 @@ private slots:
             RawPeer raw;
             QVERIFY_EMPTY(raw.connectTo(port, w));
             if (gameBefore) QVERIFY(raw.deliver(w.w(), "PLAY1C"));  // the peer is to move
-            const auto history = w.g().resultHistory;
-            const std::uint32_t boards = w.g().boardSerial;
+            const auto history = w.g().resultHistory();
+            const int boards = w.g().boardSerial();
             QTimer watch;
             onceReceived(watch, w, 6, [&] { raw.socket.disconnectFromHost(); });
             raw.socket.write("PLAY1S");
-            QVERIFY(eventually([&] { return !w.g().connected; }));
+            QVERIFY(eventually([&] { return !w.g().connected(); }));
             QVERIFY(!watch.isActive());
-            QCOMPARE(w.g().boardSerial, boards);
-            QCOMPARE(int(w.g().gameRunning), 0);
+            QCOMPARE(w.g().boardSerial(), boards);
+            QCOMPARE(int(w.g().gameRunning()), 0);
             if (gameBefore) {
-                QCOMPARE(w.g().resultHistory[0], kBlue);
-                QCOMPARE(w.g().resultHistory[1], history[0]);
+                QCOMPARE(w.g().resultHistory()[0], kBlue);
+                QCOMPARE(w.g().resultHistory()[1], history[0]);
             } else {
-                QCOMPARE(w.g().resultHistory, history);
+                QCOMPARE(w.g().resultHistory(), history);
             }
         }
-        QCOMPARE(w.g().scoreBlue, 1001);
+        QCOMPARE(w.g().scoreBlue(), 1001);
     }
 
     // A peer restarts 300 times in one write: only the last PLAY sets up a
@@ -1043,23 +1056,22 @@ private slots:
         [[maybe_unused]] auto& w = peers.w;
         [[maybe_unused]] auto& raw = peers.raw;
         QVERIFY_EMPTY(raw.connectTo(port, w));
-        const std::uint32_t boards = w.g().boardSerial;
+        const int boards = w.g().boardSerial();
         QVERIFY(raw.deliver(w.w(), QByteArray("PLAY1S").repeated(299) + "PLAY2C"));
-        QCOMPARE(int(w.g().gameRunning), 1);
-        QCOMPARE(w.g().boardSerial, boards + 1);
-        QCOMPARE(w.g().boardSize, 20);
-        QCOMPARE(int(w.g().blueToMove), 0);
+        QCOMPARE(int(w.g().gameRunning()), 1);
+        QCOMPARE(w.g().boardSerial(), boards + 1);
+        QCOMPARE(w.g().boardSize(), 20);
+        QCOMPARE(int(w.g().blueToMove()), 0);
         QVERIFY(w.waiting());
-        for (std::uint8_t result : w.g().resultHistory)
+        for (std::uint8_t result : w.g().resultHistory())
             QCOMPARE(result, kRed);
-        QCOMPARE(w.g().scoreBlue, 0);
+        QCOMPARE(w.g().scoreBlue(), 0);
         const QByteArray file = w.settingsFile();
-        Game stored;
-        decodeSettings(reinterpret_cast<const std::uint8_t*>(file.constData()),
-                       std::size_t(file.size()), stored);
-        QCOMPARE(stored.scoreRed, w.g().scoreRed);
-        QCOMPARE(stored.scoreBlue, 0);
-        QVERIFY(stored.resultHistory == w.g().resultHistory);
+        const Stored stored =
+            zelvan::test::decoded(std::vector<std::uint8_t>(file.begin(), file.end()));
+        QCOMPARE(stored.scores.red(), w.g().scoreRed());
+        QCOMPARE(stored.scores.blue(), 0);
+        QVERIFY(stored.scores.results() == w.g().resultHistory());
     }
 
     // Both ends of a connection probe a quiet peer, so one whose machine
@@ -1100,7 +1112,7 @@ private slots:
         auto& w = peers.w;
         auto& raw = peers.raw;
         QVERIFY_EMPTY(raw.connectTo(port, w));
-        QCOMPARE(int(w.g().acceptedPeer), 1);
+        QCOMPARE(int(w.g().acceptedPeer()), 1);
 
         auto ignored = [&](const QByteArray& message) -> QString {
             const Snapshot before(w);
@@ -1116,23 +1128,23 @@ private slots:
         for (const char* m : {"PLA", "HELO", "play1C", "stop", "move0101", "chathi", "CHAT",
                               "PLAY1", "PLAY", "MOVE0101"})
             QVERIFY_EMPTY(ignored(m));
-        QCOMPARE(int(w.g().gameRunning), 0);
+        QCOMPARE(int(w.g().gameRunning()), 0);
 
         // PLAY2S: 20 x 20, this side opens.
         QVERIFY(raw.deliver(w.w(), "PLAY2S"));
-        QCOMPARE(int(w.g().gameRunning), 1);
-        QCOMPARE(w.g().boardSize, 20);
-        QCOMPARE(int(w.g().blueToMove), 1);
+        QCOMPARE(int(w.g().gameRunning()), 1);
+        QCOMPARE(w.g().boardSize(), 20);
+        QCOMPARE(int(w.g().blueToMove()), 1);
         QVERIFY(!w.waiting());
-        QCOMPARE(int(w.g().redIsHuman), 1);
+        QCOMPARE(int(w.g().redIsHuman()), 1);
 
         // PLAY9C over it: this side was to move and loses; the new game keeps
         // the size and the peer opens.
         QVERIFY(raw.deliver(w.w(), "PLAY9C"));
-        QCOMPARE(w.g().resultHistory[0], kRed);
-        QCOMPARE(int(w.g().gameRunning), 1);
-        QCOMPARE(w.g().boardSize, 20);
-        QCOMPARE(int(w.g().blueToMove), 0);
+        QCOMPARE(w.g().resultHistory()[0], kRed);
+        QCOMPARE(int(w.g().gameRunning()), 1);
+        QCOMPARE(w.g().boardSize(), 20);
+        QCOMPARE(int(w.g().blueToMove()), 0);
         QVERIFY(w.waiting());
 
         // Wrong lengths, numbers off the board, failed conversions.
@@ -1147,7 +1159,7 @@ private slots:
         QVERIFY(raw.deliver(w.w(), "MOVE0315"));
         QCOMPARE(w.g().cell(3, 15), kRed);
         QVERIFY(cellShows(w.w(), 3, 15, Side::Red));
-        QCOMPARE(int(w.g().blueToMove), 1);
+        QCOMPARE(int(w.g().blueToMove()), 1);
         QVERIFY(!w.waiting());
 
         // The peer moving again out of turn.
@@ -1167,7 +1179,7 @@ private slots:
         QVERIFY(raw.deliver(w.w(), "MOVE0505CHAThi"));
         QCOMPARE(w.g().cell(5, 5), kRed);
         QCOMPARE(w.chatLines().last(), QString("o: hi"));
-        QCOMPARE(int(w.g().blueToMove), 1);
+        QCOMPARE(int(w.g().blueToMove()), 1);
 
         // Control characters cannot forge lines in the history or the log;
         // a line is cut to 255 characters.
@@ -1187,23 +1199,23 @@ private slots:
 
         // STOPxyz is a STOP: this side is to move and loses.
         QVERIFY(raw.deliver(w.w(), "STOPxyz"));
-        QCOMPARE(int(w.g().gameRunning), 0);
-        QCOMPARE(w.g().resultHistory[0], kRed);
-        QCOMPARE(w.g().resultHistory[1], kRed);
+        QCOMPARE(int(w.g().gameRunning()), 0);
+        QCOMPARE(w.g().resultHistory()[0], kRed);
+        QCOMPARE(w.g().resultHistory()[1], kRed);
         QVERIFY(!w.waiting());
         QVERIFY_EMPTY(ignored("MOVE0606"));  // no game
 
         // STOP and PLAY in one read: both honoured. (Any opener letter but
         // "C" gives this side the first move.)
         QVERIFY(raw.deliver(w.w(), "PLAY1Z"));
-        QCOMPARE(int(w.g().blueToMove), 1);
+        QCOMPARE(int(w.g().blueToMove()), 1);
         QVERIFY(raw.deliver(w.w(), "STOPPLAY3C"));
-        QCOMPARE(w.g().resultHistory[0], kRed);
-        QCOMPARE(w.g().resultHistory[2], kRed);
-        QCOMPARE(w.g().resultHistory[3], kNone);
-        QCOMPARE(int(w.g().gameRunning), 1);
-        QCOMPARE(w.g().boardSize, 30);
-        QCOMPARE(int(w.g().blueToMove), 0);
+        QCOMPARE(w.g().resultHistory()[0], kRed);
+        QCOMPARE(w.g().resultHistory()[2], kRed);
+        QCOMPARE(w.g().resultHistory()[3], kNone);
+        QCOMPARE(int(w.g().gameRunning()), 1);
+        QCOMPARE(w.g().boardSize(), 30);
+        QCOMPARE(int(w.g().blueToMove()), 0);
         QVERIFY(w.waiting());
 
         // The last cell of the largest board is on it; one past is not.
@@ -1212,9 +1224,9 @@ private slots:
         QCOMPARE(w.g().cell(30, 30), kRed);
 
         raw.take();
-        w.w().onStopClicked();
+        w.w().match().stop();
         QVERIFY(eventually([&] { return raw.got == "STOP"; }));
-        QCOMPARE(w.g().resultHistory[0], kRed);
+        QCOMPARE(w.g().resultHistory()[0], kRed);
         QCOMPARE(w.status(), QString("Connected"));
     }
 
@@ -1228,8 +1240,8 @@ private slots:
         auto& raw = peers.raw;
         QVERIFY_EMPTY(raw.connectTo(port, w));
         QVERIFY(raw.deliver(w.w(), "PLAY1C"));
-        QCOMPARE(int(w.g().gameRunning), 1);
-        QCOMPARE(int(w.g().blueToMove), 0);  // the peer is to move
+        QCOMPARE(int(w.g().gameRunning()), 1);
+        QCOMPARE(int(w.g().blueToMove()), 0);  // the peer is to move
         const Snapshot before(w);
         const qint64 rssBefore = residentKiB();
         QVERIFY(rssBefore > 0);
@@ -1266,11 +1278,11 @@ private slots:
         QVERIFY_EMPTY(before.differsFrom(w));
 
         QVERIFY(raw.deliver(w.w(), "STOP"));
-        QCOMPARE(int(w.g().gameRunning), 0);
-        QCOMPARE(w.g().resultHistory[0], kBlue);  // the peer was to move
+        QCOMPARE(int(w.g().gameRunning()), 0);
+        QCOMPARE(w.g().resultHistory()[0], kBlue);  // the peer was to move
         QVERIFY(!w.waiting());
         QObject::disconnect(feeding);
-        QVERIFY(w.g().cells == before.cells);
+        QVERIFY(w.g().cells() == before.cells);
         QVERIFY(control<BoardPicture>(w.w(), "board")->bitmap() == before.bitmap);
         QVERIFY(w.chatLines().isEmpty());
 

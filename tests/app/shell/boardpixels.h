@@ -11,8 +11,8 @@
 #include "app/shell/mainwindow.h"
 #include "app/ui/artwork.h"
 #include "app/ui/boardpicture.h"
-#include "core/engine/game.h"
 #include "support/controls.h"
+#include "support/gameview.h"
 
 namespace zelvan::test {
 
@@ -21,8 +21,8 @@ inline const QColor kTrace(0, 32, 36);
 inline const QColor kLiveFrame15(0, 112, 116);
 inline const QColor kLiveFrameOther(0, 107, 112);
 
-inline QColor liveFrame(const Game& g) {
-    return g.boardSize == 15 ? kLiveFrame15 : kLiveFrameOther;
+inline QColor liveFrame(const GameView& g) {
+    return g.boardSize() == 15 ? kLiveFrame15 : kLiveFrameOther;
 }
 
 inline QString describe(QRgb c) {
@@ -42,7 +42,7 @@ template <class Want>
 QString firstMismatch(const MainWindow& w, int c, int r, Pixels which, Want want, const char* what,
                       const char* wantSays) {
     const QImage& board = control<BoardPicture>(w, "board")->bitmap();
-    const int p = w.game().cellPitch;
+    const int p = GameView{w}.cellPitch();
     const int x0 = (c - 1) * (p + 1) + 1;
     const int y0 = (r - 1) * (p + 1) + 1;
     for (int y = 0; y < p; ++y)
@@ -67,7 +67,7 @@ QString firstMismatch(const MainWindow& w, int c, int r, Pixels which, Want want
 // ring is compared too when withRing is set.
 inline QString cellShows(const MainWindow& w, int c, int r, const QImage& picture,
                          bool withRing = false) {
-    const int p = w.game().cellPitch;
+    const int p = GameView{w}.cellPitch();
     if (picture.size() != QSize(p, p))
         return QString("picture is %1x%2, cell is %3")
             .arg(picture.width())
@@ -93,7 +93,7 @@ inline QString ringUnframed(const MainWindow& w, int c, int r, const QImage& pic
 
 // A cell with nothing on it: its whole interior in the board colour.
 inline QString cellEmpty(const MainWindow& w, int c, int r) {
-    const int p = w.game().cellPitch;
+    const int p = GameView{w}.cellPitch();
     QImage blank(p, p, QImage::Format_RGB32);
     blank.fill(kEmptyCell);
     return cellShows(w, c, r, blank, true);
@@ -102,7 +102,7 @@ inline QString cellEmpty(const MainWindow& w, int c, int r) {
 // The picture a piece of this side has in the current game.
 inline const QImage& pieceOf(const Artwork& art, const MainWindow& w, Side side,
                              bool highlighted = false) {
-    return art.piece(side, w.game().pieceStyle, w.game().cellPitch, highlighted);
+    return art.piece(side, GameView{w}.pieceStyle(), GameView{w}.cellPitch(), highlighted);
 }
 
 }  // namespace zelvan::test

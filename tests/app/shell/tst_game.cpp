@@ -15,7 +15,7 @@
 #include "app/widgets/glyphbutton.h"
 #include "app/widgets/smoothlabel.h"
 #include "boardpixels.h"
-#include "core/engine/rules.h"
+#include "core/engine/checkfive.h"
 #include "support/qverifyempty.h"
 #include "windowharness.h"
 #include "windowlooks.h"
@@ -28,7 +28,7 @@ namespace {
 // Alternate clicks, in the order given, each on the side to move.
 void clickAll(WindowHarness& h, std::initializer_list<std::pair<int, int>> cells) {
     for (auto [c, r] : cells) {
-        const std::uint8_t side = h.g().blueToMove ? kBlue : kRed;
+        const std::uint8_t side = h.g().blueToMove() ? kBlue : kRed;
         h.clickCell(c, r);
         QCOMPARE(h.g().cell(c, r), side);
     }
@@ -38,9 +38,9 @@ void clickAll(WindowHarness& h, std::initializer_list<std::pair<int, int>> cells
 // opener drawn at start is flipped by the first board and again by Play).
 void startTwoPersonGame(WindowHarness& h) {
     h.press(control<GlyphButton>(h.w(), "opponentButton"));
-    QCOMPARE(int(h.g().redIsHuman), 1);
+    QCOMPARE(int(h.g().redIsHuman()), 1);
     h.press(control<GlyphButton>(h.w(), "playButton"));
-    QCOMPARE(int(h.g().gameRunning), 1);
+    QCOMPARE(int(h.g().gameRunning()), 1);
 }
 
 }  // namespace
@@ -56,7 +56,7 @@ private slots:
         auto& g = driven.g;
         startTwoPersonGame(h);
         const Artwork art;
-        QCOMPARE(int(g.blueToMove), 1);
+        QCOMPARE(int(g.blueToMove()), 1);
         QVERIFY(shows(control<QLabel>(w, "turnIcon"), icon("icons/turn-blue.png")));
 
         // Each piece shows its picture with a live frame on the cell's ring.
@@ -86,14 +86,14 @@ private slots:
         QVERIFY_EMPTY(cellEmpty(w, 8, 8));
 
         clickAll(h, {{5, 5}, {5, 9}, {6, 5}, {6, 9}});
-        QCOMPARE(g.resultHistory, History{});
+        QCOMPARE(g.resultHistory(), History{});
         QVERIFY(!h.settingsFileExists());
         QVERIFY(!control<QTimer>(w, "blinkTimer")->isActive());
 
         h.clickCell(7, 5);  // five in row 5
-        QCOMPARE(g.winner, kBlue);
-        QCOMPARE(int(g.gameRunning), 0);
-        QCOMPARE(g.blueLine, (std::array<std::int32_t, 4>{3, 5, 7, 5}));
+        QCOMPARE(g.winner(), kBlue);
+        QCOMPARE(int(g.gameRunning()), 0);
+        QCOMPARE(g.blueLine(), (std::array<std::int32_t, 4>{3, 5, 7, 5}));
         QCOMPARE(h.playedSounds().back(), std::string("BlueWins"));
         // The line at once highlighted, whole cells, so the frame on the
         // winning piece is gone; Red's frame stays.
@@ -103,9 +103,9 @@ private slots:
         QVERIFY(control<QTimer>(w, "blinkTimer")->isActive());
 
         // Scores, history and the file.
-        QCOMPARE(g.resultHistory, (History{kBlue}));
-        QCOMPARE(g.scoreBlue, 1001);
-        QCOMPARE(g.scoreRed, 999);
+        QCOMPARE(g.resultHistory(), (History{kBlue}));
+        QCOMPARE(g.scoreBlue(), 1001);
+        QCOMPARE(g.scoreRed(), 999);
         const QByteArray file = h.settingsFile();
         QCOMPARE(file.size(), 37);
         QCOMPARE(le32(file, 0), 1001);
@@ -115,20 +115,20 @@ private slots:
         // The scoreboard follows on the next tick, bright copies and shadows.
         QCOMPARE(control<SmoothLabel>(w, "blueScore")->text(), QString("1000"));
         QCOMPARE(control<SmoothLabel>(w, "redScore")->text(), QString("1000"));
-        w.onTick();
+        scoreTick(w);
         QCOMPARE(control<SmoothLabel>(w, "blueScore")->text(), QString("1001"));
         QCOMPARE(control<SmoothLabel>(w, "blueScoreShadow")->text(), QString("1001"));
         QCOMPARE(control<SmoothLabel>(w, "redScore")->text(), QString("999"));
         QCOMPARE(control<SmoothLabel>(w, "redScoreShadow")->text(), QString("999"));
-        w.onTick();
+        scoreTick(w);
         QCOMPARE(control<SmoothLabel>(w, "blueScore")->text(), QString("1001"));
 
         // The blink: normal after one tick, highlighted after two.
-        w.onBlinkTick();
+        blinkTick(w);
         for (int c = 3; c <= 7; ++c)
             QVERIFY_EMPTY(cellShows(w, c, 5, pieceOf(art, w, Side::Blue, false), true));
         QVERIFY(cellShows(w, 3, 5, pieceOf(art, w, Side::Blue, true), true) != QString());
-        w.onBlinkTick();
+        blinkTick(w);
         for (int c = 3; c <= 7; ++c)
             QVERIFY_EMPTY(cellShows(w, c, 5, pieceOf(art, w, Side::Blue, true), true));
 
@@ -139,7 +139,7 @@ private slots:
 
         // Next game: Red opens; a fresh board, the blink stopped.
         h.press(control<GlyphButton>(w, "playButton"));
-        QCOMPARE(int(g.blueToMove), 0);
+        QCOMPARE(int(g.blueToMove()), 0);
         QVERIFY(!control<QTimer>(w, "blinkTimer")->isActive());
         QVERIFY_EMPTY(cellEmpty(w, 3, 5));
         QVERIFY_EMPTY(cellEmpty(w, 6, 9));
@@ -148,18 +148,18 @@ private slots:
 
         clickAll(h, {{10, 2}, {1, 1}, {10, 3}, {1, 3}, {10, 4}, {1, 5}, {10, 5}, {1, 7}});
         h.clickCell(10, 6);
-        QCOMPARE(g.winner, kRed);
-        QCOMPARE(g.redLine, (std::array<std::int32_t, 4>{10, 2, 10, 6}));
+        QCOMPARE(g.winner(), kRed);
+        QCOMPARE(g.redLine(), (std::array<std::int32_t, 4>{10, 2, 10, 6}));
         QCOMPARE(h.playedSounds().back(), std::string("RedWins"));
         for (int r = 2; r <= 6; ++r)
             QVERIFY_EMPTY(cellShows(w, 10, r, pieceOf(art, w, Side::Red, true), true));
         QVERIFY_EMPTY(ringIs(w, 1, 7, kLiveFrame15));
-        QCOMPARE(g.resultHistory, (History{kRed, kBlue}));
-        QCOMPARE(g.scoreRed, 1000);
-        QCOMPARE(g.scoreBlue, 1000);
+        QCOMPARE(g.resultHistory(), (History{kRed, kBlue}));
+        QCOMPARE(g.scoreRed(), 1000);
+        QCOMPARE(g.scoreBlue(), 1000);
         QCOMPARE(le32(h.settingsFile(), 0), 1000);
         QCOMPARE(std::uint8_t(h.settingsFile()[9]), kBlue);
-        w.onTick();
+        scoreTick(w);
         QCOMPARE(control<SmoothLabel>(w, "blueScore")->text(), QString("1000"));
         QCOMPARE(control<SmoothLabel>(w, "redScore")->text(), QString("1000"));
     }
@@ -175,39 +175,39 @@ private slots:
         const Artwork art;
         clickAll(h, {{2, 2}, {10, 1}, {3, 3}, {12, 1}, {4, 4}, {14, 1}, {5, 5}, {10, 3}});
         h.clickCell(6, 6);
-        QCOMPARE(g.winner, kBlue);
-        QCOMPARE(g.blueLine, (std::array<std::int32_t, 4>{2, 2, 6, 6}));
+        QCOMPARE(g.winner(), kBlue);
+        QCOMPARE(g.blueLine(), (std::array<std::int32_t, 4>{2, 2, 6, 6}));
         for (int k = 2; k <= 6; ++k)
             QVERIFY_EMPTY(cellShows(w, k, k, pieceOf(art, w, Side::Blue, true), true));
 
-        w.onBlinkTick();  // one second on: normal
+        blinkTick(w);  // one second on: normal
         const QByteArray before = h.settingsFile();
         h.press(control<GlyphButton>(w, "stopButton"));
-        QCOMPARE(int(g.winner), 0);
-        QCOMPARE(g.resultHistory, (History{kBlue}));  // nothing abandoned
+        QCOMPARE(int(g.winner()), 0);
+        QCOMPARE(g.resultHistory(), (History{kBlue}));  // nothing abandoned
         QCOMPARE(h.settingsFile(), before);
         QVERIFY(
             control<QTimer>(w, "blinkTimer")->isActive());  // enabled, but its ticks do nothing now
-        w.onBlinkTick();
-        w.onBlinkTick();
-        w.onBlinkTick();
+        blinkTick(w);
+        blinkTick(w);
+        blinkTick(w);
         for (int k = 2; k <= 6; ++k)
             QVERIFY_EMPTY(cellShows(w, k, k, pieceOf(art, w, Side::Blue, false), true));
 
         h.press(control<GlyphButton>(w, "playButton"));
-        QCOMPARE(int(g.blueToMove), 0);
+        QCOMPARE(int(g.blueToMove()), 0);
         clickAll(h, {{11, 3}, {1, 10}, {10, 4}, {1, 12}, {9, 5}, {1, 14}, {8, 6}, {3, 10}});
         h.clickCell(7, 7);
-        QCOMPARE(g.winner, kRed);
-        QCOMPARE(g.redLine, (std::array<std::int32_t, 4>{11, 3, 7, 7}));
+        QCOMPARE(g.winner(), kRed);
+        QCOMPARE(g.redLine(), (std::array<std::int32_t, 4>{11, 3, 7, 7}));
         for (int k = 0; k <= 4; ++k)
             QVERIFY_EMPTY(cellShows(w, 11 - k, 3 + k, pieceOf(art, w, Side::Red, true), true));
         QVERIFY_EMPTY(cellEmpty(w, 12, 2));
         QVERIFY_EMPTY(cellEmpty(w, 6, 8));
-        w.onBlinkTick();
+        blinkTick(w);
         for (int k = 0; k <= 4; ++k)
             QVERIFY_EMPTY(cellShows(w, 11 - k, 3 + k, pieceOf(art, w, Side::Red, false), true));
-        QCOMPARE(g.resultHistory, (History{kRed, kBlue}));
+        QCOMPARE(g.resultHistory(), (History{kRed, kBlue}));
     }
 
     // A run of six on a 20x20 board: all six cells blink; the frames there
@@ -220,10 +220,10 @@ private slots:
         const Artwork art;
         h.press(control<GlyphButton>(w, "opponentButton"));
         h.press(control<GlyphButton>(w, "sizeButton"));
-        QCOMPARE(g.boardSize, 20);
+        QCOMPARE(g.boardSize(), 20);
         h.press(control<GlyphButton>(w, "playButton"));
         QCOMPARE(control<BoardPicture>(w, "board")->size(), QSize(561, 561));
-        QCOMPARE(int(g.blueToMove), 0);  // the size press flipped the opener once more
+        QCOMPARE(int(g.blueToMove()), 0);  // the size press flipped the opener once more
 
         h.clickCell(15, 15);
         QVERIFY_EMPTY(cellShows(w, 15, 15, pieceOf(art, w, Side::Red)));
@@ -235,11 +235,11 @@ private slots:
         QVERIFY_EMPTY(ringIs(w, 2, 8, kTrace));
         QVERIFY_EMPTY(ringIs(w, 15, 15, kTrace));
         h.clickCell(5, 8);
-        QCOMPARE(g.winner, kBlue);
-        QCOMPARE(g.blueLine, (std::array<std::int32_t, 4>{2, 8, 7, 8}));
+        QCOMPARE(g.winner(), kBlue);
+        QCOMPARE(g.blueLine(), (std::array<std::int32_t, 4>{2, 8, 7, 8}));
         for (int c = 2; c <= 7; ++c)
             QVERIFY_EMPTY(cellShows(w, c, 8, pieceOf(art, w, Side::Blue, true), true));
-        w.onBlinkTick();
+        blinkTick(w);
         for (int c = 2; c <= 7; ++c)
             QVERIFY_EMPTY(cellShows(w, c, 8, pieceOf(art, w, Side::Blue, false), true));
         QVERIFY_EMPTY(cellEmpty(w, 8, 8));
@@ -255,31 +255,31 @@ private slots:
         startTwoPersonGame(h);
         const Artwork art;
         clickAll(h, {{8, 8}, {9, 9}});
-        QCOMPARE(int(g.blueToMove), 1);
+        QCOMPARE(int(g.blueToMove()), 1);
         h.sounds.clear();
         h.press(control<GlyphButton>(w, "playButton"));
-        QCOMPARE(g.resultHistory, (History{kRed}));  // Blue was to move and lost
-        QCOMPARE(g.scoreRed, 1001);
-        QCOMPARE(g.scoreBlue, 999);
+        QCOMPARE(g.resultHistory(), (History{kRed}));  // Blue was to move and lost
+        QCOMPARE(g.scoreRed(), 1001);
+        QCOMPARE(g.scoreBlue(), 999);
         QCOMPARE(le32(h.settingsFile(), 4), 1001);
         QCOMPARE(h.playedSounds(), std::vector<std::string>{"Play"});  // no BlueWins, no RedWins
-        QCOMPARE(int(g.gameRunning), 1);
-        QCOMPARE(int(g.winner), 0);
-        QCOMPARE(int(g.blueToMove), 0);
+        QCOMPARE(int(g.gameRunning()), 1);
+        QCOMPARE(int(g.winner()), 0);
+        QCOMPARE(int(g.blueToMove()), 0);
         QVERIFY(!control<QTimer>(w, "blinkTimer")->isActive());
         QVERIFY_EMPTY(cellEmpty(w, 8, 8));
         QVERIFY_EMPTY(cellEmpty(w, 9, 9));
 
         clickAll(h, {{5, 5}, {6, 6}});
-        QCOMPARE(int(g.blueToMove), 0);
+        QCOMPARE(int(g.blueToMove()), 0);
         h.press(control<GlyphButton>(w, "stopButton"));  // Red to move loses
-        QCOMPARE(g.resultHistory, (History{kBlue, kRed}));
-        QCOMPARE(g.scoreBlue, 1000);
-        QCOMPARE(g.scoreRed, 1000);
+        QCOMPARE(g.resultHistory(), (History{kBlue, kRed}));
+        QCOMPARE(g.scoreBlue(), 1000);
+        QCOMPARE(g.scoreRed(), 1000);
         QCOMPARE(std::uint8_t(h.settingsFile()[8]), kBlue);
         QCOMPARE(std::uint8_t(h.settingsFile()[9]), kRed);
-        QCOMPARE(int(g.gameRunning), 0);
-        QCOMPARE(int(g.winner), 0);
+        QCOMPARE(int(g.gameRunning()), 0);
+        QCOMPARE(int(g.winner()), 0);
         QVERIFY(!control<QTimer>(w, "blinkTimer")->isActive());  // nothing blinks
         // The pieces stay where they were; no more are taken.
         QVERIFY_EMPTY(cellShows(w, 5, 5, pieceOf(art, w, Side::Red)));
@@ -288,8 +288,8 @@ private slots:
 
         // Stop with no game changes nothing.
         h.press(control<GlyphButton>(w, "stopButton"));
-        QCOMPARE(g.resultHistory, (History{kBlue, kRed}));
-        QCOMPARE(g.scoreBlue, 1000);
+        QCOMPARE(g.resultHistory(), (History{kBlue, kRed}));
+        QCOMPARE(g.scoreBlue(), 1000);
     }
 
     // A full board without five: the game ends, unscored and unsaved.
@@ -299,23 +299,29 @@ private slots:
         auto& g = driven.g;
         startTwoPersonGame(h);
         // Pairs along rows and the anti-diagonals, alternation down the
-        // columns and pairs on the diagonals: no line longer than two.
+        // columns and pairs on the diagonals: no line longer than two. All
+        // but (15, 15), laid as the game's moves, Blue's first.
+        std::vector<PlayedMove> blue, red;
         for (int c = 1; c <= 15; ++c)
             for (int r = 1; r <= 15; ++r)
-                g.cells[cellIndex(c, r)] = (c + 2 * r) % 4 < 2 ? kBlue : kRed;
-        g.cells[cellIndex(15, 15)] = kNone;
-        g.moveCount = 15 * 15 - 1;
-        QCOMPARE(scanFive(g).winner, kNone);
-        QCOMPARE(int(g.blueToMove), 1);
+                if (c < 15 || r < 15)
+                    ((c + 2 * r) % 4 < 2 ? blue : red)
+                        .push_back(
+                            {std::uint8_t(c), std::uint8_t(r),
+                             (c + 2 * r) % 4 < 2 ? PieceSource::BlueClick : PieceSource::RedClick});
+        blue.insert(blue.end(), red.begin(), red.end());
+        h.w().match().replay(blue);
+        QCOMPARE(scanFive(g.position()).winner, kNone);
+        QCOMPARE(int(g.blueToMove()), 1);
 
         h.sounds.clear();
         h.clickCell(15, 15);
         QCOMPARE(g.cell(15, 15), kBlue);
-        QCOMPARE(int(g.gameRunning), 0);
-        QCOMPARE(int(g.winner), 0);
-        QCOMPARE(g.resultHistory, History{});
-        QCOMPARE(g.scoreBlue, 1000);
-        QCOMPARE(g.scoreRed, 1000);
+        QCOMPARE(int(g.gameRunning()), 0);
+        QCOMPARE(int(g.winner()), 0);
+        QCOMPARE(g.resultHistory(), History{});
+        QCOMPARE(g.scoreBlue(), 1000);
+        QCOMPARE(g.scoreRed(), 1000);
         // Told with the quiet closing tune and the banner.
         QCOMPARE(h.playedSounds(), (std::vector<std::string>{"BluePiece", "Exit"}));
         QCOMPARE(control<ResultBanner>(h.w(), "resultBanner")->text(),
@@ -335,7 +341,7 @@ private slots:
         const QPoint o = w.backgroundOrigin();
         QCOMPARE(control<BoardPicture>(w, "board")->geometry(),
                  QRect(o + QPoint(222, 21), QSize(556, 556)));
-        QCOMPARE(int(g.blueOpens), 0);
+        QCOMPARE(int(g.blueOpens()), 0);
         const struct {
             int side;
             QPoint at;
@@ -346,8 +352,8 @@ private slots:
             h.press(control<GlyphButton>(w, "sizeButton"));
             QCOMPARE(control<BoardPicture>(w, "board")->geometry(),
                      QRect(o + s.at, QSize(s.side, s.side)));
-            QCOMPARE(int(g.blueOpens), s.blueOpens);
-            QCOMPARE(int(g.blueToMove), s.blueOpens);
+            QCOMPARE(int(g.blueOpens()), s.blueOpens);
+            QCOMPARE(int(g.blueToMove()), s.blueOpens);
             QCOMPARE(h.playedSounds(), std::vector<std::string>{"Click"});
         }
         // The board picture is refilled for the smaller size.
@@ -357,18 +363,18 @@ private slots:
 
         h.press(control<GlyphButton>(w, "opponentButton"));
         h.press(control<GlyphButton>(w, "playButton"));
-        QCOMPARE(int(g.blueToMove), 0);  // flipped again by Play
+        QCOMPARE(int(g.blueToMove()), 0);  // flipped again by Play
         h.clickCell(8, 8);
         h.sounds.clear();
         h.press(control<GlyphButton>(w, "sizeButton"));
         QVERIFY(h.playedSounds().empty());
-        QCOMPARE(int(g.sizeCode), 2);
-        QCOMPARE(g.boardSize, 15);
+        QCOMPARE(int(g.sizeCode()), 2);
+        QCOMPARE(g.boardSize(), 15);
         QCOMPARE(control<BoardPicture>(w, "board")->size(), QSize(556, 556));
         QCOMPARE(g.cell(8, 8), kRed);
-        QCOMPARE(int(g.gameRunning), 1);
+        QCOMPARE(int(g.gameRunning()), 1);
         h.press(control<GlyphButton>(w, "playButton"));
-        QCOMPARE(g.boardSize, 20);
+        QCOMPARE(g.boardSize(), 20);
         QCOMPARE(control<BoardPicture>(w, "board")->size(), QSize(561, 561));
     }
 
@@ -380,17 +386,17 @@ private slots:
         [[maybe_unused]] auto& g = harness.g;
         QVERIFY(shows(control<QLabel>(w, "redIcon"), icon("icons/computer.png")));
         h.press(control<GlyphButton>(w, "opponentButton"));
-        QCOMPARE(int(g.redIsHuman), 1);
+        QCOMPARE(int(g.redIsHuman()), 1);
         QVERIFY(shows(control<QLabel>(w, "redIcon"), icon("icons/person-red.png")));
         h.press(control<GlyphButton>(w, "playButton"));
         h.sounds.clear();
         h.press(control<GlyphButton>(w, "opponentButton"));
         QCOMPARE(h.playedSounds(), std::vector<std::string>{"Click"});
-        QCOMPARE(int(g.redIsHuman), 1);
+        QCOMPARE(int(g.redIsHuman()), 1);
         QVERIFY(shows(control<QLabel>(w, "redIcon"), icon("icons/person-red.png")));
         h.press(control<GlyphButton>(w, "stopButton"));
         h.press(control<GlyphButton>(w, "opponentButton"));
-        QCOMPARE(int(g.redIsHuman), 0);
+        QCOMPARE(int(g.redIsHuman()), 0);
         QVERIFY(shows(control<QLabel>(w, "redIcon"), icon("icons/computer.png")));
     }
 
@@ -406,7 +412,7 @@ private slots:
         h.clickCell(8, 8);
         QCOMPARE(g.cell(8, 8), kNone);
         h.press(control<GlyphButton>(w, "playButton"));
-        QCOMPARE(int(g.blueToMove), 1);
+        QCOMPARE(int(g.blueToMove()), 1);
 
         h.sounds.clear();
         h.clickCell(8, 8, Qt::RightButton);
@@ -414,50 +420,35 @@ private slots:
         QCOMPARE(g.cell(8, 8), kNone);
         QVERIFY_EMPTY(cellEmpty(w, 8, 8));
         QVERIFY(h.sounds.empty());
-        QCOMPARE(int(g.blueToMove), 1);
+        QCOMPARE(int(g.blueToMove()), 1);
 
         h.clickCell(8, 8);
         h.clickCell(8, 8);  // Red's turn, but the cell is taken
         QCOMPARE(g.cell(8, 8), kBlue);
-        QCOMPARE(int(g.blueToMove), 0);
-        QCOMPARE(g.moveCount, 1);
+        QCOMPARE(int(g.blueToMove()), 0);
+        QCOMPARE(g.moveCount(), 1);
 
-        // While busy nothing on the board, Play or Stop acts (Play still
-        // sounds and pauses).
-        g.busy = 1;
-        h.sounds.clear();
-        h.clickCell(9, 9);
-        h.press(control<GlyphButton>(w, "playButton"));
-        h.press(control<GlyphButton>(w, "stopButton"));
-        QCOMPARE(g.cell(9, 9), kNone);
-        QCOMPARE(int(g.gameRunning), 1);
-        QCOMPARE(g.resultHistory, History{});
-        QCOMPARE(h.sounds, (std::vector<std::string>{"stop", "play Play", "delay 200", "stop",
-                                                     "play Click"}));
-        g.busy = 0;
-
-        // A second click inside the pause after Blue's piece is not a
-        // second piece.
+        // A second click while Blue's piece is heard is not a second piece.
         h.clickCell(9, 9);  // Red
-        w.onDelay = [&] { h.clickCell(1, 1); };
-        h.clickCell(2, 2);
+        h.clickCell(2, 2, Qt::LeftButton, false);
+        h.clickCell(1, 1);
         QCOMPARE(g.cell(2, 2), kBlue);
         QCOMPARE(g.cell(1, 1), kNone);
         QVERIFY_EMPTY(cellEmpty(w, 1, 1));
-        QCOMPARE(int(g.blueToMove), 0);
-        QCOMPARE(g.moveCount, 3);
+        QCOMPARE(int(g.blueToMove()), 0);
+        QCOMPARE(g.moveCount(), 3);
 
         // A second Play inside the first one's pause abandons nothing and
         // makes no board of its own.
         h.clickCell(3, 3);  // Red; Blue to move
-        const std::uint32_t serial = g.boardSerial;
+        const std::uint32_t serial = g.boardSerial();
         h.sounds.clear();
-        w.onDelay = [&] { h.press(control<GlyphButton>(w, "playButton")); };
-        h.press(control<GlyphButton>(w, "playButton"));
+        QTest::mouseClick(control<GlyphButton>(w, "playButton"), Qt::LeftButton);
+        h.press(control<GlyphButton>(w, "playButton"));  // in the first one's pause
         QCOMPARE(h.playedSounds(), (std::vector<std::string>{"Play", "Play"}));
-        QCOMPARE(g.resultHistory, (History{kRed}));
-        QCOMPARE(g.boardSerial, serial + 1);
-        QCOMPARE(int(g.gameRunning), 1);
+        QCOMPARE(g.resultHistory(), (History{kRed}));
+        QCOMPARE(g.boardSerial(), serial + 1);
+        QCOMPARE(int(g.gameRunning()), 1);
     }
 
     // The time of day and the game clock from the injected clocks.
@@ -473,46 +464,46 @@ private slots:
         h.driveTimersByHand();
         QCOMPARE(control<SmoothLabel>(w, "gameClock")->text(), QString("00:00"));
         h.clockMs = (9 * 3600 + 5 * 60 + 40) * 1000;
-        w.onTick();
+        scoreTick(w);
         QCOMPARE(control<SmoothLabel>(w, "timeOfDay")->text(), QString("09:05"));
         h.clockMs = (9 * 3600 + 5 * 60 + 59) * 1000 + 500;
-        w.onTick();
+        scoreTick(w);
         QCOMPARE(control<SmoothLabel>(w, "timeOfDay")->text(), QString("09:06"));
         h.clockMs = (23 * 3600 + 59 * 60 + 59) * 1000 + 400;
-        w.onTick();
+        scoreTick(w);
         QCOMPARE(control<SmoothLabel>(w, "timeOfDay")->text(), QString("23:59"));
         h.clockMs = (23 * 3600 + 59 * 60 + 59) * 1000 + 600;
-        w.onTick();
+        scoreTick(w);
         QCOMPARE(control<SmoothLabel>(w, "timeOfDay")->text(), QString("00:00"));
 
         // No game: the game clock stands.
         h.steadyMs = 5000;
-        w.onTick();
+        scoreTick(w);
         QCOMPARE(control<SmoothLabel>(w, "gameClock")->text(), QString("00:00"));
 
         h.press(control<GlyphButton>(w, "opponentButton"));
         h.steadyMs = 10000;
         h.press(control<GlyphButton>(w, "playButton"));
         h.steadyMs = 10000 + (3600 + 2 * 60 + 5) * 1000;
-        w.onTick();
+        scoreTick(w);
         QCOMPARE(control<SmoothLabel>(w, "gameClock")->text(), QString("02:05"));
         // Setting the wall clock back does not touch the game time.
         h.clockMs -= 3 * 3600 * 1000;
-        w.onTick();
+        scoreTick(w);
         QCOMPARE(control<SmoothLabel>(w, "gameClock")->text(), QString("02:05"));
         QCOMPARE(control<SmoothLabel>(w, "timeOfDay")->text(), QString("21:00"));
 
         // After the game the clock keeps its last value...
         h.press(control<GlyphButton>(w, "stopButton"));
         h.steadyMs += 60000;
-        w.onTick();
+        scoreTick(w);
         QCOMPARE(control<SmoothLabel>(w, "gameClock")->text(), QString("02:05"));
         // ...until the first tick of the next game.
         h.press(control<GlyphButton>(w, "playButton"));
-        w.onTick();
+        scoreTick(w);
         QCOMPARE(control<SmoothLabel>(w, "gameClock")->text(), QString("00:00"));
         h.steadyMs += 61499;
-        w.onTick();
+        scoreTick(w);
         QCOMPARE(control<SmoothLabel>(w, "gameClock")->text(), QString("01:01"));
     }
 };

@@ -23,8 +23,10 @@ QRect aroundCell(int c, int r, int p) {
     return QRect(cellOrigin(c, p) - 1, cellOrigin(r, p) - 1, p + 2, p + 2);
 }
 
+// A key, and the pauses it starts run out.
 void key(WindowHarness& h, Qt::Key k, Qt::KeyboardModifiers m = Qt::NoModifier) {
     QTest::keyClick(&h.w(), k, m);
+    h.settle();
 }
 
 QWidget* frame(WindowHarness& h) {
@@ -34,8 +36,8 @@ QWidget* frame(WindowHarness& h) {
 void startTwoPersonGame(WindowHarness& h) {
     h.press(control<GlyphButton>(h.w(), "opponentButton"));
     h.press(control<GlyphButton>(h.w(), "playButton"));
-    QCOMPARE(int(h.g().gameRunning), 1);
-    QCOMPARE(int(h.g().blueToMove), 1);
+    QCOMPARE(int(h.g().gameRunning()), 1);
+    QCOMPARE(int(h.g().blueToMove()), 1);
 }
 
 }  // namespace
@@ -90,13 +92,13 @@ private slots:
         key(h, Qt::Key_Return);
         QCOMPARE(h.g().cell(8, 8), kBlue);
         QVERIFY_EMPTY(cellShows(h.w(), 8, 8, pieceOf(Artwork(), h.w(), Side::Blue)));
-        QCOMPARE(int(h.g().blueToMove), 0);
+        QCOMPARE(int(h.g().blueToMove()), 0);
         key(h, Qt::Key_Space);  // the same cell: refused, Red still to move
-        QCOMPARE(int(h.g().blueToMove), 0);
+        QCOMPARE(int(h.g().blueToMove()), 0);
         key(h, Qt::Key_Right);
         key(h, Qt::Key_Space);
         QCOMPARE(h.g().cell(9, 8), kRed);
-        QCOMPARE(int(h.g().blueToMove), 1);
+        QCOMPARE(int(h.g().blueToMove()), 1);
     }
 
     void functionKeysAndEscape() {
@@ -117,14 +119,14 @@ private slots:
         QVERIFY(help->isHidden());  // Escape never opens anything
 
         key(h, Qt::Key_F2);
-        QCOMPARE(int(h.g().gameRunning), 1);
+        QCOMPARE(int(h.g().gameRunning()), 1);
         key(h, Qt::Key_F1);  // the help stays shut during a game, as its button does
         QVERIFY(help->isHidden());
 
         QSignalSpy quit(&h.w(), &MainWindow::quitRequested);
         key(h, Qt::Key_Q, Qt::ControlModifier);
         QCOMPARE(quit.count(), 1);
-        QCOMPARE(int(h.g().gameRunning), 0);  // the running game was given up
+        QCOMPARE(int(h.g().gameRunning()), 0);  // the running game was given up
     }
 
     // With the focus in the address field or the chat input, arrows, Enter

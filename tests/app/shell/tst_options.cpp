@@ -16,7 +16,6 @@
 #include "app/widgets/glyphbutton.h"
 #include "app/widgets/smoothlabel.h"
 #include "boardpixels.h"
-#include "core/engine/rules.h"
 #include "support/qverifyempty.h"
 #include "windowharness.h"
 #include "windowlooks.h"
@@ -50,8 +49,8 @@ bool allOneColour(const QImage& img, const QColor& colour) {
 // game ends; the winner's list holds a line, the other's scattered cells.
 void playUntilWin(WindowHarness& h, std::vector<QPoint> blue, std::vector<QPoint> red) {
     std::size_t b = 0, r = 0;
-    while (h.g().gameRunning) {
-        const bool blueTurn = h.g().blueToMove;
+    while (h.g().gameRunning()) {
+        const bool blueTurn = h.g().blueToMove();
         if ((blueTurn ? b : r) >= (blueTurn ? blue : red).size()) QFAIL("ran out of moves");
         const QPoint at = blueTurn ? blue[b++] : red[r++];
         h.clickCell(at.x(), at.y());
@@ -99,23 +98,23 @@ private slots:
         [[maybe_unused]] auto& g = harness.g;
         w.show();
         const QRect strip(w.backgroundOrigin() + QPoint(0, 400), QSize(200, 45));
-        w.onTick();
+        scoreTick(w);
         QVERIFY(!control<QLabel>(w, "clockCover")->isVisible());
         QVERIFY(!allOneColour(w.grab(strip).toImage(), Qt::black));
 
         h.press(control<GlyphButton>(w, "clocksToggle"));
-        QCOMPARE(int(h.g().clocksOn), 0);
+        QCOMPARE(int(h.g().clocksOn()), 0);
         QCOMPARE(control<SmoothLabel>(w, "clocksToggleCaption")->text(), QString("Show clocks"));
         QVERIFY(control<QLabel>(w, "clockCover")->isVisible());
         QCOMPARE(w.childAt(strip.topLeft() + QPoint(50, 15)),
                  static_cast<QWidget*>(control<QLabel>(w, "clockCover")));
         QVERIFY(allOneColour(w.grab(strip).toImage(), Qt::black));
         h.clockMs = (10 * 3600 + 30 * 60) * 1000;
-        w.onTick();
+        scoreTick(w);
         QCOMPARE(control<SmoothLabel>(w, "timeOfDay")->text(), QString("10:30"));
 
         h.press(control<GlyphButton>(w, "clocksToggle"));
-        QCOMPARE(int(h.g().clocksOn), 1);
+        QCOMPARE(int(h.g().clocksOn()), 1);
         QCOMPARE(control<SmoothLabel>(w, "clocksToggleCaption")->text(), QString("Hide clocks"));
         QVERIFY(!control<QLabel>(w, "clockCover")->isVisible());
         const QImage shown = w.grab(strip).toImage();
@@ -127,7 +126,7 @@ private slots:
         WindowHarness h;
         MainWindow& w = h.w();
         h.press(control<GlyphButton>(w, "hintsToggle"));
-        QCOMPARE(int(h.g().hintsOn), 0);
+        QCOMPARE(int(h.g().hintsOn()), 0);
         QCOMPARE(control<SmoothLabel>(w, "hintsToggleCaption")->text(), QString("Show hints"));
         for (auto& [button, hint] : mainButtons(w))
             QVERIFY2(button->toolTip().isEmpty(), qPrintable(hint));
@@ -198,7 +197,7 @@ private slots:
         } steps[] = {{3, "3 - hard"}, {1, "1 - easy"}, {2, "2 - medium"}};
         for (const auto& s : steps) {
             h.press(control<GlyphButton>(w, "levelButton"));
-            QCOMPARE(int(h.g().computerLevel), s.level);
+            QCOMPARE(int(h.g().computerLevel()), s.level);
             QCOMPARE(control<SmoothLabel>(w, "levelDigit")->text(), QString::number(s.level));
             QCOMPARE(control<SmoothLabel>(w, "levelLine")->text(), QString(s.line));
         }
@@ -212,29 +211,27 @@ private slots:
         [[maybe_unused]] auto& h = harness.h;
         [[maybe_unused]] auto& w = harness.w;
         [[maybe_unused]] auto& g = harness.g;
-        g.scoreBlue = 1500;
-        g.scoreRed = 400;
+        w.scores().restore(1500, 400, History{kBlue, kRed});
         for (int i = 0; i < 20; ++i)
-            w.onTick();
+            scoreTick(w);
         QCOMPARE(control<SmoothLabel>(w, "blueScore")->text(), QString("1500"));
         QCOMPARE(control<SmoothLabel>(w, "redScore")->text(), QString("400"));
-        g.resultHistory = History{kBlue, kRed};
 
         h.press(control<GlyphButton>(w, "resetScores"));
-        QCOMPARE(g.scoreBlue, 1000);
-        QCOMPARE(g.scoreRed, 1000);
-        QCOMPARE(g.resultHistory, (History{kBlue, kRed}));
+        QCOMPARE(g.scoreBlue(), 1000);
+        QCOMPARE(g.scoreRed(), 1000);
+        QCOMPARE(g.resultHistory(), (History{kBlue, kRed}));
         QVERIFY(!h.settingsFileExists());
         QVERIFY(h.playedSounds().empty());
         QCOMPARE(control<QTimer>(w, "tickTimer")->interval(), 100);  // counting
-        w.onTick();
+        scoreTick(w);
         QCOMPARE(control<SmoothLabel>(w, "blueScore")->text(), QString("1389"));
         QCOMPARE(control<SmoothLabel>(w, "blueScoreShadow")->text(), QString("1389"));
         QCOMPARE(control<SmoothLabel>(w, "redScore")->text(), QString("511"));
         QCOMPARE(control<SmoothLabel>(w, "redScoreShadow")->text(), QString("511"));
         int blue = 1389, red = 511;
         for (int i = 0; i < 30 && (blue != 1000 || red != 1000); ++i) {
-            w.onTick();
+            scoreTick(w);
             const int b = control<SmoothLabel>(w, "blueScore")->text().toInt();
             const int r = control<SmoothLabel>(w, "redScore")->text().toInt();
             QVERIFY(b < blue || blue == 1000);
@@ -250,13 +247,13 @@ private slots:
         // Reset during a game: the result is scored from 1000.
         h.press(control<GlyphButton>(w, "opponentButton"));
         h.press(control<GlyphButton>(w, "playButton"));
-        g.scoreBlue = 1200;
+        w.scores().restore(1200, w.scores().red(), w.scores().results());
         h.press(control<GlyphButton>(w, "resetScores"));
         playUntilWin(h, kBlueRow, kRedScattered);
-        QCOMPARE(g.winner, kBlue);
+        QCOMPARE(g.winner(), kBlue);
         // History B B R: series 2, total 2.
-        QCOMPARE(g.scoreBlue, 1002);
-        QCOMPARE(g.scoreRed, 998);
+        QCOMPARE(g.scoreBlue(), 1002);
+        QCOMPARE(g.scoreRed(), 998);
     }
 
     // The style chosen during a game waits for the next one; the indicator
@@ -271,16 +268,16 @@ private slots:
         h.press(control<GlyphButton>(w, "playButton"));
         h.clickCell(8, 8);
         h.press(control<GlyphButton>(w, "styleToggle"));
-        QCOMPARE(int(g.pieceStyleChoice), 0);
-        QCOMPARE(int(g.pieceStyle), 1);
+        QCOMPARE(int(g.pieceStyleChoice()), 0);
+        QCOMPARE(int(g.pieceStyle()), 1);
         QVERIFY(shows(control<QLabel>(w, "styleIcon"), icon("icons/style-balls.png")));
         h.clickCell(9, 9);
         QVERIFY_EMPTY(cellShows(w, 8, 8, art.piece(Side::Blue, 1, 36, false)));
         QVERIFY_EMPTY(cellShows(w, 9, 9, art.piece(Side::Red, 1, 36, false)));
 
         h.press(control<GlyphButton>(w, "playButton"));  // the next game draws balls
-        QCOMPARE(int(g.pieceStyle), 0);
-        QVERIFY(g.blueToMove == 0);
+        QCOMPARE(int(g.pieceStyle()), 0);
+        QVERIFY(g.blueToMove() == 0);
         h.clickCell(5, 5);
         h.clickCell(6, 6);
         QVERIFY_EMPTY(cellShows(w, 5, 5, art.piece(Side::Red, 0, 36, false)));
@@ -288,7 +285,7 @@ private slots:
         QVERIFY(art.piece(Side::Blue, 0, 36, false) != art.piece(Side::Blue, 1, 36, false));
 
         h.press(control<GlyphButton>(w, "styleToggle"));
-        QCOMPARE(int(g.pieceStyleChoice), 1);
+        QCOMPARE(int(g.pieceStyleChoice()), 1);
         QVERIFY(shows(control<QLabel>(w, "styleIcon"), icon("icons/style-crosses.png")));
     }
 
@@ -348,7 +345,7 @@ private slots:
         h.press(control<GlyphButton>(w, "helpButton"));
         h.press(control<GlyphButton>(w, "playButton"));
         QVERIFY(!control<HelpViewer>(w, "helpViewer")->isVisible());
-        QCOMPARE(int(h.g().gameRunning), 1);
+        QCOMPARE(int(h.g().gameRunning()), 1);
         QCOMPARE(topAt({300, 100}), static_cast<QWidget*>(control<BoardPicture>(w, "board")));
 
         // During a game Help neither opens nor closes anything; Options works.
@@ -381,10 +378,10 @@ private slots:
             h.press(control<GlyphButton>(w, "opponentButton"));  // a person plays Red
             h.press(control<GlyphButton>(w, "sizeButton"));      // 20x20
             h.press(control<GlyphButton>(w, "playButton"));
-            QCOMPARE(int(h.g().pieceStyle), 0);
+            QCOMPARE(int(h.g().pieceStyle()), 0);
             h.press(control<GlyphButton>(w, "styleToggle"));  // crosses again for the game after
             playUntilWin(h, kBlueRow, kRedScattered);
-            QCOMPARE(h.g().winner, kBlue);
+            QCOMPARE(h.g().winner(), kBlue);
 
             const QByteArray f = h.settingsFile();
             QCOMPARE(f.size(), 37);
@@ -397,43 +394,43 @@ private slots:
         }
         WindowHarness h(QRect(0, 0, 1024, 768), folder.path());
         MainWindow& w = h.w();
-        Game& g = h.g();
-        QCOMPARE(g.scoreBlue, 1001);
-        QCOMPARE(g.scoreRed, 999);
+        const GameView g = h.g();
+        QCOMPARE(g.scoreBlue(), 1001);
+        QCOMPARE(g.scoreRed(), 999);
         QCOMPARE(control<SmoothLabel>(w, "blueScore")->text(), QString("1001"));  // shown at once
         QCOMPARE(control<SmoothLabel>(w, "redScoreShadow")->text(), QString("999"));
-        QCOMPARE(g.resultHistory, (History{kBlue}));
-        QCOMPARE(int(g.hintsOn), 0);
+        QCOMPARE(g.resultHistory(), (History{kBlue}));
+        QCOMPARE(int(g.hintsOn()), 0);
         QCOMPARE(control<SmoothLabel>(w, "hintsToggleCaption")->text(), QString("Show hints"));
         for (auto& [button, hint] : mainButtons(w))
             QVERIFY2(button->toolTip().isEmpty(), qPrintable(hint));
-        QCOMPARE(int(g.clocksOn), 0);
+        QCOMPARE(int(g.clocksOn()), 0);
         QCOMPARE(control<SmoothLabel>(w, "clocksToggleCaption")->text(), QString("Show clocks"));
         QVERIFY(!control<QLabel>(w, "clockCover")->isHidden());
-        QCOMPARE(int(g.markBlueMove), 0);
+        QCOMPARE(int(g.markBlueMove()), 0);
         QCOMPARE(control<SmoothLabel>(w, "blueMarkToggleCaption")->text(),
                  QString("Show Blue move"));
-        QCOMPARE(int(g.markRedMove), 1);
+        QCOMPARE(int(g.markRedMove()), 1);
         QCOMPARE(control<SmoothLabel>(w, "redMarkToggleCaption")->text(), QString("Hide Red move"));
-        QCOMPARE(int(g.soundOff), 1);
+        QCOMPARE(int(g.soundOff()), 1);
         QCOMPARE(control<SmoothLabel>(w, "soundToggleCaption")->text(), QString("Enable sound FX"));
-        QCOMPARE(int(g.computerLevel), 3);
+        QCOMPARE(int(g.computerLevel()), 3);
         QCOMPARE(control<SmoothLabel>(w, "levelDigit")->text(), QString("3"));
         QCOMPARE(control<SmoothLabel>(w, "levelLine")->text(), QString("3 - hard"));
-        QCOMPARE(int(g.pieceStyle), 1);
-        QCOMPARE(int(g.pieceStyleChoice), 1);
+        QCOMPARE(int(g.pieceStyle()), 1);
+        QCOMPARE(int(g.pieceStyleChoice()), 1);
         QVERIFY(shows(control<QLabel>(w, "styleIcon"), icon("icons/style-crosses.png")));
-        QCOMPARE(int(g.redIsHuman), 1);
+        QCOMPARE(int(g.redIsHuman()), 1);
         QVERIFY(shows(control<QLabel>(w, "redIcon"), icon("icons/person-red.png")));
-        QCOMPARE(int(g.sizeCode), 2);
-        QCOMPARE(g.boardSize, 20);
+        QCOMPARE(int(g.sizeCode()), 2);
+        QCOMPARE(g.boardSize(), 20);
         QCOMPARE(control<BoardPicture>(w, "board")->geometry(),
                  QRect(w.backgroundOrigin() + QPoint(220, 19), QSize(561, 561)));
 
         // And they act: a silent game of two people on 20x20, Blue unframed.
         const Artwork art;
         h.press(control<GlyphButton>(w, "playButton"));
-        if (g.blueToMove == 0) h.clickCell(20, 20);
+        if (g.blueToMove() == 0) h.clickCell(20, 20);
         h.clickCell(10, 10);
         QVERIFY_EMPTY(ringUnframed(w, 10, 10, art.piece(Side::Blue, 1, 27, false)));
         QVERIFY(h.sounds.empty());
@@ -455,24 +452,24 @@ private slots:
             h.clickCell(8, 8);
             h.clickCell(9, 9);
             h.press(control<GlyphButton>(w, "styleToggle"));
-            QCOMPARE(int(h.g().blueToMove), 1);
+            QCOMPARE(int(h.g().blueToMove()), 1);
 
             h.sounds.clear();
-            const std::uint32_t serial = h.g().boardSerial;
-            w.onDelay = [&] {
-                h.press(control<GlyphButton>(w, "exitButton"));
-                h.clickCell(1, 1);
-                h.press(control<GlyphButton>(w, "playButton"));
-            };
-            h.press(control<GlyphButton>(w, "exitButton"));
+            const int serial = h.g().boardSerial();
+            QTest::mouseClick(control<GlyphButton>(w, "exitButton"), Qt::LeftButton);
+            // In the exit's pauses: a second Exit, a click and Play.
+            QTest::mouseClick(control<GlyphButton>(w, "exitButton"), Qt::LeftButton);
+            h.clickCell(1, 1, Qt::LeftButton, false);
+            QTest::mouseClick(control<GlyphButton>(w, "playButton"), Qt::LeftButton);
+            h.settle();
             QCOMPARE(quit.count(), 1);
-            // The nested Play still sounds and pauses, but starts nothing.
+            // Play is still heard, but starts nothing.
             QCOMPARE(h.sounds, (Strings{"stop", "play Exit", "delay 1000", "stop", "play Play",
-                                        "delay 200", "delay 600"}));
+                                        "delay 600"}));
             QCOMPARE(h.g().cell(1, 1), kNone);
-            QCOMPARE(h.g().boardSerial, serial);
-            QCOMPARE(int(h.g().gameRunning), 0);
-            QCOMPARE(h.g().resultHistory, (History{kRed}));
+            QCOMPARE(h.g().boardSerial(), serial);
+            QCOMPARE(int(h.g().gameRunning()), 0);
+            QCOMPARE(h.g().resultHistory(), (History{kRed}));
             const QByteArray f = h.settingsFile();
             QCOMPARE(f.size(), 37);
             QCOMPARE(le32(f, 0), 999);
@@ -480,11 +477,11 @@ private slots:
             QCOMPARE(int(f[23]), 0);
         }
         WindowHarness h(QRect(0, 0, 1024, 768), folder.path());
-        QCOMPARE(int(h.g().pieceStyle), 0);
-        QCOMPARE(int(h.g().pieceStyleChoice), 0);
+        QCOMPARE(int(h.g().pieceStyle()), 0);
+        QCOMPARE(int(h.g().pieceStyleChoice()), 0);
         QVERIFY(shows(control<QLabel>(h.w(), "styleIcon"), icon("icons/style-balls.png")));
-        QCOMPARE(h.g().resultHistory, (History{kRed}));
-        QCOMPARE(h.g().scoreRed, 1001);
+        QCOMPARE(h.g().resultHistory(), (History{kRed}));
+        QCOMPARE(h.g().scoreRed(), 1001);
     }
 
     // The system's close request with no game: the exit's sound, the file
@@ -496,13 +493,15 @@ private slots:
         QSignalSpy quit(&w, &MainWindow::quitRequested);
         QVERIFY(!h.settingsFileExists());
         w.close();
+        QCOMPARE(quit.count(), 0);  // the farewell's pause comes first
+        h.settle();
         QCOMPARE(quit.count(), 1);
         QCOMPARE(h.sounds, (Strings{"stop", "play Exit", "delay 600"}));
         const QByteArray f = h.settingsFile();
         QCOMPARE(f.size(), 37);
         QCOMPARE(le32(f, 0), 1000);
         QCOMPARE(f.mid(18, 12), QByteArray("\x01\x01\x01\x01\x02\x01\x00\x01\x00\x01\x00\x07", 12));
-        QCOMPARE(h.g().resultHistory, History{});
+        QCOMPARE(h.g().resultHistory(), History{});
     }
 
     // Which effect each event plays, and the pauses that follow some of them.
@@ -526,7 +525,7 @@ private slots:
         const Strings none;
         step("Play", [&] { h.press(control<GlyphButton>(w, "playButton")); },
              {"stop", "play Play", "delay 200"});
-        QCOMPARE(int(g.blueToMove), 1);
+        QCOMPARE(int(g.blueToMove()), 1);
         step("Blue's piece and the computer's answer", [&] { h.clickCell(8, 8); },
              {"stop", "play BluePiece", "delay 150", "stop", "play RedPiece"});
         step(
@@ -564,7 +563,7 @@ private slots:
         step(
             "Stop abandoning a game", [&] { h.press(control<GlyphButton>(w, "stopButton")); },
             clickOnly);
-        QCOMPARE(g.resultHistory[0], kRed);
+        QCOMPARE(g.resultHistory()[0], kRed);
         step(
             "size while idle", [&] { h.press(control<GlyphButton>(w, "sizeButton")); }, clickOnly);
         h.press(control<GlyphButton>(w, "sizeButton"));
@@ -574,20 +573,20 @@ private slots:
         step(
             "Human/Computer while idle",
             [&] { h.press(control<GlyphButton>(w, "opponentButton")); }, clickOnly);
-        QCOMPARE(int(g.redIsHuman), 1);
+        QCOMPARE(int(g.redIsHuman()), 1);
 
         h.press(control<GlyphButton>(w, "playButton"));
-        if (!g.blueToMove) h.clickCell(15, 15);
+        if (!g.blueToMove()) h.clickCell(15, 15);
         step("Blue's piece", [&] { h.clickCell(14, 15); }, {"stop", "play BluePiece", "delay 150"});
         step("Red's piece by a person", [&] { h.clickCell(13, 15); }, {"stop", "play RedPiece"});
         step("Play abandoning a game", [&] { h.press(control<GlyphButton>(w, "playButton")); },
              {"stop", "play Play", "delay 200"});  // no BlueWins, no RedWins
-        QCOMPARE(g.resultHistory[0], kRed);
+        QCOMPARE(g.resultHistory()[0], kRed);
 
         // A winning Red piece: its click sound, cut off by RedWins.
         h.sounds.clear();
         playUntilWin(h, kBlueScattered, kRedRow);
-        QCOMPARE(g.winner, kRed);
+        QCOMPARE(g.winner(), kRed);
         QVERIFY(h.sounds.size() >= 4);
         QCOMPARE(Strings(h.sounds.end() - 4, h.sounds.end()),
                  (Strings{"stop", "play RedPiece", "stop", "play RedWins"}));
@@ -596,7 +595,7 @@ private slots:
         h.press(control<GlyphButton>(w, "playButton"));
         h.sounds.clear();
         playUntilWin(h, kBlueRow, kRedScattered);
-        QCOMPARE(g.winner, kBlue);
+        QCOMPARE(g.winner(), kBlue);
         QVERIFY(h.sounds.size() >= 5);
         QCOMPARE(Strings(h.sounds.end() - 5, h.sounds.end()),
                  (Strings{"stop", "play BluePiece", "delay 150", "stop", "play BlueWins"}));
@@ -626,10 +625,10 @@ private slots:
         h.press(control<GlyphButton>(w, "opponentButton"));
         h.press(control<GlyphButton>(w, "playButton"));
         playUntilWin(h, kBlueRow, kRedScattered);
-        QCOMPARE(g.winner, kBlue);
+        QCOMPARE(g.winner(), kBlue);
         h.press(control<GlyphButton>(w, "playButton"));
         playUntilWin(h, kBlueScattered, kRedRow);
-        QCOMPARE(g.winner, kRed);
+        QCOMPARE(g.winner(), kRed);
         h.press(control<GlyphButton>(w, "exitButton"));
         QCOMPARE(h.sounds, Strings{"delay 600"});
 

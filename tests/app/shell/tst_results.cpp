@@ -8,7 +8,6 @@
 #include "app/ui/boardpicture.h"
 #include "app/ui/resultbanner.h"
 #include "app/widgets/glyphbutton.h"
-#include "core/engine/rules.h"
 #include "windowharness.h"
 
 using namespace zelvan;
@@ -30,12 +29,15 @@ void press(WindowHarness& h, const char* button) {
 }
 
 // Blue, to move, completes a row of five with a click at (6, 2).
-void blueWins(WindowHarness& h) {
-    for (int c = 2; c <= 5; ++c)
-        h.g().cells[cellIndex(c, 2)] = kBlue;
-    h.g().moveCount += 4;
+void blueWins(WindowHarness& h, PieceSource red) {
+    std::vector<PlayedMove> moves = h.g().moves();
+    for (int c = 2; c <= 5; ++c) {
+        moves.push_back({std::uint8_t(c), 2, PieceSource::BlueClick});
+        moves.push_back({std::uint8_t(c), 12, red});
+    }
+    h.w().match().replay(moves);
     h.clickCell(6, 2);
-    QCOMPARE(h.g().winner, kBlue);
+    QCOMPARE(h.g().winner(), kBlue);
 }
 
 }  // namespace
@@ -53,7 +55,7 @@ private slots:
             [[maybe_unused]] auto& g = harness.g;
             press(h, "opponentButton");
             press(h, "playButton");
-            blueWins(h);
+            blueWins(h, PieceSource::RedClick);
             QVERIFY(bannerShows(w, "Blue wins"));
         }
         DrivenWindow harness{};
@@ -61,7 +63,7 @@ private slots:
         [[maybe_unused]] auto& w = harness.w;
         [[maybe_unused]] auto& g = harness.g;
         press(h, "playButton");
-        blueWins(h);
+        blueWins(h, PieceSource::Computer);
         QVERIFY(bannerShows(w, "You win!"));
     }
 
@@ -74,15 +76,15 @@ private slots:
         [[maybe_unused]] auto& g = harness.g;
         press(h, "opponentButton");
         press(h, "playButton");
-        QCOMPARE(int(g.blueToMove), 1);
+        QCOMPARE(int(g.blueToMove()), 1);
         press(h, "stopButton");
         QVERIFY(bannerShows(w, "Stopped — Blue loses the game"));
         press(h, "playButton");  // Red opens
         press(h, "playButton");
         QVERIFY(bannerShows(w, "New game — Red loses the game"));
-        w.gameEnded({EndReason::PeerRestarted, kRed});
+        w.console().gameEnded({EndReason::PeerRestarted, kRed});
         QVERIFY(bannerShows(w, "Red started a new game — Blue loses the game"));
-        w.gameEnded({EndReason::ConnectionLost, kBlue});
+        w.console().gameEnded({EndReason::ConnectionLost, kBlue});
         QVERIFY(bannerShows(w, "Connection lost — Red loses the game"));
         press(h, "exitButton");  // its pauses may outlast the banner: the words only
         QCOMPARE(banner(w)->text(), QString::fromUtf8("Game closed — Blue loses the game"));

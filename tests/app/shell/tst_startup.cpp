@@ -7,19 +7,20 @@
 #include <QTest>
 #include <QTimer>
 #include <ctime>
+#include <memory>
 
 #include "app/network/netlink.h"
-#include "app/shell/delay.h"
+#include "app/shell/qttimers.h"
 #include "app/shell/splash.h"
 #include "app/shell/startup.h"
 #include "app/ui/boardpicture.h"
 #include "app/widgets/bitmapprogressbar.h"
 #include "app/widgets/glyphbutton.h"
 #include "app/widgets/smoothlabel.h"
-#include "core/engine/rules.h"
 #include "windowharness.h"
 
 using namespace zelvan;
+using zelvan::test::GameView;
 using zelvan::test::WindowHarness;
 
 class StartupTest : public QObject {
@@ -81,13 +82,13 @@ private slots:
 
     void startsWithTheDefaults() {
         WindowHarness h;
-        const Game& g = h.g();
-        QCOMPARE(g.scoreBlue, 1000);
-        QCOMPARE(g.scoreRed, 1000);
-        QCOMPARE(int(g.sizeCode), 1);
-        QCOMPARE(g.boardSize, 15);
-        QCOMPARE(int(g.computerLevel), 2);
-        QCOMPARE(int(g.gameRunning), 0);
+        const GameView g = h.g();
+        QCOMPARE(g.scoreBlue(), 1000);
+        QCOMPARE(g.scoreRed(), 1000);
+        QCOMPARE(int(g.sizeCode()), 1);
+        QCOMPARE(g.boardSize(), 15);
+        QCOMPARE(int(g.computerLevel()), 2);
+        QCOMPARE(int(g.gameRunning()), 0);
         QCOMPARE(control<SmoothLabel>(h.w(), "blueScore")->text(), QString("1000"));
         QCOMPARE(control<SmoothLabel>(h.w(), "levelDigit")->text(), QString("2"));
         QCOMPARE(control<SmoothLabel>(h.w(), "gameClock")->text(), QString("00:00"));
@@ -113,8 +114,9 @@ private slots:
         QFETCH(QPoint, offset);
         QFETCH(QColor, grid);
         WindowHarness h;
-        h.g().sizeCode = std::uint8_t(code);
-        init(h.g(), h.w());
+        // The size button goes on to the next size, a new board at once.
+        h.w().options().set(Setting::SizeCode, code == 1 ? 3 : code - 1);
+        h.press(control<GlyphButton>(h.w(), "sizeButton"));
         const int side = n * (p + 1) + 1;
         BoardPicture* board = control<BoardPicture>(h.w(), "board");
         QCOMPARE(board->size(), QSize(side, side));
@@ -155,18 +157,34 @@ private slots:
         QVERIFY(again.listen(QHostAddress::LocalHost, port));
     }
 
-    void delayKeepsEventsRunningWithoutSpinning() {
+    // A pause of match control is a Qt timer: the rest of the sequence runs
+    // from the event loop once the time has passed, never inside the call
+    // that asked for it, without spinning, and not at all once the window
+    // it belongs to has gone.
+    void pausesRunFromTheEventLoopWithoutSpinning() {
+        auto owner = std::make_unique<QObject>();
+        QtTimers timers(owner.get());
         bool fired = false;
-        QTimer::singleShot(50, [&] { fired = true; });
-        const std::clock_t cpuBefore = std::clock();
+        bool firedEarly = false;
         QElapsedTimer wall;
         wall.start();
-        delayMs(300);
+        timers.after(300, [&] {
+            fired = true;
+            firedEarly = wall.elapsed() < 300;
+        });
+        QVERIFY(!fired);
+        const std::clock_t cpuBefore = std::clock();
+        QVERIFY(QTest::qWaitFor([&] { return fired; }, 5000));
         const double cpuMs = 1000.0 * double(std::clock() - cpuBefore) / CLOCKS_PER_SEC;
-        QVERIFY(fired);
-        QVERIFY(wall.elapsed() >= 300);
+        QVERIFY(!firedEarly);
         // A spinning wait would burn about as much CPU as wall time.
         QVERIFY2(cpuMs < 100, qPrintable(QString("cpu %1 ms").arg(cpuMs)));
+
+        bool late = false;
+        timers.after(10, [&] { late = true; });
+        owner.reset();
+        QTest::qWait(50);
+        QVERIFY(!late);
     }
 };
 

@@ -1,7 +1,7 @@
 #pragma once
 // A main window for tests: its own empty settings folder, a recording sound
-// output, a fixed screen, a controllable clock and random source, and a log
-// of the window's pauses with a hook that runs inside the next one.
+// output, a fixed screen, a controllable clock and random source, and its
+// pauses on a clock the test moves on, written to the sound log.
 
 #include <QByteArray>
 #include <QFile>
@@ -23,50 +23,42 @@
 #include "app/ui/boardpicture.h"
 #include "app/ui/helpviewer.h"
 #include "app/ui/optionspanel.h"
+#include "app/ui/scorestrip.h"
 #include "app/widgets/glyphbutton.h"
 #include "app/widgets/smoothlabel.h"
 #include "support/controls.h"
+#include "support/fakeseams.h"
+#include "support/gameview.h"
 #include "support/recordingsoundoutput.h"
 
 namespace zelvan::test {
 
-// The real window, with its pauses written to the same log as the sounds
-// ("delay 150" after "play BluePiece") so a test sees which sound a pause
-// follows. onDelay, when set, runs once at the start of the next pause, and
-// onPump at each event pump until it returns true: that is where a nested
-// click or button press would arrive.
-class HarnessWindow : public MainWindow {
+// The window's pauses on a clock the test moves on, written to the same log
+// as the sounds ("delay 150" after "play BluePiece") so a test sees which
+// sound a pause follows.
+class LoggedTimers final : public Timers {
 public:
-    HarnessWindow(MainWindowConfig config, std::vector<std::string>& log)
-        : MainWindow(std::move(config)), log_(log) {}
-
-    std::function<void()> onDelay;
-    std::function<bool()> onPump;
-
-    void delay(unsigned ms) override {
-        log_.push_back("delay " + std::to_string(ms));
-        if (onDelay) {
-            auto f = std::move(onDelay);
-            onDelay = nullptr;
-            f();
-        }
-        MainWindow::delay(ms);
-    }
-
-    void processEvents() override {
-        if (onPump && !inPump_) {
-            inPump_ = true;  // the injected input pumps events too
-            auto f = onPump;
-            if (f()) onPump = nullptr;
-            inPump_ = false;
-        }
-        MainWindow::processEvents();
+    explicit LoggedTimers(std::vector<std::string>& log) : log_(log) {}
+    FakeTimers clock;
+    void after(unsigned ms, std::function<void()> then) override {
+        if (ms > 0) log_.push_back("delay " + std::to_string(ms));
+        clock.after(ms, std::move(then));
     }
 
 private:
     std::vector<std::string>& log_;
-    bool inPump_ = false;
 };
+
+using HarnessWindow = MainWindow;
+
+// One second of the winning line's blink, as its timer gives it.
+inline void blinkTick(MainWindow& w) {
+    w.match().blinkTick();
+}
+// One step of the scoreboard and the clocks, as its timer gives it.
+inline void scoreTick(MainWindow& w) {
+    w.findChild<ScoreStrip*>()->tick();
+}
 
 // A port nobody listens on now: a window under test listens there, never on
 // the game's own port, so tests run beside a real copy and beside each other.
@@ -85,6 +77,7 @@ struct WindowHarness {
     std::int64_t steadyMs = 0;
     std::deque<std::uint32_t> randoms;  // drawn in order; 0 when empty
     QString dir;                        // the settings folder the window uses
+    LoggedTimers timers{sounds};
     std::unique_ptr<HarnessWindow> window;
 
     // startRandoms are the first draws, made while the window is built: the
@@ -110,11 +103,15 @@ struct WindowHarness {
             }
             return v % n;
         };
-        window = std::make_unique<HarnessWindow>(std::move(c), sounds);
+        c.timers = &timers;
+        window = std::make_unique<HarnessWindow>(std::move(c));
     }
 
     HarnessWindow& w() { return *window; }
-    Game& g() { return window->game(); }
+    GameView g() { return {*window}; }
+
+    // Every pause under way runs out, and what follows it.
+    void settle() { timers.clock.runAll(); }
 
     // The effects started, in order, without the stops and pauses.
     std::vector<std::string> playedSounds() const {
@@ -125,8 +122,7 @@ struct WindowHarness {
     }
 
     // The blink and clock timers keep their enabled state but never fire by
-    // themselves (a pause inside a handler would otherwise let one tick in);
-    // the test runs onBlinkTick and onTick itself.
+    // themselves; the test ticks them itself (blink, tick).
     void driveTimersByHand() {
         constexpr int kDay = 24 * 3600 * 1000;
         control<QTimer>(*window, "blinkTimer")->setInterval(kDay);
@@ -136,8 +132,12 @@ struct WindowHarness {
             control<QTimer>(*window, "blinkTimer")->start();
     }
 
-    // A left click on a button, through its mouse events.
-    void press(GlyphButton* button) { QTest::mouseClick(button, Qt::LeftButton); }
+    // A left click on a button, through its mouse events, and the pauses it
+    // starts run out.
+    void press(GlyphButton* button) {
+        QTest::mouseClick(button, Qt::LeftButton);
+        settle();
+    }
 
     // The settings file as it is on disk now; empty when there is none.
     QByteArray settingsFile() const {
@@ -146,11 +146,13 @@ struct WindowHarness {
     }
     bool settingsFileExists() const { return QFile::exists(dir + QStringLiteral("/zelvan.ini")); }
 
-    // A left click in the middle of cell (c, r) of the board picture.
-    void clickCell(int c, int r, Qt::MouseButton button = Qt::LeftButton) {
-        const int p = g().cellPitch;
+    // A left click in the middle of cell (c, r) of the board picture; with
+    // `settled`, the pauses it starts run out.
+    void clickCell(int c, int r, Qt::MouseButton button = Qt::LeftButton, bool settled = true) {
+        const int p = g().cellPitch();
         QTest::mouseClick(control<BoardPicture>(*window, "board"), button, Qt::NoModifier,
                           QPoint((c - 1) * (p + 1) + 1 + p / 2, (r - 1) * (p + 1) + 1 + p / 2));
+        if (settled) settle();
     }
 };
 
@@ -160,7 +162,7 @@ struct WindowHarness {
 struct DrivenWindow {
     WindowHarness h;
     HarnessWindow& w = h.w();
-    Game& g = h.g();
+    GameView g = h.g();
 
     template <class... Args>
     explicit DrivenWindow(Args&&... args) : h(std::forward<Args>(args)...) {

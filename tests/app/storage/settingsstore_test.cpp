@@ -15,8 +15,9 @@
 #include "support/settingsgames.h"
 
 using namespace zelvan;
-using zelvan::test::defaultGame;
-using zelvan::test::unusualGame;
+using zelvan::test::defaultSettings;
+using zelvan::test::Stored;
+using zelvan::test::unusualSettings;
 
 namespace {
 
@@ -52,11 +53,14 @@ struct Folders {
     void lock() { ::chmod(QFile::encodeName(readOnly).constData(), 0555); }
 };
 
-// Stored values all in range, so a load brings back every one as saved.
-Game unusualInRange() {
-    Game g = unusualGame();
-    g.scoreBlue = 17;
-    return g;
+void save(const SettingsStore& store, const Stored& s) {
+    store.save(s.options, s.scores);
+}
+
+Stored load(const SettingsStore& store) {
+    Stored s;
+    store.load(s.options, s.scores);
+    return s;
 }
 
 QByteArray readAll(const QString& path) {
@@ -105,20 +109,14 @@ private slots:
     void saveThenLoadRestoresEveryValue() {
         QTemporaryDir dir;
         const SettingsStore store(dir.path());
-        const Game saved = unusualInRange();
-        store.save(saved);
+        const Stored saved = unusualSettings();
+        save(store, saved);
         const QByteArray bytes = readAll(store.settingsPath());
         QCOMPARE(bytes.size(), 30 + 15);
 
-        Game g = defaultGame();
-        store.load(g);
-        // Every stored value is back (the bytes cover them all), and the
-        // stored style is both the current and the chosen one.
-        QVERIFY(encodeSettings(g) == encodeSettings(saved));
-        QCOMPARE(g.scoreBlue, 17);
-        QCOMPARE(g.peerAddress, std::string("192.168.100.200"));
-        QCOMPARE(g.pieceStyle, std::uint8_t{0});
-        QCOMPARE(g.pieceStyleChoice, std::uint8_t{0});
+        // Every stored value is back.
+        QVERIFY(load(store) == saved);
+        QCOMPARE(load(store).options.peerAddress(), std::string("192.168.100.200"));
         // Nothing but the file itself is left in the folder.
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{"zelvan.ini"});
     }
@@ -126,19 +124,15 @@ private slots:
     void missingFileLeavesTheDefaults() {
         QTemporaryDir dir;
         const SettingsStore store(dir.path());
-        Game g = defaultGame();
-        const std::vector<std::uint8_t> before = encodeSettings(g);
-        store.load(g);
-        QVERIFY(encodeSettings(g) == before);
-
-        store.save(g);  // the first save writes the default file
+        QVERIFY(load(store) == defaultSettings());
+        save(store, defaultSettings());  // the first save writes the default file
         QCOMPARE(readAll(store.settingsPath()).size(), 37);
     }
 
     void failedSaveKeepsTheOldFile_fullDisk() {
         QTemporaryDir dir;
         const SettingsStore store(dir.path());
-        store.save(unusualInRange());
+        save(store, unusualSettings());
         const QByteArray old = readAll(store.settingsPath());
 
         // No file may grow past 8 bytes: the temporary file fills up mid-write.
@@ -148,24 +142,22 @@ private slots:
         rlimit small = before;
         small.rlim_cur = 8;
         setrlimit(RLIMIT_FSIZE, &small);
-        Game next = unusualInRange();
-        next.scoreBlue = 5000;
-        store.save(next);
+        Stored next = unusualSettings();
+        next.scores.restore(5000, next.scores.red(), next.scores.results());
+        save(store, next);
         setrlimit(RLIMIT_FSIZE, &before);
 
         QCOMPARE(readAll(store.settingsPath()), old);
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{"zelvan.ini"});
 
-        store.save(next);  // with room again, the new file replaces it whole
-        Game g;
-        store.load(g);
-        QCOMPARE(g.scoreBlue, 5000);
+        save(store, next);  // with room again, the new file replaces it whole
+        QCOMPARE(load(store).scores.blue(), 5000);
     }
 
     void failedSaveKeepsTheOldFile_readOnlyFolder() {
         Folders dirs;
         const SettingsStore store(dirs.readOnly);
-        store.save(unusualGame());
+        save(store, unusualSettings());
         const QByteArray old = readAll(store.settingsPath());
         QVERIFY(!old.isEmpty());
         // The file itself stays writable: only a write in place could change it.
@@ -173,7 +165,7 @@ private slots:
         dirs.lock();
         {
             Unprivileged nobody;
-            store.save(defaultGame());
+            save(store, defaultSettings());
         }
         QCOMPARE(readAll(store.settingsPath()), old);
     }
@@ -191,7 +183,7 @@ private slots:
                  QByteArray("x: hello\r\no: caf\xe9\r\nx: again\r\n"));
 
         // Saving settings does not touch the log.
-        store.save(unusualGame());
+        save(store, unusualSettings());
         QCOMPARE(readAll(store.chatLogPath()),
                  QByteArray("x: hello\r\no: caf\xe9\r\nx: again\r\n"));
     }

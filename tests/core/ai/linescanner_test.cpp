@@ -14,24 +14,18 @@ namespace {
 using test::Counts;
 using test::referenceCounts;
 
-Counts blueCounts(Game& g, int c, int r) {
-    evalBlue(g, c, r);
-    return {0,
-            g.blueLineCounts[1],
-            g.blueLineCounts[2],
-            g.blueLineCounts[3],
-            g.blueLineCounts[4],
-            g.blueLineCounts[5]};
-}
-
 Counts toCounts(LineCounts l) {
     return {0, l[1], l[2], l[3], l[4], l[5]};
+}
+
+Counts blueCounts(const Position& g, int c, int r) {
+    return toCounts(evalCell(g, kBlueSide, c, r));
 }
 
 }  // namespace
 
 TEST(LineScanner, EmptyBoardMiddleAndCorners) {
-    Game g = emptyBoard(15);
+    Position g = emptyBoard(15);
     EXPECT_EQ(blueCounts(g, 8, 8), (Counts{0, 20, 0, 0, 0, 0}));
     EXPECT_FALSE(isThreat(evalCell(g, kBlueSide, 8, 8)));
     EXPECT_EQ(fullScore(evalCell(g, kBlueSide, 8, 8)), 0);
@@ -44,37 +38,37 @@ TEST(LineScanner, EmptyBoardMiddleAndCorners) {
 }
 
 TEST(LineScanner, BrokenThreeMakesTwoFoursAndIsAThreat) {
-    Game g = emptyBoard(15);
+    Position g = emptyBoard(15);
     for (int c : {5, 6, 7})
-        g.cells[cellIndex(c, 8)] = kBlue;
+        g.setCell(c, 8, kBlue);
     // Windows from columns 4..8 hold 4, 4, 3, 2, 1: the fours hide the rest
     // of the row but the single; the other three directions give 5 singles.
     EXPECT_EQ(blueCounts(g, 8, 8), (Counts{0, 16, 0, 0, 2, 0}));
     EXPECT_TRUE(isThreat(evalCell(g, kBlueSide, 8, 8)));
 
-    g.cells[cellIndex(4, 8)] = kRed;
+    g.setCell(4, 8, kRed);
     EXPECT_EQ(blueCounts(g, 8, 8), (Counts{0, 16, 0, 0, 1, 0}));
     EXPECT_FALSE(isThreat(evalCell(g, kBlueSide, 8, 8)));
 }
 
 TEST(LineScanner, TwoInARowMakesThreesAndTwoThreesThroughACellAreAThreat) {
-    Game g = emptyBoard(15);
-    g.cells[cellIndex(6, 8)] = kBlue;
-    g.cells[cellIndex(7, 8)] = kBlue;
+    Position g = emptyBoard(15);
+    g.setCell(6, 8, kBlue);
+    g.setCell(7, 8, kBlue);
     EXPECT_EQ(blueCounts(g, 8, 8), (Counts{0, 16, 1, 3, 0, 0}));
     EXPECT_FALSE(isThreat(evalCell(g, kBlueSide, 8, 8)));
-    g.cells[cellIndex(8, 6)] = kBlue;
-    g.cells[cellIndex(8, 7)] = kBlue;
+    g.setCell(8, 6, kBlue);
+    g.setCell(8, 7, kBlue);
     const LineCounts l = evalCell(g, kBlueSide, 8, 8);
     EXPECT_EQ(l[3], 6);
     EXPECT_TRUE(isThreat(l));
 }
 
 TEST(LineScanner, FiveHidesOnlyItsOwnDirection) {
-    Game g = emptyBoard(15);
+    Position g = emptyBoard(15);
     for (int c : {4, 5, 6, 7})
-        g.cells[cellIndex(c, 8)] = kRed;
-    g.cells[cellIndex(8, 7)] = kRed;  // a two down the column as well
+        g.setCell(c, 8, kRed);
+    g.setCell(8, 7, kRed);  // a two down the column as well
     const LineCounts l = evalCell(g, kRedSide, 8, 8);
     EXPECT_EQ(l[5], 1);
     EXPECT_EQ(l[4], 0);
@@ -87,13 +81,14 @@ TEST(LineScanner, FiveHidesOnlyItsOwnDirection) {
 }
 
 TEST(LineScanner, SmallBoardIgnoresStorageBeyondIt) {
-    Game g = emptyBoard(15);
-    // Pieces of an earlier 30x30 board lie outside the 15x15 square.
+    Position g = emptyBoard(20);
     for (int c = 16; c <= 18; ++c)
-        g.cells[cellIndex(c, 15)] = kBlue;
-    EXPECT_EQ(blueCounts(g, 15, 15), (Counts{0, 3, 0, 0, 0, 0}));
-    g.boardSize = 20;
+        g.setCell(c, 15, kBlue);
     EXPECT_EQ(blueCounts(g, 15, 15), (Counts{0, 16, 0, 0, 2, 0}));
+    // A new 15x15 board leaves those pieces in the storage beyond it.
+    g.clear(15);
+    ASSERT_EQ(g.cell(16, 15), kBlue);
+    EXPECT_EQ(blueCounts(g, 15, 15), (Counts{0, 3, 0, 0, 0, 0}));
 }
 
 // The bit-line scanner against the window-by-window rule, every empty cell
@@ -101,7 +96,7 @@ TEST(LineScanner, SmallBoardIgnoresStorageBeyondIt) {
 TEST(LineScanner, MatchesTheWindowRuleEverywhere) {
     for (int n : {15, 20, 30})
         for (std::uint32_t seed = 1; seed <= 4; ++seed) {
-            Game g = test::randomPosition(n, n * n * 2 / 5, seed);
+            Position g = test::randomPosition(n, n * n * 2 / 5, seed);
             LineScanner scanner(g);
             for (int c = 1; c <= n; ++c)
                 for (int r = 1; r <= n; ++r) {
@@ -121,8 +116,8 @@ TEST(LineScanner, MatchesTheWindowRuleEverywhere) {
                 for (int r = mid; r <= n && !tc; ++r)
                     if (g.cell(c, r) == kNone) tc = c, tr = r;
             ASSERT_NE(tc, 0);
-            Game withPiece = g;
-            withPiece.cells[cellIndex(tc, tr)] = kRed;
+            Position withPiece = g;
+            withPiece.setCell(tc, tr, kRed);
             for (int dir = 0; dir < 4; ++dir) {
                 const Line trial = lineThrough(dir, tc, tr);
                 for (int pos = trial.pos - 4; pos <= trial.pos + 4; ++pos) {

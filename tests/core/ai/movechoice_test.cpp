@@ -43,17 +43,17 @@ TEST(DecideMove, ScanOrdersComeFromTheSourceTwoDrawsAScan) {
     int compared = 0;
     for (int n : {15, 20, 30})
         for (std::uint32_t seed = 1; seed <= 4; ++seed) {
-            Game g = test::randomPosition(n, 6 + 7 * static_cast<int>(seed), seed);
-            g.moveCount = test::piecesOn(g) + 1;
-            g.computerLevel = static_cast<std::uint8_t>(seed % 4);
-            g.plainAttack = seed % 2;
+            const Position g = test::randomPosition(n, 6 + 7 * static_cast<int>(seed), seed);
+            const MoveStyle style{test::piecesOn(g) + 1, static_cast<int>(seed % 4) * 2,
+                                  seed % 2 == 1};
             for (unsigned bits = 0; bits < 16; ++bits) {
                 ListRandom random = bitsRandom(bits);
-                const Cell decided = decideMove(g, random);
-                Game probe = g;
+                const Cell decided = decideMove(g, style, random);
+                Position probe = g;
                 FixedScanDraw draw({(bits & 1u) == 0, (bits & 2u) == 0},
                                    {(bits & 4u) == 0, (bits & 8u) == 0});
-                ASSERT_EQ(decided, chooseMove(probe, draw)) << n << " " << seed << " " << bits;
+                ASSERT_EQ(decided, chooseMove(probe, style, draw))
+                    << n << " " << seed << " " << bits;
                 ++compared;
             }
         }
@@ -63,7 +63,7 @@ TEST(DecideMove, ScanOrdersComeFromTheSourceTwoDrawsAScan) {
 TEST(DecideMove, DrawsOnlyForRandomOrderScans) {
     struct Case {
         const char* what;
-        Game g;
+        Position g;
         int moveCount;
         int draws;
     };
@@ -75,11 +75,8 @@ TEST(DecideMove, DrawsOnlyForRandomOrderScans) {
         {"attack and its fallback", position(15, {{B, 1, 1}}), 3, 4},
     };
     for (const Case& c : cases) {
-        Game g = c.g;
-        g.moveCount = c.moveCount;
-        g.computerLevel = 2;
         ListRandom random = bitsRandom(0);
-        EXPECT_TRUE(decideMove(g, random).found()) << c.what;
+        EXPECT_TRUE(decideMove(c.g, {c.moveCount, 3, false}, random).found()) << c.what;
         EXPECT_EQ(random.draws, c.draws) << c.what;
     }
 }

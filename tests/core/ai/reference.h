@@ -8,17 +8,17 @@
 
 #include "core/ai/scanorder.h"
 #include "core/ai/searches.h"
-#include "core/engine/game.h"
+#include "core/engine/position.h"
 
 namespace zelvan::test {
 
 using Counts = std::array<int, 6>;  // entries 1..5
 
 // Writes the piece, counts each direction's windows, reduces, adds, lifts.
-inline Counts referenceCounts(Game& g, std::uint8_t own, int c, int r) {
-    const int n = g.boardSize;
+inline Counts referenceCounts(Position& g, std::uint8_t own, int c, int r) {
+    const int n = g.boardSize();
     const std::uint8_t other = own == kBlue ? kRed : kBlue;
-    g.cells[cellIndex(c, r)] = own;
+    g.setCell(c, r, own);
     Counts total{};
     auto window = [&](Counts& dir, int c0, int r0, int dc, int dr) {
         int mine = 0;
@@ -52,7 +52,7 @@ inline Counts referenceCounts(Game& g, std::uint8_t own, int c, int r) {
     for (int i = 0; i <= 4 && c + i <= n && r - i >= 1; ++i)
         if (c + i - 4 >= 1 && r - i + 4 <= n) window(a, c + i, r - i, -1, 1);
     reduceAndAdd(a);
-    g.cells[cellIndex(c, r)] = kNone;
+    g.setCell(c, r, kNone);
     return total;
 }
 
@@ -75,11 +75,11 @@ template <class Visit> void refScan(int n, ScanOrder o, Visit visit) {
             if (visit(o.colsUp ? 1 + i : n - i, o.rowsUp ? 1 + j : n - j)) return;
 }
 
-inline bool refCandidate(const Game& g, int c, int r) {
-    return g.cell(c, r) == kNone && g.zone[cellIndex(c, r)] == kZoneMark;
+inline bool refCandidate(const Position& g, int c, int r) {
+    return g.cell(c, r) == kNone && g.inZone(c, r);
 }
 
-inline bool refNextToPiece(const Game& g, int c, int r) {
+inline bool refNextToPiece(const Position& g, int c, int r) {
     for (int dc = -1; dc <= 1; ++dc)
         for (int dr = -1; dr <= 1; ++dr)
             if ((dc || dr) && g.onBoard(c + dc, r + dr) && g.cell(c + dc, r + dr) != kNone)
@@ -87,7 +87,7 @@ inline bool refNextToPiece(const Game& g, int c, int r) {
     return false;
 }
 
-template <class F> void refFollowUps(const Game& g, int c, int r, F f) {
+template <class F> void refFollowUps(const Position& g, int c, int r, F f) {
     for (int d = -4; d <= 4; ++d)
         if (g.onBoard(c + d, r) && g.cell(c + d, r) == kNone) f(c + d, r);
     for (int d = -4; d <= 4; ++d)
@@ -99,11 +99,11 @@ template <class F> void refFollowUps(const Game& g, int c, int r, F f) {
 }
 
 // The attack family. firstFallback: the fallback stops at its first cell.
-inline Cell referenceAttack(Game g, std::uint8_t own, ScanOrder order, bool shape, bool gated,
+inline Cell referenceAttack(Position g, std::uint8_t own, ScanOrder order, bool shape, bool gated,
                             ScanOrder fallbackOrder, bool firstFallback) {
     int threatBest = 0, sumBest = 0, shapeBest = 0;
     Cell threatCell, sumCell, shapeCell;
-    refScan(g.boardSize, order, [&](int c, int r) {
+    refScan(g.boardSize(), order, [&](int c, int r) {
         if (!refCandidate(g, c, r)) return false;
         int sum = 0;
         const Counts l = referenceCounts(g, own, c, r);
@@ -116,12 +116,12 @@ inline Cell referenceAttack(Game g, std::uint8_t own, ScanOrder order, bool shap
             threatCell = {c, r};
         }
         if (threatBest != 0) return false;
-        g.cells[cellIndex(c, r)] = own;
+        g.setCell(c, r, own);
         refFollowUps(g, c, r, [&](int fc, int fr) {
             const Counts f = referenceCounts(g, own, fc, fr);
             if (!gated || refThreat(f)) sum += refFullScore(f);
         });
-        g.cells[cellIndex(c, r)] = kNone;
+        g.setCell(c, r, kNone);
         if (sum > sumBest) {
             sumBest = sum;
             sumCell = {c, r};
@@ -132,7 +132,7 @@ inline Cell referenceAttack(Game g, std::uint8_t own, ScanOrder order, bool shap
     if (sumBest > 0) return sumCell;
     if (shape && shapeBest > 0) return shapeCell;
     Cell near;
-    refScan(g.boardSize, fallbackOrder, [&](int c, int r) {
+    refScan(g.boardSize(), fallbackOrder, [&](int c, int r) {
         if (!refCandidate(g, c, r) || !refNextToPiece(g, c, r)) return false;
         near = {c, r};
         return firstFallback;
@@ -141,11 +141,11 @@ inline Cell referenceAttack(Game g, std::uint8_t own, ScanOrder order, bool shap
 }
 
 // The defence family: own blocks the other colour.
-inline Cell referenceDefence(Game g, std::uint8_t own, ScanOrder order) {
+inline Cell referenceDefence(Position g, std::uint8_t own, ScanOrder order) {
     const std::uint8_t opp = own == kBlue ? kRed : kBlue;
     int threatBest = 0, tieBest = 0, sumBest = 0;
     Cell threatCell, result;
-    refScan(g.boardSize, order, [&](int c, int r) {
+    refScan(g.boardSize(), order, [&](int c, int r) {
         if (!refCandidate(g, c, r)) return false;
         int sum = 0;
         const Counts theirs = referenceCounts(g, opp, c, r);
@@ -164,10 +164,10 @@ inline Cell referenceDefence(Game g, std::uint8_t own, ScanOrder order) {
             }
         }
         if (threatBest != 0) return false;
-        g.cells[cellIndex(c, r)] = opp;
+        g.setCell(c, r, opp);
         refFollowUps(g, c, r,
                      [&](int fc, int fr) { sum += refLineValue(referenceCounts(g, opp, fc, fr)); });
-        g.cells[cellIndex(c, r)] = kNone;
+        g.setCell(c, r, kNone);
         for (int dc = -1; dc <= 1; ++dc)
             for (int dr = -1; dr <= 1; ++dr)
                 if ((dc || dr) && g.onBoard(c + dc, r + dr) && g.cell(c + dc, r + dr) == opp)

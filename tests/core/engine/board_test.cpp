@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "core/engine/board.h"
-#include "core/engine/game.h"
+#include "core/engine/pieces.h"
 
 using namespace zelvan;
 

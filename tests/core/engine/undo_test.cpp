@@ -1,41 +1,25 @@
-// Taking moves back: the record after an undo is the record of the same game
-// played without the moves taken back, and undo keeps out of network games,
-// finished games and other handlers.
+// Taking moves back: the position after an undo is the position of the same
+// game played without the moves taken back, and undo keeps out of network
+// games, finished games and sequences under way.
+
+#include <gtest/gtest.h>
 
 #include <span>
 
-#include "core/engine/undo.h"
-#include "enginetest.h"
+#include "support/matchrig.h"
 
 using namespace zelvan;
 using namespace zelvan::test;
 
 namespace {
 
-// A game on its own record and host, started as Play starts it. The
-// computer's answers come from the same numbers in every copy.
-struct Table {
-    Game g;
-    FakeHost h;
-
-    Table(bool blueFirst, bool redIsHuman) {
-        h.randoms = {1, 0, 1, 1, 0, 0, 1, 0, 1, 1, 0, 1, 0, 0, 1, 1, 0, 1, 1, 0};
-        g.redIsHuman = redIsHuman ? 1 : 0;
-        g.computerLevel = 3;
-        g.blueOpens = blueFirst ? 0 : 1;  // init flips it
-        init(g, h);
-        g.gameRunning = 1;
-        g.moveCount = 0;
-        if (!g.blueToMove && !g.redIsHuman) computerMove(g, h);
-    }
-
-    // A click on (c, r) by the side to move; against the computer its
-    // answer follows inside the click, as in play.
-    void click(int c, int r) {
-        ASSERT_EQ(g.cell(c, r), kNone);
-        const int p = g.cellPitch;
-        boardClick(g, h, MouseButton::Left, (c - 1) * (p + 1) + 1 + p / 2,
-                   (r - 1) * (p + 1) + 1 + p / 2);
+// A game started as Play starts it; the computer's answers come from the
+// same numbers in every copy.
+struct Table : MatchRig {
+    Table(bool blueFirst, bool againstComputer)
+        : MatchRig({1, 0, 1, 1, 0, 0, 1, 0, 1, 1, 0, 1, 0, 0, 1, 1, 0, 1, 1, 0}) {
+        options.set(Setting::Level, 3);
+        startGame(blueFirst, againstComputer);
     }
 };
 
@@ -47,91 +31,86 @@ constexpr std::pair<int, int> kBlueCells[] = {{4, 4}, {12, 4}, {4, 12}};
 
 TEST(Undo, AgainstTheComputerTakesBackItsAnswerAndBluesMove) {
     for (bool blueFirst : {true, false}) {
-        Table played(blueFirst, false);
+        Table played(blueFirst, true);
         for (auto [c, r] : kBlueCells)
-            played.click(c, r);
-        ASSERT_EQ(played.g.gameRunning, 1);
-        Table shorter(blueFirst, false);
+            played.play(c, r);
+        ASSERT_TRUE(played.match.running());
+        Table shorter(blueFirst, true);
         for (auto [c, r] : std::span(kBlueCells).first(2))
-            shorter.click(c, r);
+            shorter.play(c, r);
 
-        played.h.clear();
-        EXPECT_EQ(undoMove(played.g, played.h), UndoOutcome::Undone);
-        EXPECT_TRUE(played.g == shorter.g) << "Blue first: " << blueFirst;
-        EXPECT_EQ(played.g.blueToMove, 1);
-        // Silently: no sound, pause, message, save or new clock.
-        for (const std::string& call : played.h.calls)
-            EXPECT_TRUE(call.starts_with("draw") || call.starts_with("mark") ||
-                        call == "forgetMarks" || call == "showTurn")
-                << call;
-        // The replayed board shows the kept pieces with their last frames.
-        EXPECT_EQ(played.h.count("drawGrid"), 1);
-        std::size_t pieces = 0;
-        for (const std::string& call : played.h.calls)
-            pieces += call.starts_with("drawPiece");
-        EXPECT_EQ(pieces, played.g.moves.size());
+        const int grids = played.board.grids;
+        played.forget();
+        EXPECT_EQ(played.match.undo(), UndoOutcome::Undone);
+        EXPECT_EQ(played.match.position(), shorter.match.position()) << "Blue first: " << blueFirst;
+        EXPECT_TRUE(played.match.blueToMove());
+        EXPECT_EQ(played.console.turnShown, true);
+        // The board drawn afresh with the kept pieces and their last frames.
+        EXPECT_EQ(played.board.grids, grids + 1);
+        EXPECT_EQ(played.board.pieces, shorter.board.pieces);
+        EXPECT_EQ(played.board.blueFrame, shorter.board.blueFrame);
+        EXPECT_EQ(played.board.redFrame, shorter.board.redFrame);
+        // Silently: no sound, pause, message or save.
+        EXPECT_TRUE(played.speaker.played.empty());
+        EXPECT_TRUE(played.timers.asked.empty());
+        EXPECT_EQ(played.settings.saves, 0);
     }
 }
 
 TEST(Undo, AComputerOpeningAloneStays) {
-    Table t(false, false);
-    const Game before = t.g;
-    EXPECT_EQ(undoMove(t.g, t.h), UndoOutcome::Refused);
-    EXPECT_TRUE(t.g == before);
+    Table t(false, true);
+    const Position before = t.match.position();
+    EXPECT_EQ(t.match.undo(), UndoOutcome::Refused);
+    EXPECT_EQ(t.match.position(), before);
 }
 
 TEST(Undo, BetweenTwoPeopleTakesBackOnePieceAtATime) {
-    Table played(true, true);
+    Table played(true, false);
     for (auto [c, r] : {std::pair{8, 8}, {9, 9}, {8, 9}, {9, 10}})
-        played.click(c, r);
-    Table shorter(true, true);
+        played.play(c, r);
+    Table shorter(true, false);
     for (auto [c, r] : {std::pair{8, 8}, {9, 9}, {8, 9}})
-        shorter.click(c, r);
+        shorter.play(c, r);
 
-    EXPECT_EQ(undoMove(played.g, played.h), UndoOutcome::Undone);
-    EXPECT_TRUE(played.g == shorter.g);
-    EXPECT_EQ(played.g.blueToMove, 0);  // Red places its piece again
+    EXPECT_EQ(played.match.undo(), UndoOutcome::Undone);
+    EXPECT_EQ(played.match.position(), shorter.match.position());
+    EXPECT_FALSE(played.match.blueToMove());  // Red places its piece again
     for (int k = 0; k < 3; ++k)
-        EXPECT_EQ(undoMove(played.g, played.h), UndoOutcome::Undone);
-    EXPECT_TRUE(played.g == Table(true, true).g);
-    EXPECT_EQ(undoMove(played.g, played.h), UndoOutcome::Refused);
+        EXPECT_EQ(played.match.undo(), UndoOutcome::Undone);
+    EXPECT_EQ(played.match.position().moveCount(), 0);
+    EXPECT_TRUE(played.match.blueToMove());  // the opener's turn
+    EXPECT_EQ(played.match.undo(), UndoOutcome::Refused);
 }
 
 TEST(Undo, AGameWithUndoStillScoresWhenItEnds) {
-    Table t(true, true);
+    Table t(true, false);
     for (auto [c, r] : {std::pair{1, 1}, {1, 2}, {2, 1}, {2, 2}, {3, 1}, {3, 2}, {4, 1}, {4, 2}})
-        t.click(c, r);
-    ASSERT_EQ(undoMove(t.g, t.h), UndoOutcome::Undone);
-    EXPECT_EQ(t.g.scoreBlue, 1000);
-    t.click(6, 6);  // Red plays elsewhere instead
-    t.click(5, 1);  // Blue's five
-    EXPECT_EQ(t.g.winner, kBlue);
-    EXPECT_EQ(t.g.scoreBlue, 1001);
-    EXPECT_EQ(t.g.scoreRed, 999);
+        t.play(c, r);
+    ASSERT_EQ(t.match.undo(), UndoOutcome::Undone);
+    EXPECT_EQ(t.scores.blue(), 1000);
+    t.play(6, 6);  // Red plays elsewhere instead
+    t.play(5, 1);  // Blue's five
+    EXPECT_EQ(t.match.winner(), kBlue);
+    EXPECT_EQ(t.scores.blue(), 1001);
+    EXPECT_EQ(t.scores.red(), 999);
 }
 
-TEST(Undo, RefusedInANetworkGameAfterTheEndAndDuringAnotherHandler) {
-    Table t(true, true);
-    t.click(8, 8);
-    t.click(9, 9);
-    const Game before = t.g;
+TEST(Undo, RefusedInANetworkGameAfterTheEndAndDuringASequence) {
+    Table t(true, false);
+    t.play(8, 8);
+    t.play(9, 9);
 
-    Game online = before;
-    online.connected = 1;
-    EXPECT_EQ(undoMove(online, t.h), UndoOutcome::NetworkGame);
-    online.connected = 0;
-    EXPECT_TRUE(online == before);
+    t.peer.isConnected = true;
+    EXPECT_EQ(t.match.undo(), UndoOutcome::NetworkGame);
+    t.peer.isConnected = false;
 
-    Game ended = before;
-    ended.gameRunning = 0;
-    EXPECT_EQ(undoMove(ended, t.h), UndoOutcome::Refused);
-    ended.gameRunning = 1;
-    EXPECT_TRUE(ended == before);
-
-    // Ctrl+Z pressed in the pump of Blue's placement.
-    UndoOutcome nested = UndoOutcome::Undone;
-    t.h.onPump = [&] { nested = undoMove(t.g, t.h); };
+    // Ctrl+Z pressed while Blue's piece is heard.
     t.click(10, 10);
-    EXPECT_EQ(nested, UndoOutcome::Refused);
-    EXPECT_EQ(t.g.moves.size(), 3u);
+    EXPECT_EQ(t.match.undo(), UndoOutcome::Refused);
+    t.timers.runAll();
+    EXPECT_EQ(t.match.position().moveCount(), 3);
+
+    t.match.stop();
+    EXPECT_EQ(t.match.undo(), UndoOutcome::Refused);
+    EXPECT_EQ(t.match.position().moveCount(), 3);
 }

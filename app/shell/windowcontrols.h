@@ -1,0 +1,58 @@
+#pragma once
+// The main window's own controls: the background, the left panel's icons,
+// captions and eight buttons, the board picture, the help viewer and the
+// result banner; and where every control of the window goes, by the layout
+// table (app/ui/layout.h), the parts' controls too.
+
+#include <QPoint>
+#include <QRect>
+#include <vector>
+
+class GlyphButton;
+class QLabel;
+class QWidget;
+
+namespace zelvan {
+
+class Artwork;
+class BoardPicture;
+class HelpViewer;
+class NetworkPlay;
+class OptionsPanel;
+class ResultBanner;
+class ScoreStrip;
+
+struct WindowControls {
+    WindowControls(QWidget* window, Artwork& art);
+
+    // Everything at its place for a background whose top-left lies at `origin`.
+    void place(QPoint origin, ScoreStrip& scores, OptionsPanel* options, NetworkPlay& network);
+    // The help viewer, the two panels and the banner open over the board,
+    // even a board drawn after them.
+    void raiseOverlays(OptionsPanel* options, NetworkPlay& network);
+    // The eight buttons of the left panel.
+    std::vector<GlyphButton*> buttons() const;
+
+    QLabel* background;
+    QLabel* redIcon;
+    QLabel* blueIcon;
+    GlyphButton* opponentButton;
+    GlyphButton* exitButton;
+    GlyphButton* helpButton;
+    GlyphButton* internetButton;
+    GlyphButton* optionsButton;
+    GlyphButton* sizeButton;
+    GlyphButton* playButton;
+    GlyphButton* stopButton;
+    QLabel* connectionIcon;
+    QLabel* styleIcon;
+    QLabel* turnIcon;
+    QWidget* connectionCaption;
+    QWidget* styleCaption;
+    QWidget* turnCaption;
+    BoardPicture* board;
+    HelpViewer* helpViewer;
+    ResultBanner* banner;
+};
+
+}  // namespace zelvan

@@ -1,0 +1,362 @@
+// Input that arrives while match control waits in one of its steps is
+// judged by that step, as the table in ARCHITECTURE.md says: a click is
+// never a second piece, a game is scored once, and a continuation whose game
+// has ended or been replaced does nothing.
+
+#include <gtest/gtest.h>
+
+#include "support/matchrig.h"
+
+using namespace zelvan;
+using namespace zelvan::test;
+
+namespace {
+
+using Step = MatchControl::Step;
+using Strings = std::vector<std::string>;
+
+// ---------------------------------------------------------------------------
+// Play's 200 ms
+
+class DuringPlaysPause : public ::testing::Test {
+protected:
+    MatchRig t;
+    int gridsBefore = 0;
+
+    // Play pressed during a game between two people, Blue to move.
+    void SetUp() override {
+        t.startGame();
+        t.lay({{8, 8}}, {{9, 9}});
+        gridsBefore = t.board.grids;
+        t.match.play();
+        ASSERT_EQ(t.match.step(), Step::PlayPause);
+    }
+    bool newGameStarted() const { return t.match.running() && t.board.grids > gridsBefore; }
+};
+
+TEST_F(DuringPlaysPause, AClickIsRefused) {
+    t.click(4, 4);
+    t.timers.runAll();
+    EXPECT_EQ(t.cell(4, 4), kNone);
+    EXPECT_TRUE(newGameStarted());
+}
+
+TEST_F(DuringPlaysPause, ASecondPlayIsOnlyHeard) {
+    t.match.play();
+    t.timers.runAll();
+    EXPECT_EQ(t.speaker.played, (Strings{"Play", "Play"}));
+    EXPECT_EQ(t.board.grids, gridsBefore + 1);  // one new board
+    EXPECT_EQ(t.scores.results()[1], kNone);    // the old game lost once
+    EXPECT_EQ(t.settings.saves, 1);
+}
+
+TEST_F(DuringPlaysPause, StopIsTakenAndPlayStillStartsItsGame) {
+    t.peer.isConnected = true;
+    t.match.stop();
+    EXPECT_FALSE(t.match.running());
+    t.timers.runAll();
+    EXPECT_TRUE(newGameStarted());
+    EXPECT_EQ(t.console.ends, (std::vector<GameEnd>{{EndReason::Stopped, kRed}}));
+    ASSERT_EQ(t.peer.sent.size(), 2u);
+    EXPECT_EQ(t.peer.sent[0], "STOP");  // the stop goes out before the new game
+    EXPECT_EQ(t.peer.sent[1].substr(0, 4), "PLAY");
+}
+
+TEST_F(DuringPlaysPause, ExitDropsTheGameToCome) {
+    t.match.exit();
+    t.timers.runAll();
+    EXPECT_EQ(t.board.grids, gridsBefore);
+    EXPECT_FALSE(t.match.running());
+    EXPECT_EQ(t.console.quits, 1);
+    EXPECT_EQ(t.console.ends, (std::vector<GameEnd>{{EndReason::Closed, kRed}}));
+}
+
+TEST_F(DuringPlaysPause, ThePeersPlayTakesOver) {
+    t.peer.isConnected = true;
+    t.peer.isAccepted = true;
+    t.match.peerPlay('2', 'C');
+    EXPECT_EQ(t.match.step(), Step::PeerPlayPause);
+    t.timers.runAll();
+    EXPECT_TRUE(newGameStarted());
+    EXPECT_EQ(t.board.boardSize, 20);
+    EXPECT_EQ(t.board.grids, gridsBefore + 1);
+    EXPECT_EQ(t.console.ends, (std::vector<GameEnd>{{EndReason::PeerRestarted, kRed}}));
+}
+
+TEST_F(DuringPlaysPause, ALostConnectionIsTakenAndPlayStartsALocalGame) {
+    t.peer.isConnected = true;
+    t.match.connectionLost(EndReason::PeerLeft);
+    t.peer.isConnected = false;
+    t.timers.runAll();
+    EXPECT_TRUE(newGameStarted());
+    EXPECT_TRUE(t.peer.sent.empty());
+    EXPECT_EQ(t.scores.results()[1], kNone);  // the game the connection ended, once
+}
+
+// ---------------------------------------------------------------------------
+// Blue's piece being heard, 150 ms
+
+class DuringBluesPause : public ::testing::Test {
+protected:
+    MatchRig t;
+
+    // Blue's piece on (5, 9) would make five; the peer plays Red.
+    void SetUp() override {
+        t.startGame();
+        t.lay({{1, 9}, {2, 9}, {3, 9}, {4, 9}}, {{1, 10}, {2, 10}, {3, 10}, {4, 10}});
+        t.peer.isConnected = true;
+        t.click(5, 9);
+        ASSERT_EQ(t.match.step(), Step::BluePause);
+    }
+    // The piece went nowhere: no MOVE, no scan, no turn change.
+    void expectPieceDropped() {
+        EXPECT_TRUE(t.peer.sent.empty() || t.peer.sent.back().substr(0, 4) != "MOVE");
+        EXPECT_NE(t.match.winner(), kBlue);
+        EXPECT_FALSE(std::count(t.speaker.played.begin(), t.speaker.played.end(), "BlueWins"));
+    }
+};
+
+TEST_F(DuringBluesPause, AClickIsNotASecondPiece) {
+    t.click(6, 6);
+    t.timers.runAll();
+    EXPECT_EQ(t.cell(6, 6), kNone);
+    EXPECT_EQ(t.match.winner(), kBlue);  // the first one's five counts
+}
+
+TEST_F(DuringBluesPause, PlayIsOnlyHeard) {
+    t.match.play();
+    t.timers.runAll();
+    EXPECT_EQ(t.match.winner(), kBlue);
+    EXPECT_EQ(t.scores.results()[1], kNone);
+    EXPECT_EQ(t.peer.sent, Strings{"MOVE0509"});
+}
+
+TEST_F(DuringBluesPause, StopScoresTheGameOnceForBlueStillToMove) {
+    t.match.stop();
+    t.timers.runAll();
+    expectPieceDropped();
+    EXPECT_EQ(t.peer.sent, Strings{"STOP"});
+    EXPECT_EQ(t.scores.results()[0], kRed);
+    EXPECT_EQ(t.scores.results()[1], kNone);
+    EXPECT_EQ(t.settings.saves, 1);
+    EXPECT_FALSE(t.match.running());
+    EXPECT_EQ(t.console.cursor, Cursor::Normal);
+}
+
+TEST_F(DuringBluesPause, TheSizeButtonOnlyChoosesTheNextSize) {
+    const int grids = t.board.grids;
+    t.match.size();
+    t.timers.runAll();
+    EXPECT_EQ(t.board.grids, grids);
+    EXPECT_EQ(t.options.sizeCode(), 2);
+    EXPECT_EQ(t.match.winner(), kBlue);
+}
+
+TEST_F(DuringBluesPause, ExitDropsThePiecesSequence) {
+    t.match.exit();
+    t.timers.runAll();
+    expectPieceDropped();
+    EXPECT_EQ(t.scores.results()[0], kRed);
+    EXPECT_EQ(t.scores.results()[1], kNone);
+    EXPECT_EQ(t.peer.hangUps, 1);
+}
+
+TEST_F(DuringBluesPause, ThePeersStopOrItsLeavingEndsTheGameOnce) {
+    for (int how = 0; how < 2; ++how) {
+        MatchRig u;
+        u.startGame();
+        u.peer.isConnected = true;
+        u.click(5, 9);
+        if (how == 0)
+            u.match.peerStop();
+        else
+            u.match.connectionLost(EndReason::PeerLeft);
+        u.timers.runAll();
+        EXPECT_TRUE(u.peer.sent.empty()) << how;
+        EXPECT_EQ(u.scores.results()[0], kRed) << how;
+        EXPECT_EQ(u.scores.results()[1], kNone) << how;
+        EXPECT_FALSE(u.match.running()) << how;
+    }
+}
+
+TEST_F(DuringBluesPause, ThePeersMoveIsRefused) {
+    t.match.peerMove(7, 7);
+    EXPECT_EQ(t.cell(7, 7), kNone);
+}
+
+TEST_F(DuringBluesPause, ThePeersPlayReplacesTheGame) {
+    t.match.peerPlay('1', 'S');
+    t.timers.runAll();
+    expectPieceDropped();
+    EXPECT_TRUE(t.match.running());
+    EXPECT_EQ(t.match.position().moveCount(), 0);
+    EXPECT_EQ(t.console.ends, (std::vector<GameEnd>{{EndReason::PeerRestarted, kRed}}));
+}
+
+// ---------------------------------------------------------------------------
+// The computer thinking (a player that takes its time)
+
+class WhileTheComputerThinks : public ::testing::Test {
+protected:
+    MatchRig t;
+
+    void SetUp() override {
+        t.computer.useSlow = true;
+        t.startGame(true, true);
+        t.play(8, 8);
+        ASSERT_EQ(t.match.step(), Step::ComputerThinking);
+    }
+};
+
+TEST_F(WhileTheComputerThinks, ClicksUndoAndTheHintAreRefused) {
+    t.click(4, 4);
+    EXPECT_EQ(t.cell(4, 4), kNone);
+    EXPECT_EQ(t.match.undo(), UndoOutcome::Refused);
+    EXPECT_FALSE(t.match.mayHint());
+    t.computer.slow.answer({9, 9});
+    EXPECT_EQ(t.cell(9, 9), kRed);
+}
+
+TEST_F(WhileTheComputerThinks, PlayDropsTheAnswerAndStartsANewGame) {
+    t.match.play();
+    EXPECT_EQ(t.computer.slow.cancels, 1);
+    t.timers.runAll();
+    EXPECT_EQ(t.scores.results()[0], kBlue);  // Red was to move
+    EXPECT_TRUE(t.match.running());
+    if (t.computer.slow.late) t.computer.slow.late({9, 9});
+    EXPECT_EQ(t.cell(9, 9), kNone);
+}
+
+TEST_F(WhileTheComputerThinks, ExitDropsTheAnswer) {
+    t.match.exit();
+    EXPECT_EQ(t.computer.slow.cancels, 1);
+    t.computer.slow.late({9, 9});
+    t.timers.runAll();
+    EXPECT_EQ(t.cell(9, 9), kNone);
+    EXPECT_EQ(t.console.quits, 1);
+}
+
+TEST_F(WhileTheComputerThinks, TheOpponentStaysAndTheSizeWaitsForTheNextBoard) {
+    t.match.humanComputer();
+    t.match.size();
+    EXPECT_FALSE(t.options.redIsHuman());
+    EXPECT_EQ(t.match.position().boardSize(), 15);
+    t.computer.slow.answer({9, 9});
+    EXPECT_EQ(t.cell(9, 9), kRed);
+}
+
+// ---------------------------------------------------------------------------
+// The peer's PLAY, 300 ms
+
+class DuringThePeersPause : public ::testing::Test {
+protected:
+    MatchRig t;
+    int ready = 0;
+
+    // The accepting side, a game against the peer running, Blue to move;
+    // the peer restarts with a 20x20 game it opens.
+    void SetUp() override {
+        t.peer.isConnected = true;
+        t.peer.isAccepted = true;
+        t.match.peerPlay('1', 'S');
+        t.timers.runAll();
+        t.lay({{8, 8}}, {{9, 9}});
+        t.match.onPeerInputReady([this] { ++ready; });
+        t.match.peerPlay('2', 'C');
+        ASSERT_EQ(t.match.step(), Step::PeerPlayPause);
+        ASSERT_TRUE(t.match.holdsPeerInput());
+    }
+};
+
+TEST_F(DuringThePeersPause, ClicksAreRefusedTheBoardIsAboutToBeReplaced) {
+    t.click(4, 4);
+    t.timers.runAll();
+    EXPECT_EQ(t.cell(4, 4), kNone);
+    EXPECT_TRUE(t.peer.sent.empty());
+    EXPECT_EQ(t.board.boardSize, 20);
+    EXPECT_EQ(ready, 1);
+    EXPECT_FALSE(t.match.holdsPeerInput());
+}
+
+// The peer's game starts on both machines; Stop then ends it on both, and
+// both score the same loser.
+TEST_F(DuringThePeersPause, StopActsOnceThePeersGameStands) {
+    t.match.stop();
+    EXPECT_EQ(t.speaker.played, Strings{"Click"});
+    EXPECT_TRUE(t.peer.sent.empty());
+    t.timers.runAll();
+    EXPECT_EQ(t.peer.sent, Strings{"STOP"});
+    EXPECT_FALSE(t.match.running());
+    EXPECT_EQ(t.console.ends, (std::vector<GameEnd>{{EndReason::PeerRestarted, kRed},
+                                                    {EndReason::Stopped, kBlue}}));
+    EXPECT_EQ(t.speaker.played, Strings{"Click"});  // heard once
+}
+
+TEST_F(DuringThePeersPause, TheSizeButtonCannotChangeThePeersSize) {
+    t.match.size();
+    t.timers.runAll();
+    EXPECT_EQ(t.board.boardSize, 20);
+    EXPECT_EQ(t.options.sizeCode(), 2);
+}
+
+TEST_F(DuringThePeersPause, PlayAndTheOpponentButtonAreRefused) {
+    t.match.play();
+    t.match.humanComputer();
+    t.timers.runAll();
+    EXPECT_TRUE(t.options.redIsHuman());
+    EXPECT_EQ(t.board.boardSize, 20);
+    EXPECT_EQ(t.scores.results()[1], kNone);
+}
+
+TEST_F(DuringThePeersPause, APeerGoneByTheEndStartsNothing) {
+    t.peer.gone = true;  // seen by the socket layer, not yet reported
+    t.timers.runAll();
+    EXPECT_EQ(t.board.boardSize, 15);
+    EXPECT_TRUE(t.match.running());  // the old game waits for the report
+    EXPECT_EQ(ready, 1);
+    t.match.connectionLost(EndReason::PeerLeft);
+    EXPECT_FALSE(t.match.running());
+    EXPECT_EQ(t.scores.results()[1], kNone);
+}
+
+TEST_F(DuringThePeersPause, ExitDropsThePeersGame) {
+    t.match.exit();
+    t.timers.runAll();
+    EXPECT_EQ(t.board.boardSize, 15);
+    EXPECT_EQ(t.console.quits, 1);
+    EXPECT_EQ(ready, 1);
+}
+
+// ---------------------------------------------------------------------------
+// The exit's farewell
+
+TEST(DuringTheExit, NothingMoreHappensButTheConnectionsEnd) {
+    MatchRig t;
+    t.startGame();
+    t.peer.isConnected = true;
+    t.match.exit();
+    ASSERT_EQ(t.match.step(), Step::Exiting);
+    const int grids = t.board.grids;
+    t.click(4, 4);
+    t.match.play();
+    t.match.stop();
+    t.match.size();
+    t.match.humanComputer();
+    t.match.exit();
+    t.match.peerPlay('2', 'C');
+    t.match.peerMove(5, 5);
+    t.match.peerStop();
+    t.timers.runAll();
+    EXPECT_EQ(t.match.position().moveCount(), 0);
+    EXPECT_EQ(t.board.grids, grids);
+    EXPECT_EQ(t.options.sizeCode(), 1);
+    EXPECT_TRUE(t.options.redIsHuman());
+    EXPECT_EQ(t.scores.results()[1], kNone);  // the game lost once, by the exit
+    EXPECT_EQ(std::count(t.speaker.played.begin(), t.speaker.played.end(), "Exit"), 1);
+    EXPECT_EQ(t.peer.sent, Strings{});  // no STOP: the peer learns from the hang-up
+    EXPECT_EQ(t.peer.hangUps, 1);
+    EXPECT_EQ(t.console.quits, 1);
+    EXPECT_EQ(t.settings.saves, 2);  // the abandoned game, then the exit's own save
+}
+
+}  // namespace
