@@ -15,7 +15,7 @@
 //   g             the socket layer sees the peer go, and reports it later
 //   t n           n * 10 ms pass: the pauses that end meanwhile run on
 //   w             the computer player thinks slowly (or quickly) from now
-//   x col row     the slow computer answers with this cell
+//   x             the slow computer answers, with the look-ahead's choice
 //   b blink tick  o sound on/off   l next computer level
 //   U undo        q Exit
 
@@ -185,12 +185,16 @@ private:
         case 'w':
             computer_.useSlow = !computer_.useSlow;
             break;
-        case 'x': {
-            const int col = script_.next() % 32;
-            const int row = script_.next() % 32;
-            computer_.slow.answer({col, row});
+        case 'x':
+            // A worker answers what it was asked: the same choice, late.
+            if (computer_.slow.thinking() && computer_.slow.asked) {
+                Cell choice;
+                XorShift own;
+                computer_.lookAhead.request(*computer_.slow.asked, own,
+                                            [&choice](Cell c) { choice = c; });
+                computer_.slow.answer(choice);
+            }
             break;
-        }
         case 'b':
             match_.blinkTick();
             break;
