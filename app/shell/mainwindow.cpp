@@ -2,9 +2,7 @@
 
 #include <QCloseEvent>
 #include <QGuiApplication>
-#include <QLabel>
 #include <QScreen>
-#include <QTime>
 
 #include "app/network/internetpanel.h"
 #include "app/network/networkplay.h"
@@ -22,27 +20,10 @@
 #include "app/ui/playaids.h"
 #include "app/ui/resultbanner.h"
 #include "app/ui/scorestrip.h"
-#include "app/ui/soundoutput.h"
 #include "app/ui/soundplayer.h"
 #include "app/widgets/glyphbutton.h"
-#include "core/engine/board.h"
 
 namespace zelvan {
-
-namespace {
-
-// Lets a test keep its own recording output while the player owns a handle.
-class ForwardingOutput : public SoundOutput {
-public:
-    explicit ForwardingOutput(SoundOutput* to) : to_(to) {}
-    void play(Sound s) override { to_->play(s); }
-    void stop() override { to_->stop(); }
-
-private:
-    SoundOutput* to_;
-};
-
-}  // namespace
 
 // Every score the game changes is saved: the strip counts toward it.
 class MainWindow::SaveToStore final : public SettingsSink {
@@ -60,7 +41,6 @@ private:
 MainWindow::MainWindow(MainWindowConfig config)
     : QWidget(nullptr, config.windowed ? Qt::Window : Qt::Window | Qt::FramelessWindowHint),
       config_(std::move(config)) {
-    steady_.start();
     setWindowTitle(QStringLiteral("ZELVAN"));
     QPalette pal = palette();
     pal.setColor(QPalette::Window, Qt::black);
@@ -82,10 +62,8 @@ Console& MainWindow::console() {
 }
 
 void MainWindow::createParts() {
-    sound_ =
-        config_.soundOutput
-            ? std::make_unique<SoundPlayer>(std::make_unique<ForwardingOutput>(config_.soundOutput))
-            : std::make_unique<SoundPlayer>();
+    sound_ = config_.soundOutput ? std::make_unique<SoundPlayer>(*config_.soundOutput)
+                                 : std::make_unique<SoundPlayer>();
     store_ = config_.settingsFolder.isEmpty()
                  ? std::make_unique<SettingsStore>()
                  : std::make_unique<SettingsStore>(config_.settingsFolder);
@@ -94,32 +72,20 @@ void MainWindow::createParts() {
     random_ = std::make_unique<ClockSeededRandom>(config_.random);
 
     controls_ = std::make_unique<WindowControls>(this, art_);  // the help page loads here
-    const ScoreStrip::Clocks clocks{
-        [this] {
-            return config_.msSinceMidnight
-                       ? config_.msSinceMidnight()
-                       : std::int64_t(QTime::currentTime().msecsSinceStartOfDay());
-        },
-        [this] { return config_.monotonicMs ? config_.monotonicMs() : steady_.elapsed(); }};
-    strip_ = new ScoreStrip(
-        this, scores_, [this] { return match_->running(); }, clocks);
+    strip_ = new ScoreStrip(this, scores_, [this] { return match_->running(); },
+                            {config_.msSinceMidnight, config_.monotonicMs});
     optionsPanel_ =
         new OptionsPanel(this, options_, scores_, Artwork::load(QStringLiteral("optionspanel.png")),
                          Artwork::load(QStringLiteral("glyphs/toggle.png")));
     optionsPanel_->hide();
     network_ = new NetworkPlay(this, options_, *sound_, timers, *store_,
                                {config_.port, config_.listenOnLoopbackOnly,
-                                [this](bool up) { showConnection(up); },
+                                [this](bool up) { controls_->showConnection(up); },
                                 [this](const QString& text) { showNotice(text); }});
 
     board_ = std::make_unique<WindowBoard>(
         controls_->board, art_,
-        [this] {
-            if (const BoardGeometry* geo = geometryForBoardSize(controls_->board->boardSize()))
-                controls_->board->move(origin_ + QPoint(geo->offsetX, geo->offsetY));
-            controls_->board->raise();
-            controls_->raiseOverlays(optionsPanel_, *network_);
-        },
+        [this] { controls_->placeBoard(origin_, optionsPanel_, *network_); },
         [this] { match_->blinkTick(); });
     console_ = std::make_unique<WindowConsole>(this, *controls_, art_, options_, *sound_, *strip_,
                                                optionsPanel_, *network_, [this] { quit(); });
@@ -163,12 +129,12 @@ void MainWindow::start() {
     store_->load(options_, scores_);
 
     // The loaded options on their captions, controls and the scoreboard.
-    applyHints();
+    controls_->showHints(options_.on(Setting::Hints));
     optionsPanel_->showCaptions();
     strip_->setClocksShown(options_.on(Setting::Clocks));
     network_->showLoadedOptions();
     strip_->showScoresNow();
-    showStyleChoice();
+    controls_->showStyle(options_.pieceStyle());
     network_->startListening();
     strip_->showLevel(options_.level().number);
 
@@ -182,27 +148,23 @@ void MainWindow::start() {
         setFixedSize(screen_.size());  // the scene does not stretch
     else
         setGeometry(screen_);
-    placeAll();
-    match_->startUp();
-    strip_->start();
-}
-
-void MainWindow::placeAll() {
     origin_ = layout::backgroundOrigin(screen_.width(), screen_.height());
     controls_->place(origin_, *strip_, optionsPanel_, *network_);
+    match_->startUp();
+    strip_->start();
 }
 
 // What each option does beyond its value and caption, which the panel keeps.
 void MainWindow::onOptionChanged(Setting setting) {
     switch (setting) {
     case Setting::PieceStyle:
-        showStyleChoice();
+        controls_->showStyle(options_.pieceStyle());
         break;
     case Setting::Clocks:
         strip_->setClocksShown(options_.on(Setting::Clocks));
         break;
     case Setting::Hints:
-        applyHints();
+        controls_->showHints(options_.on(Setting::Hints));
         break;
     case Setting::MarkBlueMove:
     case Setting::MarkRedMove:
@@ -214,22 +176,6 @@ void MainWindow::onOptionChanged(Setting setting) {
     default:
         break;
     }
-}
-
-void MainWindow::applyHints() {
-    for (GlyphButton* b : controls_->buttons())
-        b->setToolTip(options_.on(Setting::Hints) ? b->property("hintText").toString() : QString());
-}
-
-void MainWindow::showStyleChoice() {
-    controls_->styleIcon->setPixmap(art_.icon(options_.pieceStyle()
-                                                  ? QStringLiteral("style-crosses.png")
-                                                  : QStringLiteral("style-balls.png")));
-}
-
-void MainWindow::showConnection(bool up) {
-    controls_->connectionIcon->setPixmap(
-        art_.icon(up ? QStringLiteral("check.png") : QStringLiteral("noconnection.png")));
 }
 
 void MainWindow::showNotice(const QString& text) {

@@ -6,7 +6,6 @@
 // network play, the play aids), places them and wires each button to match
 // control's operation for it.
 
-#include <QElapsedTimer>
 #include <QWidget>
 #include <cstdint>
 #include <functional>
@@ -93,11 +92,7 @@ private:
     void createParts();
     void wireButtons();
     void start();
-    void placeAll();
     void onOptionChanged(Setting setting);
-    void applyHints();
-    void showStyleChoice();
-    void showConnection(bool up);
     void toggleOverlay(QWidget* panel);
     void quit();
 
@@ -107,7 +102,6 @@ private:
     Artwork art_;
     QPoint origin_;
     QRect screen_;
-    QElapsedTimer steady_;
     bool quitting_ = false;
 
     std::unique_ptr<SoundPlayer> sound_;

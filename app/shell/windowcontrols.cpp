@@ -15,6 +15,7 @@
 #include "app/ui/scorestrip.h"
 #include "app/widgets/glyphbutton.h"
 #include "app/widgets/smoothlabel.h"
+#include "core/engine/board.h"
 
 namespace zelvan {
 
@@ -27,7 +28,7 @@ GlyphButton* button(QWidget* parent, const char* name, const char* glyph, const 
 
 }  // namespace
 
-WindowControls::WindowControls(QWidget* window, Artwork& art) {
+WindowControls::WindowControls(QWidget* window, Artwork& art) : art_(art) {
     using namespace controls;
     background = new QLabel(window);
     background->setObjectName(QStringLiteral("background"));
@@ -71,6 +72,21 @@ std::vector<GlyphButton*> WindowControls::buttons() const {
             stopButton, helpButton, internetButton, optionsButton};
 }
 
+void WindowControls::showHints(bool on) {
+    for (GlyphButton* b : buttons())
+        b->setToolTip(on ? b->property("hintText").toString() : QString());
+}
+
+void WindowControls::showStyle(int pieceStyle) {
+    styleIcon->setPixmap(art_.icon(pieceStyle ? QStringLiteral("style-crosses.png")
+                                              : QStringLiteral("style-balls.png")));
+}
+
+void WindowControls::showConnection(bool up) {
+    connectionIcon->setPixmap(
+        art_.icon(up ? QStringLiteral("check.png") : QStringLiteral("noconnection.png")));
+}
+
 void WindowControls::place(QPoint origin, ScoreStrip& scores, OptionsPanel* options,
                            NetworkPlay& network) {
     using namespace layout;
@@ -98,6 +114,13 @@ void WindowControls::place(QPoint origin, ScoreStrip& scores, OptionsPanel* opti
     at(options, kOptionsPanel);
     at(network.internetPanel(), kInternetPanel);
     at(network.chatPanel(), kChatPanel);
+    raiseOverlays(options, network);
+}
+
+void WindowControls::placeBoard(QPoint origin, OptionsPanel* options, NetworkPlay& network) {
+    if (const BoardGeometry* geo = geometryForBoardSize(board->boardSize()))
+        board->move(origin + QPoint(geo->offsetX, geo->offsetY));
+    board->raise();
     raiseOverlays(options, network);
 }
 

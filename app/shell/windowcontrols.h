@@ -30,8 +30,15 @@ struct WindowControls {
     // The help viewer, the two panels and the banner open over the board,
     // even a board drawn after them.
     void raiseOverlays(OptionsPanel* options, NetworkPlay& network);
+    // A new board: at its place for its size, in front, the panels over it.
+    void placeBoard(QPoint origin, OptionsPanel* options, NetworkPlay& network);
     // The eight buttons of the left panel.
     std::vector<GlyphButton*> buttons() const;
+
+    // The left panel's indicators and the buttons' tool-tip hints.
+    void showHints(bool on);
+    void showStyle(int pieceStyle);
+    void showConnection(bool up);
 
     QLabel* background;
     QLabel* redIcon;
@@ -53,6 +60,9 @@ struct WindowControls {
     BoardPicture* board;
     HelpViewer* helpViewer;
     ResultBanner* banner;
+
+private:
+    Artwork& art_;
 };
 
 }  // namespace zelvan

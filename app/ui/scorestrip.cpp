@@ -1,6 +1,7 @@
 #include "app/ui/scorestrip.h"
 
 #include <QLabel>
+#include <QTime>
 #include <QTimer>
 #include <algorithm>
 
@@ -23,6 +24,12 @@ ScoreStrip::ScoreStrip(QWidget* window, const Scores& scores, std::function<bool
                        Clocks clocks)
     : QObject(window), scores_(scores), gameRunning_(std::move(gameRunning)),
       clocks_(std::move(clocks)) {
+    steady_.start();
+    if (!clocks_.msSinceMidnight)
+        clocks_.msSinceMidnight = [] {
+            return std::int64_t(QTime::currentTime().msecsSinceStartOfDay());
+        };
+    if (!clocks_.monotonicMs) clocks_.monotonicMs = [this] { return steady_.elapsed(); };
     using namespace controls;
     const QFont scoreFont = arial(21, false);
     // Shadow twins first, so each lies beneath its bright copy.

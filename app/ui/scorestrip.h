@@ -6,6 +6,7 @@
 // a clock's text is next due to change (the next second of a running game,
 // else the next minute), so an idle window hardly ever wakes.
 
+#include <QElapsedTimer>
 #include <QObject>
 #include <QPoint>
 #include <cstdint>
@@ -24,6 +25,7 @@ namespace zelvan {
 class ScoreStrip : public QObject {
     Q_OBJECT
 public:
+    // Where the time comes from; an empty one reads the machine's own.
     struct Clocks {
         std::function<std::int64_t()> msSinceMidnight;  // the local wall clock
         std::function<std::int64_t()> monotonicMs;      // for the game clock
@@ -63,6 +65,7 @@ private:
     const Scores& scores_;
     std::function<bool()> gameRunning_;
     Clocks clocks_;
+    QElapsedTimer steady_;
     std::int32_t shownBlue_ = 0;
     std::int32_t shownRed_ = 0;
     SmoothLabel* redScoreShadow_ = nullptr;

@@ -4,11 +4,28 @@
 
 namespace zelvan {
 
+namespace {
+
+// Hands every request on to an output owned elsewhere.
+class Borrowed final : public SoundOutput {
+public:
+    explicit Borrowed(SoundOutput& to) : to_(to) {}
+    void play(Sound s) override { to_.play(s); }
+    void stop() override { to_.stop(); }
+
+private:
+    SoundOutput& to_;
+};
+
+}  // namespace
+
 SoundPlayer::SoundPlayer() : output_(std::make_unique<QtSoundOutput>()) {}
 
 SoundPlayer::SoundPlayer(std::unique_ptr<SoundOutput> output) : output_(std::move(output)) {
     if (!output_) output_ = std::make_unique<QtSoundOutput>();
 }
+
+SoundPlayer::SoundPlayer(SoundOutput& borrowed) : output_(std::make_unique<Borrowed>(borrowed)) {}
 
 void SoundPlayer::play(Sound sound) {
     output_->stop();

@@ -13,6 +13,8 @@ class SoundPlayer final : public Speaker {
 public:
     SoundPlayer();  // plays the embedded effects on the default audio output
     explicit SoundPlayer(std::unique_ptr<SoundOutput> output);
+    // Plays on an output that stays the caller's (a test's recording one).
+    explicit SoundPlayer(SoundOutput& borrowed);
 
     // Stops whatever plays, then starts `sound`. Never waits for it.
     void play(Sound sound) override;
