@@ -65,27 +65,16 @@ HintPopup::HintPopup(HintWindow& settings)
 }
 
 void HintPopup::activateHint(const QRect& rect, const QString& text) {
-    // Set while activating; a nested request (events run below) is refused.
-    struct Activating {
-        bool& flag;
-        explicit Activating(bool& f) : flag(f) { flag = true; }
-        ~Activating() { flag = false; }
-    } activating(activating_);
-
-    // The previous hint must be off the screen before the area is captured:
-    // hide it and let the windows beneath repaint. A one-pixel grab is a
-    // round trip to the window system, after which their exposure is queued
-    // here, so the second pass of events repaints them.
-    const bool wasVisible = isVisible();
+    // The previous hint (or any window just gone) must be off the screen
+    // before the area is captured: hide it now. A one-pixel grab is a round
+    // trip to the window system, after which the exposure of the windows
+    // beneath is queued here; they repaint in the event loop's next passes,
+    // and the capture comes after them.
     const QPoint wasAt = pos();
     hide();
-    QCoreApplication::processEvents();
-    if (wasVisible) {
-        if (QScreen* s = screenFor(wasAt, nullptr)) {
-            const QPoint at = wasAt - s->geometry().topLeft();
-            s->grabWindow(0, at.x(), at.y(), 1, 1);
-        }
-        QCoreApplication::processEvents();
+    if (QScreen* s = screenFor(wasAt, nullptr)) {
+        const QPoint at = wasAt - s->geometry().topLeft();
+        s->grabWindow(0, at.x(), at.y(), 1, 1);
     }
 
     text_ = text;
@@ -101,11 +90,26 @@ void HintPopup::activateHint(const QRect& rect, const QString& text) {
     if (r.top() < desk.top()) r.moveTop(desk.top());
     setGeometry(r);
 
-    if (settings_.isTransparent()) captureBackground();
+    waiting_ = true;
+    const int request = ++request_;
+    // Two passes: the exposures are read in the first, painted in the second.
+    QTimer::singleShot(0, this, [this, request] {
+        QTimer::singleShot(0, this, [this, request] { showCaptured(request); });
+    });
+}
 
+void HintPopup::showCaptured(int request) {
+    if (request != request_ || !waiting_) return;
+    waiting_ = false;
+    if (settings_.isTransparent()) captureBackground();
     show();
     raise();
     update();
+}
+
+void HintPopup::withdraw() {
+    waiting_ = false;
+    hide();
 }
 
 void HintPopup::captureBackground() {
@@ -214,7 +218,6 @@ HintPopup* HintWindow::hintWindow() {
 
 void HintWindow::showHint(const QString& text, const QPoint& globalPos) {
     HintPopup* w = hintWindow();
-    if (w->isActivating()) return;
     const QScreen* screen = screenFor(globalPos, form_);
     const int maxWidth = screen ? screen->availableGeometry().width() : 800;
     w->activateHint(calcHintRect(maxWidth, text).translated(globalPos), text);
@@ -224,7 +227,7 @@ void HintWindow::showHint(const QString& text, const QPoint& globalPos) {
 void HintWindow::hideHint() {
     hideTimer_.stop();
     hintOwner_ = nullptr;
-    if (window_) window_->hide();
+    if (window_) window_->withdraw();
 }
 
 bool HintWindow::eventFilter(QObject* watched, QEvent* event) {
@@ -233,10 +236,8 @@ bool HintWindow::eventFilter(QObject* watched, QEvent* event) {
         auto* widget = qobject_cast<QWidget*>(watched);
         if (!widget || widget->toolTip().isEmpty()) break;
         const auto* help = static_cast<QHelpEvent*>(event);
-        if (!(window_ && window_->isActivating())) {
-            hintOwner_ = widget;
-            showHint(widget->toolTip(), help->globalPos() + QPoint(0, kCursorMargin));
-        }
+        hintOwner_ = widget;
+        showHint(widget->toolTip(), help->globalPos() + QPoint(0, kCursorMargin));
         return true;  // the standard tip never shows
     }
     case QEvent::Leave:
@@ -248,7 +249,7 @@ bool HintWindow::eventFilter(QObject* watched, QEvent* event) {
     case QEvent::Wheel:
     case QEvent::KeyPress:
     case QEvent::ApplicationDeactivate:
-        if (window_ && window_->isVisible()) hideHint();
+        if (window_ && (window_->isVisible() || window_->isActivating())) hideHint();
         break;
     default:
         break;

@@ -14,7 +14,9 @@ class HintWindow;
 
 // The hint window: borderless, on top, never takes input or focus. Just
 // before it shows, the screen area it is about to cover is captured and mixed
-// with the tint colour; that mixture is its background.
+// with the tint colour; that mixture is its background. A previous hint goes
+// at once; the new one is captured and shown from the event loop, once the
+// windows beneath have repainted.
 class HintPopup : public QWidget {
     Q_OBJECT
 
@@ -22,26 +24,32 @@ public:
     explicit HintPopup(HintWindow& settings);
 
     // Shows `text` in `rect` (screen coordinates, as computed by
-    // HintWindow::calcHintRect), grown by 2 right and down, kept on the desktop.
+    // HintWindow::calcHintRect), grown by 2 right and down, kept on the
+    // desktop. A request that comes before the last one has shown replaces it.
     void activateHint(const QRect& rect, const QString& text);
+    // Hides it, and drops a hint still waiting to show.
+    void withdraw();
 
     QString text() const { return text_; }
     // The screen area as captured, and its tinted copy (the background).
     const QImage& captured() const { return captured_; }
     const QImage& background() const { return tinted_; }
-    bool isActivating() const { return activating_; }
+    // A hint is about to show: captured and shown from the event loop.
+    bool isActivating() const { return waiting_; }
 
 protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
     void captureBackground();
+    void showCaptured(int request);
 
     HintWindow& settings_;
     QString text_;
     QImage captured_;
     QImage tinted_;
-    bool activating_ = false;
+    bool waiting_ = false;
+    int request_ = 0;  // the latest request; an earlier one waiting does not show
 };
 
 // Replaces the application's tool tips while enabled: a tool-tip request for

@@ -74,6 +74,7 @@ private slots:
     void rightEdgeMovesHintLeftAndCapturesThere();
     void bottomEdgeMovesHintUp();
     void previousHintIsGoneBeforeTheCapture();
+    void aLaterRequestReplacesOneNotYetShown();
     void textIsDrawnInsideTheMargins();
     void toolTipRequestsShowTheHint();
     void disablingRestoresTheStandardTip();
@@ -83,6 +84,7 @@ private slots:
 
 private:
     void configure(HintWindow& hint);
+    void shown(HintWindow& hint, const QString& text, QPoint at);
     void waitUntilShownOnScreen(HintWindow& hint);
 
     std::unique_ptr<Backdrop> backdrop_;
@@ -126,6 +128,13 @@ void DcHintExTest::cleanup() {
     hint_.reset();
 }
 
+// Asks for a hint and waits until it shows: it is captured and shown from
+// the event loop.
+void DcHintExTest::shown(HintWindow& hint, const QString& text, QPoint at) {
+    hint.showHint(text, at);
+    QVERIFY(QTest::qWaitFor([&] { return hint.hintWindow()->isVisible(); }));
+}
+
 void DcHintExTest::waitUntilShownOnScreen(HintWindow& hint) {
     HintPopup* w = hint.hintWindow();
     QVERIFY(QTest::qWaitForWindowExposed(w));
@@ -136,7 +145,7 @@ void DcHintExTest::waitUntilShownOnScreen(HintWindow& hint) {
 
 void DcHintExTest::hintSizeFromTextAndMargins() {
     const QString text = "Size 15-20-30";
-    hint_->showHint(text, QPoint(100, 100));
+    shown(*hint_, text, QPoint(100, 100));
     const QFontMetrics fm(hint_->font());
     const QRect g = hint_->hintWindow()->geometry();
     QCOMPARE(g.topLeft(), QPoint(100, 100));
@@ -146,7 +155,7 @@ void DcHintExTest::hintSizeFromTextAndMargins() {
 }
 
 void DcHintExTest::backgroundMixesScreenAndTint() {
-    hint_->showHint("Play!", QPoint(100, 100));
+    shown(*hint_, "Play!", QPoint(100, 100));
     HintPopup* w = hint_->hintWindow();
     QString where;
     QVERIFY2(allPixels(w->captured(), kField, &where), qPrintable(where));
@@ -157,7 +166,7 @@ void DcHintExTest::backgroundMixesScreenAndTint() {
 
     // At 30 % the tint weighs more.
     QVERIFY(hint_->setTransparency(30));
-    hint_->showHint("Play!", QPoint(300, 100));
+    shown(*hint_, "Play!", QPoint(300, 100));
     QVERIFY2(allPixels(w->background(), mixed(rgb(0, 56, 64), kField, 30), &where),
              qPrintable(where));
 }
@@ -166,7 +175,7 @@ void DcHintExTest::rightEdgeMovesHintLeftAndCapturesThere() {
     const QString text = "Human / Computer";
     const QSize size = hint_->calcHintRect(screen_.width(), text).size() + QSize(2, 2);
     QVERIFY(size.width() < kBlackStrip);
-    hint_->showHint(text, QPoint(screen_.width() - 10, 400));
+    shown(*hint_, text, QPoint(screen_.width() - 10, 400));
     HintPopup* w = hint_->hintWindow();
     QCOMPARE(w->geometry(), QRect(QPoint(screen_.width() - size.width(), 400), size));
     // Taken where it shows, over black: none of the off-screen area.
@@ -178,7 +187,7 @@ void DcHintExTest::rightEdgeMovesHintLeftAndCapturesThere() {
 void DcHintExTest::bottomEdgeMovesHintUp() {
     const QString text = "Options";
     const QSize size = hint_->calcHintRect(screen_.width(), text).size() + QSize(2, 2);
-    hint_->showHint(text, QPoint(300, screen_.height() - 3));
+    shown(*hint_, text, QPoint(300, screen_.height() - 3));
     QCOMPARE(hint_->hintWindow()->geometry(),
              QRect(QPoint(300, screen_.height() - size.height()), size));
     QString where;
@@ -186,22 +195,36 @@ void DcHintExTest::bottomEdgeMovesHintUp() {
              qPrintable(where));
 
     // Off the left edge it comes back to it.
-    hint_->showHint(text, QPoint(-40, 200));
+    shown(*hint_, text, QPoint(-40, 200));
     QCOMPARE(hint_->hintWindow()->geometry().topLeft(), QPoint(0, 200));
 }
 
 void DcHintExTest::previousHintIsGoneBeforeTheCapture() {
-    hint_->showHint("Stop", QPoint(200, 200));
+    shown(*hint_, "Stop", QPoint(200, 200));
     waitUntilShownOnScreen(*hint_);
-    hint_->showHint("Help", QPoint(200, 200));
+    shown(*hint_, "Help", QPoint(200, 200));
     QString where;
     QVERIFY2(allPixels(hint_->hintWindow()->captured(), kField, &where), qPrintable(where));
     QVERIFY2(allPixels(hint_->hintWindow()->background(), rgb(100, 78, 57), &where),
              qPrintable(where));
 }
 
+// The hint shows from the event loop: a second request before then is the
+// one that shows, and a hint put away before then never shows.
+void DcHintExTest::aLaterRequestReplacesOneNotYetShown() {
+    hint_->showHint("Stop", QPoint(200, 200));
+    shown(*hint_, "Help", QPoint(300, 300));
+    QCOMPARE(hint_->hintWindow()->text(), QString("Help"));
+    QCOMPARE(hint_->hintWindow()->geometry().topLeft(), QPoint(300, 300));
+    hint_->showHint("Exit", QPoint(100, 100));
+    hint_->hideHint();
+    QTest::qWait(50);
+    QVERIFY(!hint_->hintWindow()->isVisible());
+    QVERIFY(!hint_->hintWindow()->isActivating());
+}
+
 void DcHintExTest::textIsDrawnInsideTheMargins() {
-    hint_->showHint("Internet", QPoint(400, 300));
+    shown(*hint_, "Internet", QPoint(400, 300));
     waitUntilShownOnScreen(*hint_);
     HintPopup* w = hint_->hintWindow();
     const QRect g = w->geometry();
@@ -235,7 +258,7 @@ void DcHintExTest::toolTipRequestsShowTheHint() {
     QHelpEvent request(QEvent::ToolTip, QPoint(10, 10), QPoint(60, 60));
     QVERIFY(QCoreApplication::sendEvent(button, &request));
     HintPopup* w = hint_->hintWindow();
-    QVERIFY(w->isVisible());
+    QTRY_VERIFY(w->isVisible());
     QCOMPARE(w->text(), QString("Play!"));
     QCOMPARE(w->geometry().topLeft(), QPoint(60, 80));  // below the mouse
     QVERIFY(!QToolTip::isVisible());
@@ -254,7 +277,7 @@ void DcHintExTest::toolTipRequestsShowTheHint() {
 
     // A press anywhere puts the hint away.
     QCoreApplication::sendEvent(button, &request);
-    QVERIFY(w->isVisible());
+    QTRY_VERIFY(w->isVisible());
     QTest::mousePress(plain, Qt::LeftButton);
     QVERIFY(!w->isVisible());
     delete button;
@@ -268,7 +291,7 @@ void DcHintExTest::disablingRestoresTheStandardTip() {
     button->show();
     QHelpEvent request(QEvent::ToolTip, QPoint(10, 10), QPoint(60, 60));
     QCoreApplication::sendEvent(button, &request);
-    QVERIFY(hint_->hintWindow()->isVisible());
+    QTRY_VERIFY(hint_->hintWindow()->isVisible());
 
     QVERIFY(hint_->setEnabled(false));
     QVERIFY(!hint_->hintWindow()->isVisible());
@@ -283,7 +306,7 @@ void DcHintExTest::disablingRestoresTheStandardTip() {
     HintWindow second(backdrop_.get());
     configure(second);
     QCoreApplication::sendEvent(button, &request);
-    QVERIFY(second.hintWindow()->isVisible());
+    QTRY_VERIFY(second.hintWindow()->isVisible());
     QVERIFY(!hint_->hintWindow()->isVisible());
     delete button;
 }
