@@ -7,10 +7,11 @@
 #include <QWidget>
 
 class QLabel;
-class AlignedEdit;
-class SmoothLabel;
 
 namespace zelvan {
+
+class AlignedEdit;
+class SmoothLabel;
 
 class InternetPanel : public QWidget {
     Q_OBJECT

@@ -35,7 +35,6 @@ SplashWindow::SplashWindow(const QRect& screen)
     progress_->setBackgroundColor(QColor(1, 1, 1));
     progress_->setBorderColor1(QColor(20, 101, 110));
     progress_->setBorderColor2(QColor(11, 54, 60));
-    progress_->setBarColorStyle(BitmapProgressBar::BarColorStyle::OneColour);
     progress_->setBarBitmap(Artwork::load(QStringLiteral("progressbar.png")));
     progress_->setShowPosText(false);
     progress_->setPosTextSuffix(QStringLiteral("%"));

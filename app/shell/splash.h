@@ -5,9 +5,10 @@
 #include <QWidget>
 
 class QLabel;
-class BitmapProgressBar;
 
 namespace zelvan {
+
+class BitmapProgressBar;
 
 class SplashWindow : public QWidget {
     Q_OBJECT

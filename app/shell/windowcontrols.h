@@ -8,11 +8,12 @@
 #include <QRect>
 #include <vector>
 
-class GlyphButton;
 class QLabel;
 class QWidget;
 
 namespace zelvan {
+
+class GlyphButton;
 
 class Artwork;
 class BoardPicture;

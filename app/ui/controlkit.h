@@ -12,9 +12,12 @@
 class QImage;
 class QLabel;
 class QWidget;
+
+namespace zelvan {
 class GlyphButton;
 class HintWindow;
 class SmoothLabel;
+}  // namespace zelvan
 
 namespace zelvan::controls {
 

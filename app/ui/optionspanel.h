@@ -13,9 +13,10 @@
 #include "core/settings/options.h"
 
 class QImage;
-class SmoothLabel;
 
 namespace zelvan {
+
+class SmoothLabel;
 
 class OptionsPanel : public QWidget {
     Q_OBJECT

@@ -18,9 +18,10 @@
 class QLabel;
 class QTimer;
 class QWidget;
-class SmoothLabel;
 
 namespace zelvan {
+
+class SmoothLabel;
 
 class ScoreStrip : public QObject {
     Q_OBJECT

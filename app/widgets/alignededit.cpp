@@ -1,5 +1,7 @@
 #include "app/widgets/alignededit.h"
 
+namespace zelvan {
+
 AlignedEdit::AlignedEdit(QWidget* parent) : QLineEdit(parent) {
     QLineEdit::setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
 }
@@ -9,3 +11,5 @@ void AlignedEdit::setAlignment(Qt::Alignment a) {
     if (horizontal == alignment()) return;
     QLineEdit::setAlignment(horizontal | Qt::AlignVCenter);
 }
+
+}  // namespace zelvan

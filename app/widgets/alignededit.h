@@ -2,6 +2,8 @@
 
 #include <QLineEdit>
 
+namespace zelvan {
+
 // A single-line edit whose text is left-aligned, right-aligned or centred.
 class AlignedEdit : public QLineEdit {
     Q_OBJECT
@@ -14,3 +16,5 @@ public:
     Qt::Alignment alignment() const { return QLineEdit::alignment() & Qt::AlignHorizontal_Mask; }
     void setAlignment(Qt::Alignment a);
 };
+
+}  // namespace zelvan

@@ -10,6 +10,8 @@
 #include <cstdint>
 #include <cstdlib>
 
+namespace zelvan {
+
 namespace {
 
 // num / den rounded to the nearest integer, halves to even; den > 0.
@@ -20,18 +22,6 @@ std::int64_t roundHalfEven(std::int64_t num, std::int64_t den) {
     std::int64_t r2 = 2 * (a % den);
     if (r2 > den || (r2 == den && (q % 2) != 0)) ++q;
     return negative ? -q : q;
-}
-
-// Channel k (from 1) of a run of n lines from a to b: begins exactly at a and
-// ends exactly at b.
-int rampChannel(int a, int b, int k, int n) {
-    if (n <= 1) return a;
-    return a + static_cast<int>(roundHalfEven(std::int64_t(k - 1) * (b - a), n - 1));
-}
-
-QColor rampColor(const QColor& a, const QColor& b, int k, int n) {
-    return QColor(rampChannel(a.red(), b.red(), k, n), rampChannel(a.green(), b.green(), k, n),
-                  rampChannel(a.blue(), b.blue(), k, n));
 }
 
 }  // namespace
@@ -61,23 +51,8 @@ void BitmapProgressBar::setBarBitmap(const QImage& bitmap) {
     propertyChanged();
 }
 
-void BitmapProgressBar::setBarColor1(const QColor& c) {
-    barColor1_ = c;
-    propertyChanged();
-}
-
-void BitmapProgressBar::setBarColor2(const QColor& c) {
-    barColor2_ = c;
-    propertyChanged();
-}
-
-void BitmapProgressBar::setBarColor3(const QColor& c) {
-    barColor3_ = c;
-    propertyChanged();
-}
-
-void BitmapProgressBar::setBarColorStyle(BarColorStyle s) {
-    barColorStyle_ = s;
+void BitmapProgressBar::setBarColor(const QColor& c) {
+    barColor_ = c;
     propertyChanged();
 }
 
@@ -88,11 +63,6 @@ void BitmapProgressBar::setBorderColor1(const QColor& c) {
 
 void BitmapProgressBar::setBorderColor2(const QColor& c) {
     borderColor2_ = c;
-    propertyChanged();
-}
-
-void BitmapProgressBar::setDirection(Direction d) {
-    direction_ = d;
     propertyChanged();
 }
 
@@ -139,10 +109,7 @@ QRect BitmapProgressBar::innerRect() const {
 }
 
 int BitmapProgressBar::filledLength() const {
-    const QRect inner = innerRect();
-    const bool horizontal =
-        direction_ == Direction::LeftToRight || direction_ == Direction::RightToLeft;
-    const int length = std::max(0, horizontal ? inner.width() : inner.height());
+    const int length = std::max(0, innerRect().width());
     if (position_ <= min_) return 0;
     const std::int64_t span = std::abs(std::int64_t(max_) - min_);
     // Minimum and maximum may have moved after the position was set; the fill
@@ -153,48 +120,21 @@ int BitmapProgressBar::filledLength() const {
 }
 
 void BitmapProgressBar::rebuildBarCache() {
-    const int w = width();
-    const int h = height();
     barCache_ = deviceImage();
-    if (!barBitmap_.isNull() && barBitmap_.width() > 0 && barBitmap_.height() > 0) {
-        QPainter p(&barCache_);
-        p.setCompositionMode(QPainter::CompositionMode_Source);
-        // In the control's pixels: a bitmap painted finer tiles at its own size.
-        const QSizeF tile = barBitmap_.deviceIndependentSize();
-        for (int row = 0; row <= int(h / tile.height()); ++row)
-            for (int col = 0; col <= int(w / tile.width()); ++col)
-                p.drawImage(QPointF(col * tile.width(), row * tile.height()), barBitmap_);
-        return;
-    }
-    barCache_.fill(barColor1_);
-    if (barColorStyle_ == BarColorStyle::OneColour) return;
-
-    // One-pixel lines across the bar, over the whole control, starting at the
-    // side the bar grows from.
-    const bool horizontal =
-        direction_ == Direction::LeftToRight || direction_ == Direction::RightToLeft;
-    const bool reversed =
-        direction_ == Direction::RightToLeft || direction_ == Direction::BottomToTop;
-    const int n = horizontal ? w : h;
-    auto colourAt = [&](int i) -> QColor {  // i from 0, counted from the growing side
-        if (barColorStyle_ == BarColorStyle::TwoColours)
-            return rampColor(barColor1_, barColor2_, i + 1, n);
-        const int half = n / 2;
-        if (i < half) return rampColor(barColor1_, barColor2_, i + 1, half);
-        return rampColor(barColor2_, barColor3_, i - half + 1, n - half);
-    };
     QPainter p(&barCache_);
-    for (int i = 0; i < n; ++i) {
-        const int at = reversed ? n - 1 - i : i;
-        const QRect line = horizontal ? QRect(at, 0, 1, h) : QRect(0, at, w, 1);
-        p.fillRect(line, colourAt(i));
-    }
+    p.setCompositionMode(QPainter::CompositionMode_Source);
+    // In the control's pixels: a bitmap painted finer tiles at its own size.
+    const QSizeF tile = barBitmap_.deviceIndependentSize();
+    for (int row = 0; row <= int(height() / tile.height()); ++row)
+        for (int col = 0; col <= int(width() / tile.width()); ++col)
+            p.drawImage(QPointF(col * tile.width(), row * tile.height()), barBitmap_);
 }
 
 void BitmapProgressBar::drawBar() {
-    const bool hasBitmap = !barBitmap_.isNull() && barBitmap_.width() > 0;
-    if (!hasBitmap && barColorStyle_ == BarColorStyle::OneColour) {
-        offscreen_.fill(barColor1_);
+    const bool hasBitmap =
+        !barBitmap_.isNull() && barBitmap_.width() > 0 && barBitmap_.height() > 0;
+    if (!hasBitmap) {
+        offscreen_.fill(barColor_);
     } else {
         if (rebuildCache_ || barCache_.size() != offscreen_.size()) {
             rebuildBarCache();
@@ -208,21 +148,7 @@ void BitmapProgressBar::drawBar() {
     const QRect inner = innerRect();
     if (inner.isEmpty()) return;
     const int filled = filledLength();
-    QRect rest;
-    switch (direction_) {
-    case Direction::LeftToRight:
-        rest = QRect(inner.left() + filled, inner.top(), inner.width() - filled, inner.height());
-        break;
-    case Direction::RightToLeft:
-        rest = QRect(inner.left(), inner.top(), inner.width() - filled, inner.height());
-        break;
-    case Direction::TopToBottom:
-        rest = QRect(inner.left(), inner.top() + filled, inner.width(), inner.height() - filled);
-        break;
-    case Direction::BottomToTop:
-        rest = QRect(inner.left(), inner.top(), inner.width(), inner.height() - filled);
-        break;
-    }
+    const QRect rest(inner.left() + filled, inner.top(), inner.width() - filled, inner.height());
     if (!rest.isEmpty()) {
         QPainter p(&offscreen_);
         p.fillRect(rest, backgroundColor_);
@@ -280,3 +206,5 @@ void BitmapProgressBar::changeEvent(QEvent* event) {
     if (event->type() == QEvent::FontChange || event->type() == QEvent::PaletteChange) update();
     QWidget::changeEvent(event);
 }
+
+}  // namespace zelvan

@@ -5,35 +5,27 @@
 #include <QString>
 #include <QWidget>
 
-// A progress bar that paints through an off-screen picture. The filled part
-// reveals a fixed picture (a tiled bitmap, a solid colour or a gradient laid
-// over the whole control) rather than stretching it; the unfilled rest is
+namespace zelvan {
+
+// A progress bar that grows from left to right and paints through an
+// off-screen picture. The filled part reveals a fixed picture (a tiled
+// bitmap, or one colour) rather than stretching it; the unfilled rest is
 // painted in the background colour.
 class BitmapProgressBar : public QWidget {
     Q_OBJECT
 
 public:
-    enum class BarColorStyle { OneColour, TwoColours, ThreeColours };
-    enum class Direction { LeftToRight, RightToLeft, BottomToTop, TopToBottom };
-
     explicit BitmapProgressBar(QWidget* parent = nullptr);
 
     QColor backgroundColor() const { return backgroundColor_; }
     void setBackgroundColor(const QColor& c);
 
-    // A null or empty image selects the colour styles.
+    // A null or empty image fills the bar with the bar colour.
     const QImage& barBitmap() const { return barBitmap_; }
     void setBarBitmap(const QImage& bitmap);
 
-    QColor barColor1() const { return barColor1_; }
-    void setBarColor1(const QColor& c);
-    QColor barColor2() const { return barColor2_; }
-    void setBarColor2(const QColor& c);
-    QColor barColor3() const { return barColor3_; }
-    void setBarColor3(const QColor& c);
-
-    BarColorStyle barColorStyle() const { return barColorStyle_; }
-    void setBarColorStyle(BarColorStyle s);
+    QColor barColor() const { return barColor_; }
+    void setBarColor(const QColor& c);
 
     // Top and left edges.
     QColor borderColor1() const { return borderColor1_; }
@@ -41,9 +33,6 @@ public:
     // Bottom and right edges.
     QColor borderColor2() const { return borderColor2_; }
     void setBorderColor2(const QColor& c);
-
-    Direction direction() const { return direction_; }
-    void setDirection(Direction d);
 
     int minimum() const { return min_; }
     void setMinimum(int v);
@@ -84,13 +73,9 @@ private:
 
     QColor backgroundColor_;
     QImage barBitmap_;
-    QColor barColor1_{0, 128, 0};
-    QColor barColor2_{255, 255, 0};
-    QColor barColor3_{255, 0, 0};
-    BarColorStyle barColorStyle_ = BarColorStyle::ThreeColours;
+    QColor barColor_{0, 128, 0};
     QColor borderColor1_;
     QColor borderColor2_;
-    Direction direction_ = Direction::LeftToRight;
     int min_ = 0;
     int max_ = 100;
     int position_ = 0;
@@ -103,3 +88,5 @@ private:
     QImage barCache_;
     bool rebuildCache_ = true;
 };
+
+}  // namespace zelvan

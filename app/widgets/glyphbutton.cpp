@@ -9,6 +9,8 @@
 
 #include <algorithm>
 
+namespace zelvan {
+
 namespace {
 
 // Frames 0..2 are the faces; a strip's frame 3 is never shown.
@@ -32,11 +34,6 @@ void GlyphButton::refresh() {
 
 void GlyphButton::setAlignment(Qt::Alignment a) {
     alignment_ = a & Qt::AlignHorizontal_Mask;
-    refresh();
-}
-
-void GlyphButton::setAllowAllUp(bool on) {
-    allowAllUp_ = on;
     refresh();
 }
 
@@ -67,12 +64,6 @@ void GlyphButton::setFontColor(const QColor& c) {
 
 void GlyphButton::setDown(bool on) {
     if (on == down_) return;
-    if (groupIndex_ != 0 && parentWidget()) {
-        const auto siblings =
-            parentWidget()->findChildren<GlyphButton*>(Qt::FindDirectChildrenOnly);
-        for (GlyphButton* other : siblings)
-            if (other != this && other->groupIndex_ == groupIndex_) other->setDown(false);
-    }
     down_ = on;
     refresh();
 }
@@ -87,11 +78,6 @@ void GlyphButton::setGlyph(const QImage& strip) {
     glyph_.setDevicePixelRatio(strip.devicePixelRatio());
     numGlyphs_ = glyph_.height() > 0 ? glyph_.width() / glyph_.height() : 0;
     rebuildFrames();
-    refresh();
-}
-
-void GlyphButton::setGroupIndex(int index) {
-    groupIndex_ = index;
     refresh();
 }
 
@@ -230,30 +216,26 @@ void GlyphButton::leaveEvent(QEvent* event) {
 
 void GlyphButton::mousePressEvent(QMouseEvent* event) {
     // Any button presses the button down.
-    if (groupIndex_ == 0 || !down_)
-        setDown(true);
-    else if (allowAllUp_)
-        setDown(false);
+    setDown(true);
     event->accept();
 }
 
 void GlyphButton::mouseReleaseEvent(QMouseEvent* event) {
     event->accept();
     if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint())) {
-        // Raised while still down, so a handler that pauses shows the pressed
-        // face; the handler may also delete the button.
+        // Raised while still down, so the handler sees the pressed face; it
+        // may also delete the button.
         QPointer<GlyphButton> self(this);
         emit clicked();
         if (!self) return;
     }
-    if (groupIndex_ == 0) setDown(false);
+    setDown(false);
 }
 
 void GlyphButton::mouseDoubleClickEvent(QMouseEvent* event) {
-    QPointer<GlyphButton> self(this);
-    emit doubleClicked();
-    if (!self) return;
     // The second press of a double click is still a press; its release is a
     // click, so two quick clicks act twice.
     mousePressEvent(event);
 }
+
+}  // namespace zelvan

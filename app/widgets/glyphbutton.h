@@ -8,6 +8,8 @@
 #include <optional>
 #include <vector>
 
+namespace zelvan {
+
 // The program's push button: owner-drawn, showing one frame of a horizontal
 // glyph strip by state (0 normal, 1 mouse inside, 2 pressed), an optional
 // caption and, unless flat, a one-pixel raised or sunken frame. Each glyph
@@ -25,10 +27,6 @@ public:
     Qt::Alignment alignment() const { return alignment_; }
     void setAlignment(Qt::Alignment a);
 
-    // In a group, a second press on a down button releases it.
-    bool allowAllUp() const { return allowAllUp_; }
-    void setAllowAllUp(bool on);
-
     QString caption() const { return caption_; }
     void setCaption(const QString& text);
 
@@ -41,7 +39,6 @@ public:
     void setFontColor(const QColor& c);
 
     bool isDown() const { return down_; }
-    // In a group, every other button of the same parent and group goes up first.
     void setDown(bool on);
 
     bool isFlat() const { return flat_; }
@@ -50,11 +47,6 @@ public:
     // Copies the strip and sets numGlyphs to width div height.
     const QImage& glyph() const { return glyph_; }
     void setGlyph(const QImage& strip);
-
-    // 0: an ordinary button; otherwise mutually exclusive with the buttons of
-    // the same parent and index.
-    int groupIndex() const { return groupIndex_; }
-    void setGroupIndex(int index);
 
     Layout layout() const { return layout_; }
     void setLayout(Layout l);
@@ -76,7 +68,6 @@ public:
 signals:
     // Left button released inside, raised while the button still shows down.
     void clicked();
-    void doubleClicked();
     void mouseEntered();
     void mouseExited();
 
@@ -94,13 +85,11 @@ private:
     int frameWidth() const;
 
     Qt::Alignment alignment_ = Qt::AlignLeft;
-    bool allowAllUp_ = false;
     QString caption_;
     std::optional<QColor> color_;
     bool down_ = false;
     bool flat_ = false;
     QImage glyph_;
-    int groupIndex_ = 0;
     Layout layout_ = Layout::GlyphLeft;
     QColor lightColor_{255, 255, 255};
     QColor shadowColor_{0, 0, 0};
@@ -112,3 +101,5 @@ private:
     // transparent; rebuilt only when the strip or the frame count changes.
     std::vector<QImage> frames_;
 };
+
+}  // namespace zelvan

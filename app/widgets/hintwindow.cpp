@@ -13,6 +13,8 @@
 
 #include <algorithm>
 
+namespace zelvan {
+
 namespace {
 
 const char* const kNoFormMessage = "HintWindow must be given a window.";
@@ -256,3 +258,5 @@ bool HintWindow::eventFilter(QObject* watched, QEvent* event) {
     }
     return QObject::eventFilter(watched, event);
 }
+
+}  // namespace zelvan

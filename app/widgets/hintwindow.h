@@ -10,6 +10,8 @@
 #include <QTimer>
 #include <QWidget>
 
+namespace zelvan {
+
 class HintWindow;
 
 // The hint window: borderless, on top, never takes input or focus. Just
@@ -136,3 +138,5 @@ private:
     QPointer<QWidget> hintOwner_;  // the widget whose hint shows
     QTimer hideTimer_;
 };
+
+}  // namespace zelvan

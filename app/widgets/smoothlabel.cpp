@@ -3,6 +3,8 @@
 #include <QEvent>
 #include <QPalette>
 
+namespace zelvan {
+
 SmoothLabel::SmoothLabel(QWidget* parent) : QLabel(parent) {
     setAutoFillBackground(true);
     applyQuality();
@@ -59,3 +61,5 @@ void SmoothLabel::changeEvent(QEvent* event) {
     QLabel::changeEvent(event);
     if (event->type() == QEvent::FontChange) fitToText();
 }
+
+}  // namespace zelvan

@@ -2,6 +2,8 @@
 
 #include <QLabel>
 
+namespace zelvan {
+
 // The program's text label: a plain label whose font always carries the
 // anti-aliased rendering strategy (or the platform's default one when
 // switched off), whatever font it is given later.
@@ -40,3 +42,5 @@ private:
     bool antialiased_ = true;
     bool autoSize_ = true;
 };
+
+}  // namespace zelvan

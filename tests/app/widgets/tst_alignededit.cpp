@@ -3,6 +3,8 @@
 
 #include <QtTest>
 
+using namespace zelvan;
+
 namespace {
 
 // Horizontal extent of the dark text on the light field.

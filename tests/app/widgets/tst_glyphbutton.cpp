@@ -7,6 +7,8 @@
 
 #include <memory>
 
+using namespace zelvan;
+
 namespace {
 
 constexpr QRgb rgb(int r, int g, int b) {
@@ -99,7 +101,6 @@ private slots:
     void captionButtonRaisedAndSunken();
     void captionIsClippedInsideTheFrame();
     void disabledButtonGetsAnOutline();
-    void groupButtonsExcludeEachOther();
     void enterAndExitSignals();
 };
 
@@ -379,31 +380,6 @@ void LbSpeedButtonTest::disabledButtonGetsAnOutline() {
         QCOMPARE(px(img, 19, y), rgb(255, 255, 0));
     }
     QCOMPARE(px(img, 1, 1), rgb(0, 0, 255));
-}
-
-void LbSpeedButtonTest::groupButtonsExcludeEachOther() {
-    QWidget parent;
-    auto* a = new GlyphButton(&parent);
-    auto* b = new GlyphButton(&parent);
-    auto* other = new GlyphButton(&parent);
-    a->setGroupIndex(1);
-    b->setGroupIndex(1);
-    other->setGroupIndex(2);
-    other->setDown(true);
-
-    QTest::mouseClick(a, Qt::LeftButton, {}, QPoint(5, 5));
-    QVERIFY(a->isDown());  // a grouped button stays down after release
-    QTest::mouseClick(b, Qt::LeftButton, {}, QPoint(5, 5));
-    QVERIFY(b->isDown());
-    QVERIFY(!a->isDown());
-    QVERIFY(other->isDown());  // another group is left alone
-
-    QTest::mouseClick(b, Qt::LeftButton, {}, QPoint(5, 5));
-    QVERIFY(b->isDown());  // no AllowAllUp: a second press keeps it down
-    b->setAllowAllUp(true);
-    QTest::mouseClick(b, Qt::LeftButton, {}, QPoint(5, 5));
-    QVERIFY(!b->isDown());
-    QVERIFY(!a->isDown());
 }
 
 void LbSpeedButtonTest::enterAndExitSignals() {

@@ -10,6 +10,8 @@
 
 #include <memory>
 
+using namespace zelvan;
+
 namespace {
 
 constexpr QRgb rgb(int r, int g, int b) {

@@ -3,6 +3,8 @@
 
 #include <QtTest>
 
+using namespace zelvan;
+
 namespace {
 
 bool prefersAntialias(const QFont& f) {
