@@ -1,6 +1,6 @@
 #pragma once
 // The board picture: a retained 571x571 bitmap that is drawn
-// incrementally and never rebuilt from the game record. The control shows
+// incrementally and never rebuilt from the position. The control shows
 // its top-left SxS square; repaints just show the bitmap again. On a screen
 // drawn k times finer the bitmap holds k x k pixels for each of the board's,
 // so a grid line is exactly k pixels wide and pieces come from k-times

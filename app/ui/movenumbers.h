@@ -2,7 +2,7 @@
 // Move numbers over the pieces, so a game can be read back in the order it
 // was played: each piece shows its number in a small font that fits its
 // cell. On the largest board only the last few moves are numbered; there
-// the numbers would bury the pieces. Drawn from the game record whenever the
+// the numbers would bury the pieces. Drawn from the position whenever the
 // board repaints, so pieces placed, taken back or cleared show at once.
 
 #include <cstddef>
