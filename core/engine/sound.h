@@ -19,6 +19,33 @@ enum class Sound : std::uint8_t {
     Startup,  // the splash window
 };
 
+// The effect's name, as logs and tests write it: "BluePiece", "Click", ...
+inline const char* soundName(Sound s) {
+    switch (s) {
+    case Sound::BluePiece:
+        return "BluePiece";
+    case Sound::RedPiece:
+        return "RedPiece";
+    case Sound::BlueWins:
+        return "BlueWins";
+    case Sound::RedWins:
+        return "RedWins";
+    case Sound::Play:
+        return "Play";
+    case Sound::Click:
+        return "Click";
+    case Sound::Exit:
+        return "Exit";
+    case Sound::Calling:
+        return "Calling";
+    case Sound::Error:
+        return "Error";
+    case Sound::Startup:
+        return "Startup";
+    }
+    return "?";
+}
+
 // Plays an effect at once, cutting off the one that plays, and returns; the
 // sound option is the caller's to obey.
 class Speaker {

@@ -25,32 +25,6 @@
 
 namespace zelvan::test {
 
-inline const char* soundName(Sound s) {
-    switch (s) {
-    case Sound::BluePiece:
-        return "BluePiece";
-    case Sound::RedPiece:
-        return "RedPiece";
-    case Sound::BlueWins:
-        return "BlueWins";
-    case Sound::RedWins:
-        return "RedWins";
-    case Sound::Play:
-        return "Play";
-    case Sound::Click:
-        return "Click";
-    case Sound::Exit:
-        return "Exit";
-    case Sound::Calling:
-        return "Calling";
-    case Sound::Error:
-        return "Error";
-    case Sound::Startup:
-        return "Startup";
-    }
-    return "?";
-}
-
 using Cells = std::vector<std::pair<int, int>>;
 
 // The board picture: what each cell of the board shows now, and the frames.

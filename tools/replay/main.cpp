@@ -50,32 +50,6 @@ using namespace zelvan::replay;
 
 namespace {
 
-const char* soundName(Sound s) {
-    switch (s) {
-    case Sound::BluePiece:
-        return "BluePiece";
-    case Sound::RedPiece:
-        return "RedPiece";
-    case Sound::BlueWins:
-        return "BlueWins";
-    case Sound::RedWins:
-        return "RedWins";
-    case Sound::Play:
-        return "Play";
-    case Sound::Click:
-        return "Click";
-    case Sound::Exit:
-        return "Exit";
-    case Sound::Calling:
-        return "Calling";
-    case Sound::Error:
-        return "Error";
-    case Sound::Startup:
-        return "Startup";
-    }
-    return "?";
-}
-
 // Every sound asked for, and how long after the last step began it came
 // (to the nearest 50 ms, in a log of its own: timings are not compared
 // byte for byte).

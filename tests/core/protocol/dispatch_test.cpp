@@ -12,6 +12,14 @@ namespace {
 
 using Strings = std::vector<std::string>;
 
+// In a game against the peer, Red four in row 1 and Blue to move: Blue
+// plays elsewhere and the peer's MOVE0501 makes five.
+void peerCompletesFive(ReceivingSide& s) {
+    s.lay({{1, 5}, {2, 6}, {3, 7}, {4, 8}}, {{1, 1}, {2, 1}, {3, 1}, {4, 1}}, PieceSource::Peer);
+    s.play(9, 9);
+    s.receive("MOVE0501");
+}
+
 class Dispatch : public ::testing::Test {
 protected:
     ReceivingSide s{true};
@@ -143,9 +151,7 @@ TEST_F(Dispatch, StopAbandonsARunningGame) {
 
 TEST_F(Dispatch, StopAfterAWinFreezesTheLineAndScoresNothing) {
     startGamePeerToMove();
-    s.lay({{1, 5}, {2, 6}, {3, 7}, {4, 8}}, {{1, 1}, {2, 1}, {3, 1}, {4, 1}}, PieceSource::Peer);
-    s.play(9, 9);
-    s.receive("MOVE0501");
+    peerCompletesFive(s);
     ASSERT_EQ(s.match.winner(), kRed);
     s.console.cursor = Cursor::Wait;
     s.receive("STOP");
@@ -170,9 +176,7 @@ TEST_F(Dispatch, MovePlacesRedAndGivesTheTurnBack) {
 
 TEST_F(Dispatch, AMoveThatCompletesFiveEndsTheGame) {
     startGamePeerToMove();
-    s.lay({{1, 5}, {2, 6}, {3, 7}, {4, 8}}, {{1, 1}, {2, 1}, {3, 1}, {4, 1}}, PieceSource::Peer);
-    s.play(9, 9);
-    s.receive("MOVE0501");
+    peerCompletesFive(s);
     EXPECT_EQ(s.match.winner(), kRed);
     EXPECT_FALSE(s.match.running());
     EXPECT_EQ(s.speaker.played.back(), "RedWins");
@@ -262,9 +266,7 @@ TEST_F(Dispatch, ALostConnectionAbandonsARunningGameOnly) {
     // A finished game keeps its winner (its line goes on blinking).
     ReceivingSide won(true);
     won.receive("PLAY1C");
-    won.lay({{1, 5}, {2, 6}, {3, 7}, {4, 8}}, {{1, 1}, {2, 1}, {3, 1}, {4, 1}}, PieceSource::Peer);
-    won.play(9, 9);
-    won.receive("MOVE0501");
+    peerCompletesFive(won);
     won.match.connectionLost(EndReason::PeerLeft);
     EXPECT_EQ(won.match.winner(), kRed);
     EXPECT_EQ(won.settings.saves, 1);
