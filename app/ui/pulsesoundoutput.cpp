@@ -1,6 +1,7 @@
 #include "app/ui/pulsesoundoutput.h"
 
 #include <pulse/pulseaudio.h>
+#include <pulse/rtclock.h>
 
 #include <cstdio>
 
@@ -11,6 +12,10 @@ namespace {
 // The stream's buffer on the server, and so the sink's latency while an
 // effect plays: short, so the sink mixes the samples in almost as they come.
 constexpr pa_usec_t kTargetLatencyUs = 20'000;
+
+// How long after an effect's end the stream is corked: a stream that stays
+// uncorked keeps the sink running and the sound card awake.
+constexpr pa_usec_t kCorkAfterUs = 500'000;
 
 constexpr pa_sample_spec kStreamFormat{PA_SAMPLE_S16LE, PulseSoundOutput::kSampleRate, 2};
 
@@ -176,7 +181,8 @@ void PulseSoundOutput::openStream() {
     // maxlength stays the server's (megabytes): a whole effect is written at
     // once, far beyond the target length. Prebuffering waits for a full
     // target length; start() triggers each effect instead, so a click
-    // shorter than that plays too.
+    // shorter than that plays too. The stream starts corked: nothing plays
+    // yet.
     const auto serverDefault = static_cast<std::uint32_t>(-1);
     pa_buffer_attr buffer{};
     buffer.maxlength = serverDefault;
@@ -184,8 +190,9 @@ void PulseSoundOutput::openStream() {
     buffer.prebuf = serverDefault;
     buffer.minreq = serverDefault;
     buffer.fragsize = serverDefault;
-    if (pa_stream_connect_playback(stream_, nullptr, &buffer, PA_STREAM_ADJUST_LATENCY, nullptr,
-                                   nullptr) < 0)
+    const auto flags =
+        static_cast<pa_stream_flags_t>(PA_STREAM_ADJUST_LATENCY | PA_STREAM_START_CORKED);
+    if (pa_stream_connect_playback(stream_, nullptr, &buffer, flags, nullptr, nullptr) < 0)
         lost(pa_context_errno(context_));
 }
 
@@ -221,6 +228,10 @@ void PulseSoundOutput::lost(int error) {
 }
 
 void PulseSoundOutput::release() {
+    if (quietTimer_) {
+        pa_threaded_mainloop_get_api(loop_)->time_free(quietTimer_);
+        quietTimer_ = nullptr;
+    }
     if (stream_) {
         pa_stream_set_state_callback(stream_, nullptr, nullptr);
         pa_stream_disconnect(stream_);
@@ -246,7 +257,22 @@ void PulseSoundOutput::start(Sound sound) {
     if (pa_stream_write(stream_, pcm.constData(), static_cast<std::size_t>(pcm.size()), nullptr, 0,
                         PA_SEEK_RELATIVE_ON_READ) < 0)
         return;
+    forget(pa_stream_cork(stream_, 0, nullptr, nullptr));
     forget(pa_stream_trigger(stream_, &PulseSoundOutput::triggered, this));
+
+    // Every effect moves the cork on to its own end.
+    const pa_usec_t corkAt =
+        pa_rtclock_now() +
+        pa_bytes_to_usec(static_cast<std::uint64_t>(pcm.size()), &kStreamFormat) + kCorkAfterUs;
+    if (quietTimer_)
+        pa_context_rttime_restart(context_, quietTimer_, corkAt);
+    else
+        quietTimer_ = pa_context_rttime_new(context_, corkAt, &PulseSoundOutput::quiet, this);
+}
+
+void PulseSoundOutput::quiet(pa_mainloop_api*, pa_time_event*, const timeval*, void* self) {
+    auto* output = static_cast<PulseSoundOutput*>(self);
+    if (output->link_ == Link::Ready) forget(pa_stream_cork(output->stream_, 1, nullptr, nullptr));
 }
 
 void PulseSoundOutput::triggered(pa_stream*, int success, void* self) {

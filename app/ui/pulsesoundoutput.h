@@ -3,8 +3,9 @@
 // (PulseAudio, or PipeWire's PulseAudio service) with libpulse. One playback
 // stream, 44.1 kHz 16-bit stereo, is opened at start-up and kept for the
 // whole run. A new effect flushes whatever the stream still holds and writes
-// its own samples, so it cuts the one that plays. libpulse talks to the
-// server on a thread of its own: play() and stop() hand it the work and
+// its own samples, so it cuts the one that plays. Between effects the stream
+// is corked, so the server may let the sound card sleep. libpulse talks to
+// the server on a thread of its own: play() and stop() hand it the work and
 // never wait for the server.
 //
 // When no server can be reached the game is silent and says so once. When
@@ -26,6 +27,8 @@ struct pa_context;
 struct pa_mainloop_api;
 struct pa_stream;
 struct pa_threaded_mainloop;
+struct pa_time_event;
+struct timeval;
 
 namespace zelvan {
 
@@ -70,6 +73,7 @@ private:
     static void contextChanged(pa_context* context, void* self);
     static void streamChanged(pa_stream* stream, void* self);
     static void triggered(pa_stream* stream, int success, void* self);
+    static void quiet(pa_mainloop_api* api, pa_time_event* event, const timeval* now, void* self);
     void connect();
     void openStream();
     void lost(int error);
@@ -83,6 +87,7 @@ private:
     pa_threaded_mainloop* loop_ = nullptr;
     pa_context* context_ = nullptr;
     pa_stream* stream_ = nullptr;
+    pa_time_event* quietTimer_ = nullptr;  // corks the stream once the last effect is over
     Link link_ = Link::Connecting;
     std::optional<Sound> pending_;  // asked for while connecting
     bool reached_ = false;          // the present connection got through to a server

@@ -105,6 +105,19 @@ public:
 
     QByteArray log() { return server_.readAll(); }
 
+    // "yes" or "no" for each stream playing on the server.
+    QStringList corked() {
+        QProcess pactl;
+        pactl.setProcessEnvironment(isolated(dir_));
+        pactl.start(QStringLiteral("pactl"), {"--server=" + address(), "list", "sink-inputs"});
+        pactl.waitForFinished();
+        QStringList answers;
+        for (const QByteArray& line : pactl.readAllStandardOutput().split('\n'))
+            if (line.trimmed().startsWith("Corked:"))
+                answers << QString::fromLatin1(line.trimmed().mid(7).trimmed());
+        return answers;
+    }
+
 private:
     QString dir_;
     QProcess server_;
@@ -305,6 +318,14 @@ private slots:
             r.recordFor(length + 300);
         });
         checkHeardWhole(recorded, image);
+    }
+
+    // The stream plays while an effect does, and is corked once it is over,
+    // so that the sink may let the sound card sleep.
+    void streamIsCorkedBetweenEffects() {
+        output_->play(Sound::RedWins);
+        QTRY_COMPARE_WITH_TIMEOUT(server_->corked(), QStringList{"no"}, 1000);
+        QTRY_COMPARE_WITH_TIMEOUT(server_->corked(), QStringList{"yes"}, 5000);
     }
 
     // A stereo effect keeps its two channels apart.
