@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <vector>
 
-#include <QLabel>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScrollArea>
@@ -103,10 +102,7 @@ MoveListPanel::MoveListPanel(QWidget* parent, const QImage& background) : QWidge
     using namespace layout;
     setObjectName(QStringLiteral("moveListPanel"));
     resize(kMoveListPanel.size());
-    auto* picture = new QLabel(this);
-    picture->setObjectName(QStringLiteral("moveListBackground"));
-    picture->setPixmap(QPixmap::fromImage(background));
-    picture->setGeometry(rect());
+    controls::panelPicture(this, "moveListBackground", background);
     SmoothLabel* title =
         controls::panelCaption(this, "moveListTitle", QStringLiteral("MOVES"), kPanelTitle);
     title->move((width() - title->width()) / 2, kPanelTitle.y());
