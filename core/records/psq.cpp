@@ -80,10 +80,7 @@ std::optional<RecordedMove> parseMove(std::string_view line) {
 }
 
 std::string malformed(std::size_t lineNumber, std::string_view line) {
-    constexpr std::size_t kShown = 24;
-    std::string shown(line.substr(0, kShown));
-    if (line.size() > kShown) shown += "...";
-    return "Line " + std::to_string(lineNumber) + " is not a move: " + shown;
+    return "Line " + std::to_string(lineNumber) + " is not a move: " + refusal::excerpt(line);
 }
 
 std::string playerLine(Stone side, const Opponent& opponent) {

@@ -180,6 +180,15 @@ std::optional<RecordTime> RecordTime::parse(std::string_view date, std::string_v
 
 namespace refusal {
 
+std::string excerpt(std::string_view text) {
+    constexpr std::size_t kShown = 24;
+    std::string shown;
+    for (const char c : text.substr(0, kShown))
+        shown += c == '\t' || c == '\r' || c == '\n' ? ' ' : c;
+    if (text.size() > kShown) shown += "...";
+    return shown;
+}
+
 std::string tooLarge() {
     return "Not a game record: the file is larger than 1 MiB";
 }

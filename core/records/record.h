@@ -137,6 +137,8 @@ struct RecordOrRefusal {
 
 // Refusal lines shared by the readers.
 namespace refusal {
+// A piece of the file to quote in a refusal: on one line, and short.
+std::string excerpt(std::string_view text);
 std::string tooLarge();
 std::string binary();
 std::string empty();

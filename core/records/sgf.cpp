@@ -240,11 +240,15 @@ RecordOrRefusal readSgf(std::string_view bytes) {
     // SGF's own default game is Go.
     const Property* gm = find(root, "GM");
     const std::string game = gm && !gm->values.empty() ? gm->values.front() : "1";
-    if (game != "4") return {{}, "Not a Gomoku record: the SGF file is for game GM[" + game + "]"};
+    if (game != "4") {
+        return {{},
+                "Not a Gomoku record: the SGF file is for game GM[" + refusal::excerpt(game) + "]"};
+    }
     GameRecord record;
     if (const Property* sz = find(root, "SZ"); sz && !sz->values.empty()) {
         const auto [width, height] = sizeOf(sz->values.front());
-        if (width < 0) return {{}, "Damaged SGF record: SZ[" + sz->values.front() + "]"};
+        if (width < 0)
+            return {{}, "Damaged SGF record: SZ[" + refusal::excerpt(sz->values.front()) + "]"};
         if (width != height || !isPlayedBoardSize(width))
             return {{}, refusal::boardSize(width, height)};
         record.boardSize = width;

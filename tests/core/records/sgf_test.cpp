@@ -67,6 +67,7 @@ TEST(Sgf, EachKindOfBadFileIsRefusedWithItsLine) {
         {"(;GM[4]SZ[19])", "A 19x19 board: Zelvan plays 15x15, 20x20 and 30x30"},
         {"(;GM[4]SZ[15:20])", "A 15x20 board: Zelvan plays 15x15, 20x20 and 30x30"},
         {"(;GM[4]SZ[big])", "Damaged SGF record: SZ[big]"},
+        {"(;GM[4]SZ[1\n5])", "Damaged SGF record: SZ[1 5]"},  // quoted on one line
         {"(;GM[4];B[hh];W[pa])", "Move 2 lies off the board"},
         {"(;GM[4];B[hh];W[h])", "Move 2 lies off the board"},
         {"(;GM[4]SZ[20];B[tt];W[hh];B[tt])", "Move 3 is on an occupied cell, t1"},
