@@ -21,7 +21,7 @@ if [ -x /usr/lib/llvm-14/bin/llvm-symbolizer ]; then
 fi
 mkdir -p build-fuzz/artifacts build-fuzz/logs
 failed=()
-for name in settings textint wire dispatch; do
+for name in settings textint wire dispatch records; do
   args=(-max_total_time="$seconds" -timeout=25 -print_final_stats=1
         -artifact_prefix="build-fuzz/artifacts/$name-")
   # The message tokens help the harnesses that read messages find them.

@@ -1,7 +1,8 @@
 #!/bin/sh
 # The core's layers, read from its #include lines: board rules below the
-# computer player, both below match control; the wire protocol and the
-# settings codec stand apart; and no file of the core includes Qt.
+# computer player, both below match control; the wire protocol, the
+# settings codec and the game records stand apart; and no file of the core
+# includes Qt.
 # Usage: layering.sh <project root>
 set -eu
 cd "$1"
@@ -51,6 +52,8 @@ check "the wire protocol stands apart" "core/protocol/wire\.h" core/protocol/wir
     core/protocol/wire.cpp
 check "the settings codec stands apart" "core/settings/settingscodec\.h|core/engine/game\.h" \
     core/settings/settingscodec.h core/settings/settingscodec.cpp
+check "game records stand apart, on types of their own" "core/records/.*" \
+    core/records/*.h core/records/*.cpp
 
 # Qt headers come as <Q...>, <Qt...> or a module path such as <QtCore/...>.
 qt=$(grep -rnE '^[[:space:]]*#[[:space:]]*include[[:space:]]*[<"](Qt[A-Za-z]*/|Q[A-Z][A-Za-z]*(\.h)?[>"])' core \
