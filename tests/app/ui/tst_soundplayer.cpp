@@ -12,10 +12,35 @@
 #include "app/ui/soundresource.h"
 #include "app/ui/wavedata.h"
 #include "support/recordingsoundoutput.h"
-#include "support/waveimage.h"
 
 using namespace zelvan;
-using namespace zelvan::test;
+
+namespace {
+
+QByteArray u32(quint32 v) {
+    QByteArray b(4, '\0');
+    qToLittleEndian(v, b.data());
+    return b;
+}
+
+QByteArray u16(quint16 v) {
+    QByteArray b(2, '\0');
+    qToLittleEndian(v, b.data());
+    return b;
+}
+
+QByteArray fmtChunk(quint16 format, quint16 channels, quint32 rate, quint16 bits) {
+    const quint16 align = quint16(channels * bits / 8);
+    return "fmt " + u32(16) + u16(format) + u16(channels) + u32(rate) + u32(rate * align) +
+           u16(align) + u16(bits);
+}
+
+// A WAVE image from its chunks; the RIFF size is whatever the chunks add up to.
+QByteArray riff(const QByteArray& chunks) {
+    return "RIFF" + u32(quint32(4 + chunks.size())) + "WAVE" + chunks;
+}
+
+}  // namespace
 
 class SoundPlayerTest : public QObject {
     Q_OBJECT
