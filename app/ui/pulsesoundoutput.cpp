@@ -3,6 +3,7 @@
 #include <pulse/pulseaudio.h>
 #include <pulse/rtclock.h>
 
+#include <cstdint>
 #include <cstdio>
 
 namespace zelvan {
