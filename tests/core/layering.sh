@@ -1,7 +1,8 @@
 #!/bin/sh
 # The core's layers, read from its #include lines: board rules below the
-# computer player, both below match control; the wire protocol and the
-# settings codec stand apart; and no file of the core includes Qt.
+# computer player, both below match control; the strong engine on nothing
+# but its own headers; the wire protocol and the settings codec stand apart;
+# and no file of the core includes Qt.
 # Usage: layering.sh <project root>
 set -eu
 cd "$1"
@@ -38,6 +39,8 @@ board_rules='core/engine/(game|board|checkfive|zone)\.h'
 
 check "the computer player reaches the engine only for board rules" \
     "core/ai/.*|$board_rules" core/ai/*.h core/ai/*.cpp
+check "the strong engine keeps its own small types and stands on its own headers" \
+    "core/ai/strong/.*" core/ai/strong/*.h core/ai/strong/*.cpp
 check "a board-rule header stands on the game record alone" \
     "core/engine/game\.h" core/engine/game.h core/engine/board.h core/engine/checkfive.h \
     core/engine/zone.h
