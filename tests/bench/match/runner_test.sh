@@ -1,0 +1,52 @@
+#!/usr/bin/env bash
+# The match runner against programs that misbehave each in one way: the
+# faulty one loses both games of the pair, by the right reason, and the
+# runner neither hangs nor leaves a process behind. And a real pair of
+# games between the greedy bot and the game's easy computer.
+# Usage: runner_test.sh <zelvan-match> <zelvan-greedy> <pbrain-zelvan>
+set -u
+match=$1
+greedy=$2
+brain=$3
+failures=0
+out=$(mktemp)
+trap 'rm -f "$out"' EXIT
+
+fail() {
+  echo "FAIL: $*"
+  sed 's/^/  /' "$out"
+  failures=$((failures + 1))
+}
+
+# A brain that says OK to START and then does $1 when asked for a move.
+faulty() {
+  echo "sh -c 'while read l; do case \$l in START*) echo OK;; BEGIN*|BOARD*|TURN*) $1;; esac; done'"
+}
+
+# versus <reason> <faulty behaviour>: the faulty program is B and loses both games.
+versus() {
+  timeout 30 "$match" --pairs 1 --seed 5 --timeout-turn 300 --tolerance 50 \
+    "$greedy --seed 1" "$(faulty "$2")" >"$out" 2>&1
+  [ $? -eq 0 ] || fail "$1: exit code"
+  grep -q "^B: 0 wins, 2 losses ($1 2)" "$out" || fail "$1: B does not lose both by $1"
+}
+
+versus "timeout" "sleep 5"
+versus "crash" "exit 3"
+versus "garbled answer" "echo hello"
+versus "illegal move" "echo 99,99"
+# One that turns START down.
+timeout 30 "$match" --pairs 1 --seed 5 "$greedy" "sh -c 'while read l; do case \$l in START*) echo ERROR no;; esac; done'" >"$out" 2>&1
+grep -q "^B: 0 wins, 2 losses (refused start 2)" "$out" || fail "refused start"
+sleep 0.2
+if pgrep -f 'while read l; do case' >/dev/null; then
+  fail "a faulty brain outlived its game"
+fi
+
+timeout 60 "$match" --pairs 1 --seed 2 --size 20 "$brain --level 1 --seed 4" "$greedy --seed 4" >"$out" 2>&1
+[ $? -eq 0 ] || fail "real pair: exit code"
+grep -q "^totals over 2 games" "$out" || fail "real pair: no totals"
+[ "$(grep -c '^game [12]: ' "$out")" -eq 2 ] || fail "real pair: not two games"
+
+[ "$failures" -eq 0 ] && echo "match runner: every fault judged, no process left"
+[ "$failures" -eq 0 ]
