@@ -25,20 +25,20 @@ public:
     Point choose(const ClockInfo& clock) override;
     void setMemoryLimit(std::size_t bytes) override;
 
-    // What the last move's search did.
-    const strong::ThinkStats& lastStats() const { return engine_->lastStats(); }
-
 private:
     struct Stone {
         Point at;
         Side side;
     };
     strong::Stone stoneOf(Side side) const;
+    // The engine, made when first needed: a memory limit told before the
+    // first game then costs no second table.
+    strong::Engine& engine();
 
     int level_;
     std::uint64_t seed_;
     std::size_t tableBytes_ = strong::kMaxHashBytes;
-    std::unique_ptr<strong::Engine> engine_;
+    std::unique_ptr<strong::Engine> engine_;  // none until first needed
     int size_ = 15;
     bool ownFirst_ = false;
     std::vector<Stone> stones_;  // kept to rebuild the engine with another table

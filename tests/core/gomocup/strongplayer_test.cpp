@@ -25,6 +25,12 @@ Lines blockedFour(int y, int field) {
     return lines;
 }
 
+// Small tables and short thinking keep the tests quick.
+void quickly(BrainSession& brain) {
+    EXPECT_TRUE(brain.handle("INFO max_memory 2000000").empty());
+    EXPECT_TRUE(brain.handle("INFO timeout_turn 100").empty());
+}
+
 Lines ask(BrainSession& brain, const Lines& stones) {
     brain.handle("BOARD");
     for (const std::string& s : stones)
@@ -39,6 +45,7 @@ TEST(StrongPlayer, CompletesItsFiveBeforeBlockingAndBlocksWhenItMust) {
         for (int extra : {0, 1, 2}) {  // none, one more own stone, one more of the opponent's
             StrongPlayer player(level, 7);
             BrainSession brain(player, "");
+            quickly(brain);
             ASSERT_EQ(brain.handle("START 15"), Lines{"OK"});
             Lines stones = blockedFour(10, 2);
             if (extra > 0) stones.push_back("13,0," + std::to_string(extra));
@@ -54,6 +61,7 @@ TEST(StrongPlayer, CompletesItsFiveBeforeBlockingAndBlocksWhenItMust) {
 TEST(StrongPlayer, ANewTableKeepsThePosition) {
     StrongPlayer player(4, 7);
     BrainSession brain(player, "");
+    quickly(brain);
     brain.handle("START 20");
     Lines stones = blockedFour(10, 2);
     stones.erase(stones.begin() + 3);  // three of the opponent's, x 3..5
@@ -62,7 +70,7 @@ TEST(StrongPlayer, ANewTableKeepsThePosition) {
     const Lines answer = ask(brain, stones);
     ASSERT_EQ(answer.size(), 1u);
     ASSERT_EQ(brain.handle("TAKEBACK " + answer[0]), Lines{"OK"});
-    EXPECT_TRUE(brain.handle("INFO max_memory 8000000").empty());
+    EXPECT_TRUE(brain.handle("INFO max_memory 8000000").empty());  // a new table, 4 MB
     // The rebuilt engine must still see the three that this stone makes four.
     EXPECT_EQ(brain.handle("TURN 6,10"), Lines{"7,10"});
 }
