@@ -10,7 +10,8 @@ greedy=$2
 brain=$3
 failures=0
 out=$(mktemp)
-trap 'rm -f "$out"' EXIT
+pids=$(mktemp)
+trap 'rm -f "$out" "$pids"' EXIT
 
 fail() {
   echo "FAIL: $*"
@@ -18,9 +19,10 @@ fail() {
   failures=$((failures + 1))
 }
 
-# A brain that says OK to START and then does $1 when asked for a move.
+# A brain that notes its process id, says OK to START and then does $1 when
+# asked for a move.
 faulty() {
-  echo "sh -c 'while read l; do case \$l in START*) echo OK;; BEGIN*|BOARD*|TURN*) $1;; esac; done'"
+  echo "sh -c 'echo \$\$ >>$pids; while read l; do case \$l in START*) echo OK;; BEGIN*|BOARD*|TURN*) $1;; esac; done'"
 }
 
 # versus <reason> <faulty behaviour>: the faulty program is B and loses both games.
@@ -38,10 +40,10 @@ versus "illegal move" "echo 99,99"
 # One that turns START down.
 timeout 30 "$match" --pairs 1 --seed 5 "$greedy" "sh -c 'while read l; do case \$l in START*) echo ERROR no;; esac; done'" >"$out" 2>&1
 grep -q "^B: 0 wins, 2 losses (refused start 2)" "$out" || fail "refused start"
-sleep 0.2
-if pgrep -f 'while read l; do case' >/dev/null; then
-  fail "a faulty brain outlived its game"
-fi
+[ "$(wc -l <"$pids")" -eq 8 ] || fail "not every faulty brain started"
+while read -r pid; do
+  if kill -0 "$pid" 2>/dev/null; then fail "faulty brain $pid outlived its game"; fi
+done <"$pids"
 
 timeout 60 "$match" --pairs 1 --seed 2 --size 20 "$brain --level 1 --seed 4" "$greedy --seed 4" >"$out" 2>&1
 [ $? -eq 0 ] || fail "real pair: exit code"
