@@ -47,11 +47,13 @@ Point StrongPlayer::choose(const ClockInfo& clock) {
 void StrongPlayer::setMemoryLimit(std::size_t bytes) {
     const std::size_t wanted = tableBytes(bytes, strong::kMaxHashBytes);
     if (wanted == tableBytes_) return;
-    // The table's size is fixed when the engine is made: the next use makes
-    // another and gives it the position again. The old one goes now, so the
-    // two tables never take memory at once.
+    // The table's size is fixed when the engine is made: make another and
+    // give it the position again, now, while no move is being timed. The old
+    // one goes first, so the two tables never take memory at once.
     tableBytes_ = wanted;
+    if (!engine_) return;
     engine_.reset();
+    engine();
 }
 
 }  // namespace zelvan::gomocup

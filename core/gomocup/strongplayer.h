@@ -31,8 +31,8 @@ private:
         Side side;
     };
     strong::Stone stoneOf(Side side) const;
-    // The engine, made when first needed: a memory limit told before the
-    // first game then costs no second table.
+    // The engine, made when first needed (at START at the latest): a memory
+    // limit told before the first game then costs no second table.
     strong::Engine& engine();
 
     int level_;
