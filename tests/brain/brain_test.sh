@@ -5,17 +5,7 @@
 # Usage: brain_test.sh <path to pbrain-zelvan>
 set -u
 brain=$1
-failures=0
-out=$(mktemp)
-err=$(mktemp)
-trap 'rm -f "$out" "$err"' EXIT
-
-fail() {
-  echo "FAIL: $*"
-  echo "  stdout: $(head -c 300 "$out")"
-  echo "  stderr: $(head -c 300 "$err")"
-  failures=$((failures + 1))
-}
+. "$(dirname "$0")/../support/scripttest.sh"
 
 # run <input> <args...>: the program with that input, at most 20 s.
 run() {
@@ -57,5 +47,4 @@ for level in 4 5; do
   tail -1 "$out" | grep -q '^name="pbrain-zelvan", version="[0-9.]*"' || fail "level $level: ABOUT"
 done
 
-[ "$failures" -eq 0 ] && echo "pbrain-zelvan: command line and sessions as expected"
-[ "$failures" -eq 0 ]
+finish "pbrain-zelvan: command line and sessions as expected"

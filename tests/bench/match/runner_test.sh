@@ -8,16 +8,9 @@ set -u
 match=$1
 greedy=$2
 brain=$3
-failures=0
-out=$(mktemp)
-pids=$(mktemp)
-trap 'rm -f "$out" "$pids"' EXIT
-
-fail() {
-  echo "FAIL: $*"
-  sed 's/^/  /' "$out"
-  failures=$((failures + 1))
-}
+. "$(dirname "$0")/../../support/scripttest.sh"
+pids=$scratch/pids
+: >"$pids"
 
 # A brain that notes its process id, says OK to START and then does $1 when
 # asked for a move.
@@ -28,7 +21,7 @@ faulty() {
 # versus <reason> <faulty behaviour>: the faulty program is B and loses both games.
 versus() {
   timeout 30 "$match" --pairs 1 --seed 5 --timeout-turn 300 --tolerance 50 \
-    "$greedy --seed 1" "$(faulty "$2")" >"$out" 2>&1
+    "$greedy --seed 1" "$(faulty "$2")" >"$out" 2>"$err"
   [ $? -eq 0 ] || fail "$1: exit code"
   grep -q "^B: 0 wins, 2 losses ($1 2)" "$out" || fail "$1: B does not lose both by $1"
 }
@@ -38,17 +31,16 @@ versus "crash" "exit 3"
 versus "garbled answer" "echo hello"
 versus "illegal move" "echo 99,99"
 # One that turns START down.
-timeout 30 "$match" --pairs 1 --seed 5 "$greedy" "sh -c 'while read l; do case \$l in START*) echo ERROR no;; esac; done'" >"$out" 2>&1
+timeout 30 "$match" --pairs 1 --seed 5 "$greedy" "sh -c 'while read l; do case \$l in START*) echo ERROR no;; esac; done'" >"$out" 2>"$err"
 grep -q "^B: 0 wins, 2 losses (refused start 2)" "$out" || fail "refused start"
 [ "$(wc -l <"$pids")" -eq 8 ] || fail "not every faulty brain started"
 while read -r pid; do
   if kill -0 "$pid" 2>/dev/null; then fail "faulty brain $pid outlived its game"; fi
 done <"$pids"
 
-timeout 60 "$match" --pairs 1 --seed 2 --size 20 "$brain --level 1 --seed 4" "$greedy --seed 4" >"$out" 2>&1
+timeout 60 "$match" --pairs 1 --seed 2 --size 20 "$brain --level 1 --seed 4" "$greedy --seed 4" >"$out" 2>"$err"
 [ $? -eq 0 ] || fail "real pair: exit code"
 grep -q "^totals over 2 games" "$out" || fail "real pair: no totals"
 [ "$(grep -c '^game [12]: ' "$out")" -eq 2 ] || fail "real pair: not two games"
 
-[ "$failures" -eq 0 ] && echo "match runner: every fault judged, no process left"
-[ "$failures" -eq 0 ]
+finish "match runner: every fault judged, no process left"

@@ -15,25 +15,14 @@
 #include "core/gomocup/classicplayer.h"
 #include "core/gomocup/session.h"
 #include "support/fakehost.h"
+#include "support/listrandom.h"
 
 using namespace zelvan;
 using zelvan::gomocup::BrainSession;
 using zelvan::gomocup::ClassicPlayer;
+using zelvan::test::ListRandom;
 
 namespace {
-
-// The same numbers the fake host gives the game.
-struct ListRandom final : RandomSource {
-    std::deque<std::uint32_t> values;
-    std::uint32_t below(std::uint32_t n) override {
-        std::uint32_t v = 0;
-        if (!values.empty()) {
-            v = values.front();
-            values.pop_front();
-        }
-        return n ? v % n : 0;
-    }
-};
 
 // The game at this machine against the computer, driven as a player does.
 struct GameAtTheWindow {
@@ -91,7 +80,7 @@ TEST(ClassicPlayer, PlaysMoveForMoveAsTheGamesComputer) {
                 const int n = game.g.boardSize;
                 ASSERT_TRUE(game.g.gameRunning);
 
-                ListRandom brainRandom;
+                ListRandom brainRandom;  // the same numbers the fake host gives the game
                 brainRandom.values = randoms;
                 ClassicPlayer player(level, brainRandom);
                 BrainSession brain(player, "");
