@@ -1,6 +1,6 @@
 #include "app/ui/soundplayer.h"
 
-#include "app/ui/qtsoundoutput.h"
+#include "app/ui/pulsesoundoutput.h"
 
 namespace zelvan {
 
@@ -19,10 +19,10 @@ private:
 
 }  // namespace
 
-SoundPlayer::SoundPlayer() : output_(std::make_unique<QtSoundOutput>()) {}
+SoundPlayer::SoundPlayer() : output_(std::make_unique<PulseSoundOutput>()) {}
 
 SoundPlayer::SoundPlayer(std::unique_ptr<SoundOutput> output) : output_(std::move(output)) {
-    if (!output_) output_ = std::make_unique<QtSoundOutput>();
+    if (!output_) output_ = std::make_unique<PulseSoundOutput>();
 }
 
 SoundPlayer::SoundPlayer(SoundOutput& borrowed) : output_(std::make_unique<Borrowed>(borrowed)) {}

@@ -11,7 +11,7 @@ namespace zelvan {
 
 class SoundPlayer final : public Speaker {
 public:
-    SoundPlayer();  // plays the embedded effects on the default audio output
+    SoundPlayer();  // plays the embedded effects through the sound server
     explicit SoundPlayer(std::unique_ptr<SoundOutput> output);
     // Plays on an output that stays the caller's (a test's recording one).
     explicit SoundPlayer(SoundOutput& borrowed);

@@ -1,8 +1,11 @@
 #!/bin/sh
 # The core's layers, read from its #include lines: board rules below the
 # computer player, both below match control; the settings table below the
-# options, both below match control and the codec; the wire protocol stands
-# apart; and no file of the core includes Qt.
+# options, both below match control and the codec; the strong engine on
+# nothing but its own headers; the brain program's protocol on the players'
+# entry points, the game's position reached from one file only; the wire
+# protocol and the game records stand apart; and no file of the core
+# includes Qt.
 # Usage: layering.sh <project root>
 set -eu
 cd "$1"
@@ -40,6 +43,17 @@ settings='core/settings/(settingstable|options)\.h|core/ai/level\.h'
 
 check "the computer player reaches the engine only for board rules" \
     "core/ai/.*|$board_rules" core/ai/*.h core/ai/*.cpp
+check "the strong engine keeps its own small types and stands on its own headers" \
+    "core/ai/strong/.*" core/ai/strong/*.h core/ai/strong/*.cpp
+for f in core/gomocup/*.h core/gomocup/*.cpp; do
+    case "$f" in
+    core/gomocup/classicplayer.cpp)
+        check "the classic player reaches the game's computer by its entry point" \
+            "core/gomocup/.*|core/ai/(movechoice|randomsource|level)\.h|core/engine/position\.h" "$f" ;;
+    *) check "the brain's protocol sees the players, not the game" \
+        "core/gomocup/.*|core/ai/strong/engine\.h|core/ai/randomsource\.h" "$f" ;;
+    esac
+done
 check "a board rule stands on the other board rules alone" \
     "$board_rules" core/engine/pieces.h core/engine/board.h core/engine/board.cpp \
     core/engine/position.h core/engine/position.cpp core/engine/checkfive.h \
@@ -61,6 +75,8 @@ check "the wire protocol stands apart" "core/protocol/wire\.h" core/protocol/wir
 check "the settings codec reads the table, the options and the scores" \
     "$settings|core/settings/settingscodec\.h|core/engine/scores\.h" \
     core/settings/settingscodec.h core/settings/settingscodec.cpp
+check "game records stand apart, on types of their own" "core/records/.*" \
+    core/records/*.h core/records/*.cpp
 
 # Qt headers come as <Q...>, <Qt...> or a module path such as <QtCore/...>.
 qt=$(grep -rnE '^[[:space:]]*#[[:space:]]*include[[:space:]]*[<"](Qt[A-Za-z]*/|Q[A-Z][A-Za-z]*(\.h)?[>"])' core \

@@ -22,6 +22,7 @@
 #include "core/engine/sound.h"
 #include "core/settings/options.h"
 #include "core/settings/settingscodec.h"
+#include "support/listrandom.h"
 
 namespace zelvan::test {
 
@@ -206,12 +207,7 @@ public:
     int reseeds = 0;
     std::uint32_t below(std::uint32_t n) override {
         ++draws;
-        std::uint32_t v = 0;
-        if (!values.empty()) {
-            v = values.front();
-            values.pop_front();
-        }
-        return n ? v % n : 0;
+        return nextBelow(values, n);
     }
     void reseed() override { ++reseeds; }
 };

@@ -4,16 +4,14 @@
 
 #include "aiboard.h"
 #include "core/ai/movechoice.h"
-#include "support/fakeseams.h"
+#include "support/listrandom.h"
 
 using namespace zelvan;
 using zelvan::test::B;
+using zelvan::test::ListRandom;
 using zelvan::test::position;
 
 namespace {
-
-// Numbers from a fixed list (0 once it runs out), counted.
-using ListRandom = test::FakeRandom;
 
 // Four bits as the source's first four draws.
 ListRandom bitsRandom(unsigned bits) {
