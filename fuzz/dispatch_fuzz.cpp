@@ -16,7 +16,7 @@
 //   t n           n * 10 ms pass: the pauses that end meanwhile run on
 //   w             the computer player thinks slowly (or quickly) from now
 //   x             the slow computer answers, with the look-ahead's choice
-//   b blink tick  o sound on/off   l next computer level
+//   b blink tick (while the blink is on)  o sound on/off  l next computer level
 //   U undo        q Exit
 
 #include <algorithm>
@@ -196,7 +196,8 @@ private:
             }
             break;
         case 'b':
-            match_.blinkTick();
+            // The window's blink timer ticks only while it is on.
+            if (board_.blinking) match_.blinkTick();
             break;
         case 'o':
             options_.flip(Setting::SoundOff);
