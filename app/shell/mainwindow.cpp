@@ -90,7 +90,7 @@ void MainWindow::createControls() {
     blueIcon_->setPixmap(art_.icon(QStringLiteral("person-blue.png")));
 
     auto button = [](QWidget* parent, const char* name, const char* glyph, const char* hint) {
-        return glyphButton(parent, name, Artwork::load(QStringLiteral("glyphs/") + glyph),
+        return glyphButton(parent, name, Artwork::loadStrip(QStringLiteral("glyphs/") + glyph),
                            QString::fromUtf8(hint));
     };
     opponentButton_ = button(this, "opponentButton", "humancomputer.png", "Human / Computer");
@@ -123,7 +123,7 @@ void MainWindow::createControls() {
     helpViewer_->setObjectName(QStringLiteral("helpViewer"));
     helpViewer_->hide();
 
-    const QImage toggle = Artwork::load(QStringLiteral("glyphs/toggle.png"));
+    const QImage toggle = Artwork::loadStrip(QStringLiteral("glyphs/toggle.png"));
     options_ =
         new OptionsPanel(this, game_, Artwork::load(QStringLiteral("optionspanel.png")), toggle);
     options_->hide();

@@ -18,6 +18,7 @@ class QWidget;
 namespace zelvan {
 
 class BoardPicture;
+class CellFrame;
 
 class BoardKeys : public QObject {
     Q_OBJECT
@@ -47,7 +48,7 @@ private:
     QWidget* window_;
     BoardPicture* board_;
     Actions actions_;
-    QWidget* frame_;
+    CellFrame* frame_;
     QPoint cell_{0, 0};  // (0, 0) until the first arrow key: then the middle
     QPoint lastMouse_{-1, -1};
 };

@@ -3,7 +3,6 @@
 #include <QEvent>
 
 #include "app/ui/boardpicture.h"
-#include "core/engine/board.h"
 
 namespace zelvan {
 
@@ -15,9 +14,11 @@ BoardOverlay::BoardOverlay(BoardPicture* board) : QWidget(board), board_(board) 
     board->installEventFilter(this);
 }
 
-QRect BoardOverlay::cellRect(int c, int r) const {
-    const int p = board_->cellPitch();
-    return QRect(cellOrigin(c, p), cellOrigin(r, p), p, p);
+QRectF BoardOverlay::cellRect(int c, int r) const {
+    const BoardGrid& grid = board_->grid();
+    const QRectF device(grid.cell(c, r));
+    const double f = grid.scale();
+    return QRectF(device.topLeft() / f, device.size() / f);
 }
 
 bool BoardOverlay::eventFilter(QObject* watched, QEvent* event) {
