@@ -1,11 +1,11 @@
 #pragma once
 // The game from the keyboard. The arrow keys move a cursor frame over the
 // board's cells; Enter or Space place a piece there just as a click on that
-// cell would; F2 is Play, F1 toggles the help page, Escape closes whichever
-// panel is open over the board, Ctrl+Q exits. The frame is a child widget
-// above the board picture, never drawn into it; it shows from the first
-// arrow key and hides again at the next mouse move. Keys typed into a text
-// field (the address, the chat input) stay there.
+// cell would; F2 is Play, F1 toggles the help page (during a game too),
+// Escape closes whichever panel is open over the board, Ctrl+Q exits. The
+// frame is a layer above the board picture, never drawn into it; it shows
+// from the first arrow key and hides again at the next mouse move. Keys
+// typed into a text field (the address, the chat input) stay there.
 
 #include <QObject>
 #include <QPoint>

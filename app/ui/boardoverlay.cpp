@@ -15,10 +15,7 @@ BoardOverlay::BoardOverlay(BoardPicture* board) : QWidget(board), board_(board) 
 }
 
 QRectF BoardOverlay::cellRect(int c, int r) const {
-    const BoardGrid& grid = board_->grid();
-    const QRectF device(grid.cell(c, r));
-    const double f = grid.scale();
-    return QRectF(device.topLeft() / f, device.size() / f);
+    return board_->cellRect(c, r);
 }
 
 bool BoardOverlay::eventFilter(QObject* watched, QEvent* event) {

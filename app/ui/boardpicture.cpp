@@ -62,6 +62,11 @@ void BoardPicture::drawPicture(const QImage& picture, int c, int r) {
     updateDevice(cell);
 }
 
+QRectF BoardPicture::cellRect(int c, int r) const {
+    const QRectF device(grid_.cell(c, r));
+    return QRectF(device.topLeft() / scale_, device.size() / scale_);
+}
+
 void BoardPicture::drawFrame(int c, int r, const QColor& colour) {
     QPainter painter(&bitmap_);
     const QRect cell = grid_.cell(c, r);

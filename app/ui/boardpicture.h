@@ -41,6 +41,9 @@ public:
     int boardSize() const { return grid_.boardSize(); }
     int cellPitch() const { return grid_.cellPitch(); }
     const BoardGrid& grid() const { return grid_; }
+    // Where cell (c, r)'s interior shows on the control, in its own
+    // (logical) pixels: p x p, or its device pixels counted back.
+    QRectF cellRect(int c, int r) const;
     QPoint markCell(Side side) const { return side == Side::Blue ? blueMark_ : redMark_; }
     // The retained picture, in device pixels.
     const QImage& bitmap() const { return bitmap_; }

@@ -127,8 +127,21 @@ private slots:
 
         key(h, Qt::Key_F2);
         QCOMPARE(int(h.g().gameRunning), 1);
-        key(h, Qt::Key_F1);  // the help stays shut during a game, as its button does
+        // During a game F1 still opens and closes the help page, while its
+        // button keeps refusing.
+        auto* helpButton = control<GlyphButton>(h.w(), "helpButton");
+        key(h, Qt::Key_F1);
+        QVERIFY(!help->isHidden());
+        h.press(helpButton);
+        QVERIFY(!help->isHidden());
+        key(h, Qt::Key_Escape);
         QVERIFY(help->isHidden());
+        h.press(helpButton);
+        QVERIFY(help->isHidden());
+        key(h, Qt::Key_F1);
+        key(h, Qt::Key_F1);
+        QVERIFY(help->isHidden());
+        QCOMPARE(int(h.g().gameRunning), 1);
 
         QSignalSpy quit(&h.w(), &MainWindow::quitRequested);
         key(h, Qt::Key_Q, Qt::ControlModifier);

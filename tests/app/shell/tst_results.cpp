@@ -1,15 +1,19 @@
 // What the window tells the player when a game ends: the banner's words,
-// where it sits, that it leaves the board picture alone and lets clicks
-// through, and when it goes.
+// where it sits (never over the winning line, nor over a piece just
+// placed), that it leaves the board picture alone and lets clicks through,
+// when it goes, and the result that stays in the panel afterwards.
 
 #include <QTest>
 #include <QTimer>
 
 #include "app/ui/boardpicture.h"
 #include "app/ui/resultbanner.h"
+#include "app/ui/resultline.h"
 #include "app/widgets/glyphbutton.h"
+#include "core/engine/board.h"
 #include "core/engine/rules.h"
 #include "windowharness.h"
+#include "windowlooks.h"
 
 using namespace zelvan;
 using namespace zelvan::test;
@@ -88,10 +92,55 @@ private slots:
         QCOMPARE(banner(w)->text(), QString::fromUtf8("Game closed — Blue loses the game"));
     }
 
-    // Centred over the board, at most half its width and a sixth of its
-    // height; the board's own picture never changes, and the cell beneath
-    // the banner still takes the click.
-    void bannerSitsOverTheBoardAndLeavesItAlone() {
+    // The banner never hides the winning line: a five along either edge
+    // band, or across the board, leaves it over the other band. It covers
+    // no more than half the board's width and a sixth of its height, and
+    // lets the pointer through to the board.
+    void bannerClearOfTheWinningLine_data() {
+        QTest::addColumn<QPoint>("from");
+        QTest::addColumn<QPoint>("step");
+        QTest::newRow("along the bottom row") << QPoint(6, 15) << QPoint(1, 0);
+        QTest::newRow("along the top row") << QPoint(6, 1) << QPoint(1, 0);
+        QTest::newRow("down to the bottom edge") << QPoint(8, 11) << QPoint(0, 1);
+        QTest::newRow("down from the top edge") << QPoint(8, 1) << QPoint(0, 1);
+        QTest::newRow("diagonal to a corner") << QPoint(7, 11) << QPoint(1, 1);
+        QTest::newRow("across the middle") << QPoint(6, 8) << QPoint(1, 0);
+    }
+    void bannerClearOfTheWinningLine() {
+        QFETCH(QPoint, from);
+        QFETCH(QPoint, step);
+        DrivenWindow harness{};
+        [[maybe_unused]] auto& h = harness.h;
+        [[maybe_unused]] auto& w = harness.w;
+        [[maybe_unused]] auto& g = harness.g;
+        press(h, "opponentButton");
+        press(h, "playButton");
+        BoardPicture* board = control<BoardPicture>(w, "board");
+        for (int k = 0; k < 4; ++k) {
+            const QPoint at = from + k * step;
+            g.cells[cellIndex(at.x(), at.y())] = kBlue;
+        }
+        g.moveCount += 4;
+        const QPoint last = from + 4 * step;
+        h.clickCell(last.x(), last.y());
+        QVERIFY(bannerShows(w, "Blue wins"));
+
+        const QRect b = banner(w)->geometry();
+        const QRect area = board->geometry();
+        QVERIFY(area.contains(b));
+        QVERIFY(b.width() <= area.width() / 2 && b.height() <= area.height() / 6);
+        for (int k = 0; k < 5; ++k) {
+            const QPoint cell = from + k * step;
+            const QRect shown = board->cellRect(cell.x(), cell.y()).toAlignedRect();
+            QVERIFY2(!b.intersects(shown.translated(area.topLeft())),
+                     qPrintable(QString("covers (%1,%2)").arg(cell.x()).arg(cell.y())));
+        }
+        QCOMPARE(w.childAt(b.center()), static_cast<QWidget*>(board));
+    }
+
+    // A piece that lands under a notice (a peer's move while "Caller ...
+    // joined" shows) is in view at once: the notice moves off it, or goes.
+    void aPieceLandingUnderANoticeShows() {
         DrivenWindow harness{};
         [[maybe_unused]] auto& h = harness.h;
         [[maybe_unused]] auto& w = harness.w;
@@ -101,15 +150,48 @@ private slots:
         BoardPicture* board = control<BoardPicture>(w, "board");
         const QImage before = board->bitmap();
         w.showNotice(QStringLiteral("Caller 127.0.0.1 joined"));
-        QCOMPARE(board->bitmap(), before);
+        QCOMPARE(board->bitmap(), before);  // words over the board, never in it
+        const QRect first = banner(w)->geometry();
+        const QPoint under = board->mapFromParent(first.center());
+        const int col = pixelToCell(under.x(), g.cellPitch);
+        const int row = pixelToCell(under.y(), g.cellPitch);
+        h.clickCell(col, row);  // the click reaches the cell beneath
+        QCOMPARE(g.cell(col, row), kBlue);
+        const QRect piece =
+            board->cellRect(col, row).toAlignedRect().translated(board->geometry().topLeft());
+        QVERIFY(banner(w)->isHidden() || !banner(w)->geometry().intersects(piece));
+        QVERIFY(banner(w)->isHidden() || banner(w)->geometry() != first);
+    }
 
-        const QRect b = banner(w)->geometry();
-        const QRect area = board->geometry();
-        QVERIFY(b.width() <= area.width() / 2 && b.height() <= area.height() / 6);
-        QVERIFY((b.center() - area.center()).manhattanLength() <= 2);
-        QCOMPARE(w.childAt(b.center()), static_cast<QWidget*>(board));
-        h.clickCell(8, 8);  // the centre cell, under the banner
-        QCOMPARE(g.cell(8, 8), kBlue);
+    // After the banner has gone, the result stays below the game buttons
+    // until the next game starts; the turn lamp shows the winner meanwhile.
+    // Before the first game ends the line shows nothing.
+    void theResultStaysInThePanel() {
+        DrivenWindow harness{};
+        [[maybe_unused]] auto& h = harness.h;
+        [[maybe_unused]] auto& w = harness.w;
+        [[maybe_unused]] auto& g = harness.g;
+        auto* line = control<ResultLine>(w, "resultLine");
+        QVERIFY(line->isHidden());
+        press(h, "opponentButton");
+        press(h, "playButton");
+        blueWins(h);
+        QCOMPARE(int(g.blueToMove), 0);  // the turn passed, but Blue has won
+        QVERIFY(shows(control<QLabel>(w, "turnIcon"), icon("icons/turn-blue.png")));
+        control<QTimer>(w, "bannerTimer")->start(0);
+        QTRY_VERIFY(banner(w)->isHidden());
+        QVERIFY(line->isVisibleTo(&w));
+        QCOMPARE(line->text(), QStringLiteral("Blue wins"));
+        press(h, "sizeButton");  // a new board is no new game
+        QCOMPARE(line->text(), QStringLiteral("Blue wins"));
+
+        press(h, "playButton");
+        QVERIFY(line->isHidden());
+        QCOMPARE(int(g.blueToMove), 1);
+        QVERIFY(shows(control<QLabel>(w, "turnIcon"), icon("icons/turn-blue.png")));
+        press(h, "stopButton");  // Blue to move stops: Red wins it
+        QCOMPARE(line->text(), QString::fromUtf8("Stopped — Blue loses the game"));
+        QVERIFY(shows(control<QLabel>(w, "turnIcon"), icon("icons/turn-red.png")));
     }
 
     // The banner goes at the next click anywhere in the window, and after a
