@@ -3,6 +3,7 @@
 // placed), that it leaves the board picture alone and lets clicks through,
 // when it goes, and the result that stays in the panel afterwards.
 
+#include <QScreen>
 #include <QTest>
 #include <QTimer>
 
@@ -12,6 +13,7 @@
 #include "app/widgets/glyphbutton.h"
 #include "core/engine/board.h"
 #include "core/engine/rules.h"
+#include "support/qverifyempty.h"
 #include "windowharness.h"
 #include "windowlooks.h"
 
@@ -161,6 +163,54 @@ private slots:
             board->cellRect(col, row).toAlignedRect().translated(board->geometry().topLeft());
         QVERIFY(banner(w)->isHidden() || !banner(w)->geometry().intersects(piece));
         QVERIFY(banner(w)->isHidden() || banner(w)->geometry() != first);
+    }
+
+    // On the 30 board, with pieces all over it so that the banner must
+    // cover some, every piece it does not cover is on the screen while the
+    // Stop banner shows and while it fades, and all are once it has gone.
+    void piecesStayOnScreenAroundTheStopBanner() {
+        WindowHarness h(QGuiApplication::primaryScreen()->geometry());
+        MainWindow& w = h.w();
+        w.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        press(h, "sizeButton");
+        press(h, "sizeButton");
+        press(h, "opponentButton");
+        press(h, "playButton");
+        QCOMPARE(h.g().boardSize, 30);
+        // Every third row, the colours taking turns: no five anywhere.
+        for (int c = 1; c <= 30; ++c)
+            for (int r = 2; r <= 30; r += 3) {
+                const Side side = (c + r / 3) % 2 ? Side::Red : Side::Blue;
+                h.g().cells[cellIndex(c, r)] = colourOf(side);
+                w.drawPiece(side, c, r, false);
+            }
+        QCoreApplication::processEvents();
+        press(h, "stopButton");
+        BoardPicture* board = control<BoardPicture>(w, "board");
+        // The centre pixel of every piece not under the banner, as drawn.
+        auto missing = [&] {
+            QCoreApplication::processEvents();
+            const QImage screen = w.screen()->grabWindow(0).toImage();
+            const QRect over = banner(w)->isVisible() ? banner(w)->geometry() : QRect();
+            for (int c = 1; c <= 30; ++c)
+                for (int r = 1; r <= 30; ++r) {
+                    if (h.g().cell(c, r) == kNone) continue;
+                    const QRect cell = board->cellRect(c, r).toAlignedRect();
+                    if (over.intersects(cell.translated(board->pos()))) continue;
+                    const QPoint at = board->mapToGlobal(cell.center());
+                    if (screen.pixel(at) != board->bitmap().pixel(cell.center()))
+                        return QString("(%1,%2)").arg(c).arg(r);
+                }
+            return QString();
+        };
+        QVERIFY_EMPTY(missing());
+        control<QTimer>(w, "bannerTimer")->start(0);
+        QTRY_VERIFY(banner(w)->fading());
+        QTest::qWait(ResultBanner::kFadeMs / 2);
+        QVERIFY_EMPTY(missing());
+        QTRY_VERIFY(banner(w)->isHidden());
+        QVERIFY_EMPTY(missing());
     }
 
     // After the banner has gone, the result stays below the game buttons
