@@ -35,6 +35,12 @@ void press(WindowHarness& h, const char* button) {
     h.press(control<GlyphButton>(h.w(), button));
 }
 
+// A game between two people here, Blue to move first or second.
+void startTwoPersonGame(WindowHarness& h) {
+    press(h, "opponentButton");
+    press(h, "playButton");
+}
+
 // Blue, to move, completes a row of five with a click at (6, 2).
 void blueWins(WindowHarness& h) {
     for (int c = 2; c <= 5; ++c)
@@ -111,12 +117,10 @@ private slots:
     void bannerClearOfTheWinningLine() {
         QFETCH(QPoint, from);
         QFETCH(QPoint, step);
-        DrivenWindow harness{};
-        [[maybe_unused]] auto& h = harness.h;
-        [[maybe_unused]] auto& w = harness.w;
-        [[maybe_unused]] auto& g = harness.g;
-        press(h, "opponentButton");
-        press(h, "playButton");
+        WindowHarness h;
+        MainWindow& w = h.w();
+        Game& g = h.g();
+        startTwoPersonGame(h);
         BoardPicture* board = control<BoardPicture>(w, "board");
         for (int k = 0; k < 4; ++k) {
             const QPoint at = from + k * step;
@@ -143,12 +147,11 @@ private slots:
     // A piece that lands under a notice (a peer's move while "Caller ...
     // joined" shows) is in view at once: the notice moves off it, or goes.
     void aPieceLandingUnderANoticeShows() {
-        DrivenWindow harness{};
-        [[maybe_unused]] auto& h = harness.h;
-        [[maybe_unused]] auto& w = harness.w;
-        [[maybe_unused]] auto& g = harness.g;
-        press(h, "opponentButton");
-        press(h, "playButton");
+        DrivenWindow driven{};
+        WindowHarness& h = driven.h;
+        MainWindow& w = driven.w;
+        Game& g = driven.g;
+        startTwoPersonGame(h);
         BoardPicture* board = control<BoardPicture>(w, "board");
         const QImage before = board->bitmap();
         w.showNotice(QStringLiteral("Caller 127.0.0.1 joined"));
@@ -175,8 +178,7 @@ private slots:
         QVERIFY(QTest::qWaitForWindowExposed(&w));
         press(h, "sizeButton");
         press(h, "sizeButton");
-        press(h, "opponentButton");
-        press(h, "playButton");
+        startTwoPersonGame(h);
         QCOMPARE(h.g().boardSize, 30);
         // Every third row, the colours taking turns: no five anywhere.
         for (int c = 1; c <= 30; ++c)
@@ -217,14 +219,13 @@ private slots:
     // until the next game starts; the turn lamp shows the winner meanwhile.
     // Before the first game ends the line shows nothing.
     void theResultStaysInThePanel() {
-        DrivenWindow harness{};
-        [[maybe_unused]] auto& h = harness.h;
-        [[maybe_unused]] auto& w = harness.w;
-        [[maybe_unused]] auto& g = harness.g;
+        DrivenWindow driven{};
+        WindowHarness& h = driven.h;
+        MainWindow& w = driven.w;
+        Game& g = driven.g;
         auto* line = control<ResultLine>(w, "resultLine");
         QVERIFY(line->isHidden());
-        press(h, "opponentButton");
-        press(h, "playButton");
+        startTwoPersonGame(h);
         blueWins(h);
         QCOMPARE(int(g.blueToMove), 0);  // the turn passed, but Blue has won
         QVERIFY(shows(control<QLabel>(w, "turnIcon"), icon("icons/turn-blue.png")));
