@@ -9,8 +9,9 @@ cd "$here"
 
 packages=(
   g++ cmake ninja-build pkg-config
-  qt6-base-dev qt6-multimedia-dev qt6-qpa-plugins libqt6multimedia6 libgl-dev
+  qt6-base-dev qt6-qpa-plugins libgl-dev libpulse-dev
   libgtest-dev libgmock-dev libbenchmark-dev
+  pulseaudio pulseaudio-utils  # the tests' private sound server and its recorder
   xvfb xauth
   desktop-file-utils appstream dpkg-dev
   clang-format

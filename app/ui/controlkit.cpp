@@ -106,6 +106,14 @@ QLabel* picture(QWidget* parent, const char* name) {
     return l;
 }
 
+QLabel* panelPicture(QWidget* panel, const char* name, const QImage& picture) {
+    auto* l = new QLabel(panel);
+    l->setObjectName(QLatin1String(name));
+    l->setPixmap(QPixmap::fromImage(picture));
+    l->setGeometry(panel->rect());
+    return l;
+}
+
 SmoothLabel* panelCaption(QWidget* parent, const char* name, const QString& text, QPoint at) {
     auto* l = new SmoothLabel(parent);
     l->setObjectName(QLatin1String(name));

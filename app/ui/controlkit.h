@@ -40,6 +40,8 @@ GlyphButton* glyphButton(QWidget* parent, const char* name, const QImage& glyph,
 // An 18x18 picture.
 QLabel* picture(QWidget* parent, const char* name);
 
+// A panel's picture, filling the panel, beneath everything added after it.
+QLabel* panelPicture(QWidget* panel, const char* name, const QImage& picture);
 // A panel's caption: bold Arial 15 px in the panel text colour, sized to its text.
 SmoothLabel* panelCaption(QWidget* parent, const char* name, const QString& text, QPoint at);
 // A small flat toggle button with the options' key glyph.

@@ -116,6 +116,17 @@ inline constexpr QPoint kStatus{72, 266};
 inline constexpr QPoint kChatToggle{28, 308};
 inline constexpr QPoint kChatCaption{56, 310};
 
+// The move list and the statistics open in the options panel's place, on
+// its picture; the move list scrolls inside this rectangle of it, fifteen
+// rows of 19 pixels and a margin of 2 above and below.
+inline constexpr QRect kMoveListPanel = kOptionsPanel;
+inline constexpr QRect kStatisticsPanel = kOptionsPanel;
+inline constexpr QRect kMoveListArea{10, 48, 171, 289};
+// The coordinates stand in a band this wide above the board and left of it,
+// over the well's margin and the frame around it: the 30x30 board leaves
+// just this much below the background's top edge.
+inline constexpr int kCoordinateBand = 13;
+
 // Inside the 201x149 chat panel: history and input fields.
 inline constexpr QRect kChatHistory{8, 24, 185, 97};
 inline constexpr QRect kChatInput{8, 125, 185, 16};

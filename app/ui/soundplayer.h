@@ -11,7 +11,7 @@ namespace zelvan {
 
 class SoundPlayer {
 public:
-    SoundPlayer();  // plays the embedded effects on the default audio output
+    SoundPlayer();  // plays the embedded effects through the sound server
     explicit SoundPlayer(std::unique_ptr<SoundOutput> output);
 
     // Stops whatever plays, then starts `sound`. Never waits for it.

@@ -53,4 +53,16 @@ WaveData parseWave(const QByteArray& image) {
     return {};
 }
 
+WaveData toStereo(const WaveData& wave) {
+    if (wave.channels != 1) return wave;
+    WaveData stereo{2, wave.sampleRate, QByteArray(wave.pcm.size() * 2, Qt::Uninitialized)};
+    const char* in = wave.pcm.constData();
+    char* out = stereo.pcm.data();
+    for (qsizetype i = 0; i < wave.pcm.size(); i += 2, out += 4) {
+        out[0] = out[2] = in[i];
+        out[1] = out[3] = in[i + 1];
+    }
+    return stereo;
+}
+
 }  // namespace zelvan

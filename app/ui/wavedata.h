@@ -19,4 +19,9 @@ struct WaveData {
 // A data chunk longer than the image keeps the samples that are there.
 WaveData parseWave(const QByteArray& image);
 
+// The same sound on two channels: each mono sample goes to the left and the
+// right channel alike, as a sound server plays a mono stream on stereo
+// speakers, so nothing heard changes. Stereo comes back as it is.
+WaveData toStereo(const WaveData& wave);
+
 }  // namespace zelvan

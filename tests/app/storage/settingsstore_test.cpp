@@ -13,44 +13,15 @@
 #include "app/storage/settingsstore.h"
 #include "core/settings/settingscodec.h"
 #include "support/settingsgames.h"
+#include "support/unprivileged.h"
 
 using namespace zelvan;
 using zelvan::test::defaultGame;
+using zelvan::test::Folders;
+using zelvan::test::Unprivileged;
 using zelvan::test::unusualGame;
 
 namespace {
-
-// Runs a block as an unprivileged user when the tests run as root, so that
-// folder permissions mean what they say. The saved user id stays root, which
-// lets the destructor switch back.
-class Unprivileged {
-public:
-    Unprivileged() {
-        if (geteuid() != 0) return;
-        active_ = setresgid(65534, 65534, -1) == 0 && setresuid(65534, 65534, -1) == 0;
-    }
-    ~Unprivileged() {
-        if (!active_) return;
-        if (setresuid(0, 0, -1) != 0 || setresgid(0, 0, -1) != 0) std::abort();
-    }
-    Unprivileged(const Unprivileged&) = delete;
-    Unprivileged& operator=(const Unprivileged&) = delete;
-
-private:
-    bool active_ = false;
-};
-
-// A temporary folder every user may enter, holding a read-only folder.
-struct Folders {
-    QTemporaryDir base;
-    QString readOnly;
-    Folders() {
-        ::chmod(QFile::encodeName(base.path()).constData(), 0777);
-        readOnly = base.filePath("ro");
-        QDir().mkpath(readOnly);
-    }
-    void lock() { ::chmod(QFile::encodeName(readOnly).constData(), 0555); }
-};
 
 // Stored values all in range, so a load brings back every one as saved.
 Game unusualInRange() {

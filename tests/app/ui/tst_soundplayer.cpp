@@ -1,27 +1,21 @@
 // The sound player: the order of stop and play, the embedded effects'
-// formats and sizes, the WAVE reader's tolerance of damaged files, and the
-// real output's silence on a machine without audio.
+// formats and sizes, the WAVE reader's tolerance of damaged files. The real
+// output has its own tests, against a real sound server.
 
 #include <QtCore/QFile>
 #include <QtCore/QtEndian>
-#include <QtMultimedia/QAudioDevice>
-#include <QtMultimedia/QMediaDevices>
 #include <QtTest/QtTest>
 
 #include <cmath>
 
-#include "app/ui/qtsoundoutput.h"
 #include "app/ui/soundplayer.h"
+#include "app/ui/soundresource.h"
 #include "app/ui/wavedata.h"
 #include "support/recordingsoundoutput.h"
 
 using namespace zelvan;
 
 namespace {
-
-const Sound kAll[] = {Sound::BluePiece, Sound::RedPiece, Sound::BlueWins, Sound::RedWins,
-                      Sound::Play,      Sound::Click,    Sound::Exit,     Sound::Calling,
-                      Sound::Error,     Sound::Startup};
 
 QByteArray u32(quint32 v) {
     QByteArray b(4, '\0');
@@ -44,14 +38,6 @@ QByteArray fmtChunk(quint16 format, quint16 channels, quint32 rate, quint16 bits
 // A WAVE image from its chunks; the RIFF size is whatever the chunks add up to.
 QByteArray riff(const QByteArray& chunks) {
     return "RIFF" + u32(quint32(4 + chunks.size())) + "WAVE" + chunks;
-}
-
-// Messages that reach the handler while a test runs (the real output must
-// print nothing).
-QStringList* g_messages = nullptr;
-
-void collect(QtMsgType, const QMessageLogContext&, const QString& text) {
-    if (g_messages) g_messages->append(text);
 }
 
 }  // namespace
@@ -152,42 +138,6 @@ private slots:
     void readerRefusesWhatItCannotPlay() {
         QFETCH(QByteArray, image);
         QVERIFY(parseWave(image).isEmpty());
-    }
-
-    // Runs before anything else here touches Qt Multimedia, so the first
-    // connection to the sound server (and its complaints) happens inside it.
-    void realOutputPlaysEverythingQuietly() {
-        QStringList messages;
-        g_messages = &messages;
-        const QtMessageHandler previous = qInstallMessageHandler(&collect);
-        {
-            SoundPlayer player;
-            auto& output = static_cast<QtSoundOutput&>(player.output());
-            for (Sound s : kAll) {
-                QVERIFY(!output.effect(s).isEmpty());
-                player.play(s);
-            }
-            const bool haveAudio = !QMediaDevices::defaultAudioOutput().isNull();
-            QCOMPARE(output.hasStream(), haveAudio);
-            // Let whatever the audio back end queued for this thread arrive.
-            QTest::qWait(50);
-            player.stop();
-            QVERIFY(!output.hasStream());
-        }
-        qInstallMessageHandler(previous);
-        g_messages = nullptr;
-        QVERIFY2(messages.isEmpty(), qPrintable(messages.join(QLatin1Char('\n'))));
-    }
-
-    void damagedEffectIsSilentAndHarmless() {
-        QtSoundOutput output([](Sound s) {
-            return s == Sound::RedWins ? QByteArray("RIFF garbage") : QByteArray();
-        });
-        for (Sound s : kAll) {
-            QVERIFY(output.effect(s).isEmpty());
-            output.play(s);
-            QVERIFY(!output.hasStream());
-        }
     }
 };
 
