@@ -24,9 +24,11 @@
 #include "app/ui/optionspanel.h"
 #include "app/ui/playaids.h"
 #include "app/ui/resultbanner.h"
+#include "app/ui/resultline.h"
 #include "app/ui/scorestrip.h"
 #include "app/ui/soundoutput.h"
 #include "app/ui/soundplayer.h"
+#include "app/ui/statustips.h"
 #include "app/widgets/glyphbutton.h"
 #include "app/widgets/hintwindow.h"
 #include "app/widgets/smoothlabel.h"
@@ -90,7 +92,7 @@ void MainWindow::createControls() {
     blueIcon_->setPixmap(art_.icon(QStringLiteral("person-blue.png")));
 
     auto button = [](QWidget* parent, const char* name, const char* glyph, const char* hint) {
-        return glyphButton(parent, name, Artwork::load(QStringLiteral("glyphs/") + glyph),
+        return glyphButton(parent, name, Artwork::loadStrip(QStringLiteral("glyphs/") + glyph),
                            QString::fromUtf8(hint));
     };
     opponentButton_ = button(this, "opponentButton", "humancomputer.png", "Human / Computer");
@@ -114,6 +116,9 @@ void MainWindow::createControls() {
     turnCaption_ = label(this, "turnCaption", captionFont, kCaptionColour, Qt::AlignLeft,
                          QStringLiteral("game turn"));
 
+    result_ = new ResultLine(this);
+    tips_ = StatusTips::forWindow(this, game_, *result_);
+
     board_ = new BoardPicture(this, Artwork::scale());
     board_->setObjectName(QStringLiteral("board"));
     connect(board_, &BoardPicture::mousePressed, this, &MainWindow::onBoardPressed);
@@ -123,7 +128,7 @@ void MainWindow::createControls() {
     helpViewer_->setObjectName(QStringLiteral("helpViewer"));
     helpViewer_->hide();
 
-    const QImage toggle = Artwork::load(QStringLiteral("glyphs/toggle.png"));
+    const QImage toggle = Artwork::loadStrip(QStringLiteral("glyphs/toggle.png"));
     options_ =
         new OptionsPanel(this, game_, Artwork::load(QStringLiteral("optionspanel.png")), toggle);
     options_->hide();
@@ -153,9 +158,9 @@ void MainWindow::createControls() {
     new BoardKeys(this, board_,
                   {[this](int x, int y) { onBoardPressed(Qt::LeftButton, x, y); },
                    [this] { onPlayClicked(); },
-                   [this] { onHelpClicked(); },
+                   [this] { onHelpKey(); },
                    [this] { onExitClicked(); },
-                   {{helpViewer_, [this] { onHelpClicked(); }},
+                   {{helpViewer_, [this] { onHelpKey(); }},
                     {options_, [this] { onOptionsClicked(); }},
                     {network_->internetPanel(), [this] { onInternetClicked(); }}}});
 }
@@ -176,8 +181,10 @@ void MainWindow::connectOptions() {
         processEvents();
     });
     connect(options_, &OptionsPanel::scoresReset, scores_, &ScoreStrip::wake);
-    connect(options_, &OptionsPanel::levelChanged, this,
-            [this] { scores_->showLevel(game_.computerLevel); });
+    connect(options_, &OptionsPanel::levelChanged, this, [this] {
+        scores_->showLevel(game_.computerLevel);
+        tips_->refresh();
+    });
 }
 
 // Start-up, in the order the first screen relies on.
@@ -230,6 +237,7 @@ void MainWindow::applyHints() {
     for (GlyphButton* b : {playButton_, exitButton_, sizeButton_, opponentButton_, stopButton_,
                            helpButton_, internetButton_, optionsButton_})
         b->setToolTip(game_.hintsOn ? b->property("hintText").toString() : QString());
+    tips_->setShown(game_.hintsOn);
 }
 
 void MainWindow::placeControls() {
@@ -255,6 +263,7 @@ void MainWindow::placeControls() {
     at(playButton_, kPlayButton);
     at(stopButton_, kStopButton);
     scores_->place(origin_);
+    at(result_, kResultLine);
     at(helpViewer_, kHelpViewer);
     at(options_, kOptionsPanel);
     at(network_->internetPanel(), kInternetPanel);
@@ -295,6 +304,7 @@ void MainWindow::drawGrid() {
 
 void MainWindow::drawPiece(Side side, int col, int row, bool highlighted) {
     board_->drawPicture(art_.piece(side, game_.pieceStyle, game_.cellPitch, highlighted), col, row);
+    banner_->keepInView(board_->cellRect(col, row).toAlignedRect().translated(board_->pos()));
 }
 
 void MainWindow::markMove(Side side, int col, int row) {
@@ -312,8 +322,13 @@ void MainWindow::hidePanels() {
 }
 
 void MainWindow::showTurn() {
-    turnIcon_->setPixmap(art_.icon(game_.blueToMove ? QStringLiteral("turn-blue.png")
-                                                    : QStringLiteral("turn-red.png")));
+    // After a game the lamp shows who won it (a draw leaves it as it was),
+    // until the next game starts.
+    const bool won = result_->holdsResult() && result_->winner() != kNone;
+    const bool blue = won ? result_->winner() == kBlue : game_.blueToMove != 0;
+    turnIcon_->setPixmap(
+        art_.icon(blue ? QStringLiteral("turn-blue.png") : QStringLiteral("turn-red.png")));
+    tips_->refresh();
 }
 
 void MainWindow::showOpponentKind() {
@@ -324,12 +339,14 @@ void MainWindow::showOpponentKind() {
 void MainWindow::showStyleChoice() {
     styleIcon_->setPixmap(art_.icon(game_.pieceStyleChoice ? QStringLiteral("style-crosses.png")
                                                            : QStringLiteral("style-balls.png")));
+    tips_->refresh();
     processEvents();
 }
 
 void MainWindow::showConnection(bool up) {
     connectionIcon_->setPixmap(
         art_.icon(up ? QStringLiteral("check.png") : QStringLiteral("noconnection.png")));
+    tips_->refresh();
 }
 
 void MainWindow::setBlinkTimer(bool enabled) {
@@ -341,6 +358,7 @@ void MainWindow::setBlinkTimer(bool enabled) {
 
 void MainWindow::startGameClock() {
     scores_->startGameClock();
+    result_->clear();  // a new game begins
 }
 
 void MainWindow::playSound(Sound sound) {
@@ -419,6 +437,8 @@ std::uint32_t MainWindow::randomBelow(std::uint32_t n) {
 void MainWindow::gameEnded(const GameEnd& end) {
     const QString text = endingText(end, game_.redIsHuman && !game_.connected);
     showNotice(text);
+    result_->showResult(text, end.winner);
+    showTurn();
     // A draw is told by ear too, with the quiet closing tune.
     if (end.reason == EndReason::FullBoard && !game_.soundOff) playSound(Sound::Exit);
     const bool overTheNetwork = game_.connected || end.reason == EndReason::HungUp ||
@@ -428,7 +448,7 @@ void MainWindow::gameEnded(const GameEnd& end) {
 }
 
 void MainWindow::showNotice(const QString& text) {
-    banner_->showText(text, board_->geometry());
+    banner_->showText(text, board_->geometry(), clearanceOf(game_, *board_));
 }
 
 std::int64_t MainWindow::msSinceMidnight() const {
@@ -468,6 +488,11 @@ void MainWindow::onStopClicked() {
 void MainWindow::onHelpClicked() {
     playSound(Sound::Click);
     if (game_.gameRunning) return;  // the page would hide the board in play
+    toggleOverlay(helpViewer_);
+}
+
+void MainWindow::onHelpKey() {
+    playSound(Sound::Click);
     toggleOverlay(helpViewer_);
 }
 

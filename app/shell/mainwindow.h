@@ -31,6 +31,8 @@ class NetLink;
 class NetworkPlay;
 class OptionsPanel;
 class ResultBanner;
+class ResultLine;
+class StatusTips;
 class PlayAids;
 class ScoreStrip;
 class SettingsStore;
@@ -102,6 +104,7 @@ public slots:
     void onOpponentClicked();
     void onStopClicked();
     void onHelpClicked();
+    void onHelpKey();  // F1: the help page in every state
     void onInternetClicked();
     void onOptionsClicked();
     void onBoardPressed(Qt::MouseButton button, int x, int y);
@@ -163,7 +166,9 @@ private:
     QTimer* blinkTimer_ = nullptr;
     HintWindow* hints_ = nullptr;
     ResultBanner* banner_ = nullptr;
-    PlayAids* aids_ = nullptr;  // undo, hint and move numbers on the keyboard
+    ResultLine* result_ = nullptr;  // the last game's ending, below the game buttons
+    StatusTips* tips_ = nullptr;    // hints of the lamps, scores and level digit
+    PlayAids* aids_ = nullptr;      // undo, hint and move numbers on the keyboard
 };
 
 }  // namespace zelvan

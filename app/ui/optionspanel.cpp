@@ -42,6 +42,7 @@ OptionsPanel::OptionsPanel(QWidget* parent, Game& game, const QImage& background
 
     controls::panelCaption(this, "optionsTitle", QStringLiteral("OPTIONS"), kPanelTitle);
     int row = 0;
+    GlyphButton* lastToggle = nullptr;
     // One row: the toggle, its caption beside it, and what a press does.
     auto addRow = [&](const char* name, const QString& caption, auto onPress) {
         const QPoint at(kOptionRowX, kOptionFirstRowY + row++ * kOptionRowPitch);
@@ -49,6 +50,8 @@ OptionsPanel::OptionsPanel(QWidget* parent, Game& game, const QImage& background
         connect(toggle, &GlyphButton::clicked, this, onPress);
         SmoothLabel* l = controls::panelCaption(this, (QByteArray(name) + "Caption").constData(),
                                                 caption, at + kOptionCaptionOffset);
+        controls::pressThrough(l, toggle);
+        lastToggle = toggle;
         return l;
     };
     addRow("styleToggle", QStringLiteral("Toggle pieces style "), [this] {
@@ -91,6 +94,7 @@ OptionsPanel::OptionsPanel(QWidget* parent, Game& game, const QImage& background
         emit levelChanged();
     });
     levelLine_ = controls::panelCaption(this, "levelLine", {}, kLevelLine);
+    controls::pressThrough(levelLine_, lastToggle);  // the level's own line, below its row
 }
 
 void OptionsPanel::showCaptions() {
