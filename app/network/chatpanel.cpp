@@ -70,6 +70,8 @@ ChatPanel::ChatPanel(QWidget* parent, const QImage& background) : QWidget(parent
     // One block per line added; the oldest blocks go first.
     history_->setMaximumBlockCount(kMaxHistoryLines);
     chatColours(history_);
+    // A click in the history means to chat: the cursor goes to the input.
+    history_->viewport()->installEventFilter(this);
 
     input_ = new QLineEdit(this);
     input_->setObjectName(QStringLiteral("chatInput"));
@@ -127,6 +129,10 @@ void ChatPanel::clearInput() {
 }
 
 bool ChatPanel::eventFilter(QObject* watched, QEvent* event) {
+    // A drag that selected words leaves them selected, to be copied.
+    if (watched == history_->viewport() && event->type() == QEvent::MouseButtonRelease &&
+        !history_->textCursor().hasSelection())
+        input_->setFocus(Qt::MouseFocusReason);
     if (watched == input_) {
         if (event->type() == QEvent::KeyPress && isEnter(static_cast<QKeyEvent*>(event)))
             return true;  // no line break, no beep

@@ -1,6 +1,7 @@
 #pragma once
 // The chat panel below the console: the history of the lines exchanged
-// ("x: " sent, "o: " received), the input line and its close button.
+// ("x: " sent, "o: " received), the input line and its close button. A
+// click in the history puts the cursor in the input line.
 
 #include <QWidget>
 

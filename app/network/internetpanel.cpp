@@ -95,6 +95,9 @@ InternetPanel::InternetPanel(QWidget* parent, const QImage& background, const QI
     status_ = panelCaption(this, "status", QStringLiteral("Not connected"), kStatus);
     auto* chat = panelToggle(this, "chatToggle", toggleGlyph, kChatToggle);
     chatCaption_ = panelCaption(this, "chatCaption", QStringLiteral("Show chat box"), kChatCaption);
+    // The two rows answer on their words too, as the options' rows do.
+    pressThrough(listenCaption_, listen);
+    pressThrough(chatCaption_, chat);
 
     connect(call, &GlyphButton::clicked, this, &InternetPanel::callClicked);
     connect(end, &GlyphButton::clicked, this, &InternetPanel::endClicked);

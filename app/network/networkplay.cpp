@@ -51,7 +51,7 @@ NetworkPlay::NetworkPlay(QWidget* window, Options& options, Speaker& speaker, Ti
     connect(link_, &NetLink::peerError, this, &NetworkPlay::onCallerFailed);
     connect(link_, &NetLink::received, this, &NetworkPlay::onBytesReceived);
 
-    const QImage toggle = Artwork::load(QStringLiteral("glyphs/toggle.png"));
+    const QImage toggle = Artwork::loadStrip(QStringLiteral("glyphs/toggle.png"));
     // The Internet panel's background is a copy of the options panel's.
     internetPanel_ =
         new InternetPanel(window, Artwork::load(QStringLiteral("optionspanel.png")), toggle);

@@ -2,6 +2,9 @@
 
 #include <QCommandLineOption>
 #include <QCommandLineParser>
+#include <optional>
+
+#include "app/shell/screenscale.h"
 
 namespace zelvan {
 
@@ -53,8 +56,8 @@ CommandLine parseCommandLine(const QStringList& arguments) {
                                   QStringLiteral("N"));
     const QCommandLineOption scale(
         QStringLiteral("scale"),
-        QStringLiteral("Draw the scene K times larger, K 1, 2 or 3 (default: the largest "
-                       "that fits the screen, 1 below 1600x1200)."),
+        QStringLiteral("Draw the scene K times larger: K is 1, or 1.5 to 3 in steps of 0.25 "
+                       "(default: the largest that fits the screen, 1 below 1200x900)."),
         QStringLiteral("K"));
     for (const QCommandLineOption& o : {help, version, windowed, port, scale})
         parser.addOption(o);
@@ -96,9 +99,11 @@ CommandLine parseCommandLine(const QStringList& arguments) {
     }
     if (parser.isSet(scale)) {
         const QString text = parser.value(scale);
-        if (text != QLatin1String("1") && text != QLatin1String("2") && text != QLatin1String("3"))
-            return mistake(QStringLiteral("--scale wants 1, 2 or 3, not '%1'").arg(text));
-        c.options.scale = text.toInt();
+        const std::optional<double> factor = parseScale(text);
+        if (!factor)
+            return mistake(QStringLiteral("--scale wants 1, or 1.5 to 3 in steps of 0.25, not '%1'")
+                               .arg(text));
+        c.options.scale = *factor;
     }
     return c;
 }

@@ -12,7 +12,7 @@ namespace zelvan {
 struct LaunchOptions {
     bool windowed = false;      // a framed 800x600 window instead of the full screen
     std::uint16_t port = 6304;  // listening and calling
-    int scale = 0;              // 1, 2 or 3; 0 picks it from the screen
+    double scale = 0;           // 1, or 1.5 to 3 in steps of 0.25; 0 picks it from the screen
 };
 
 struct CommandLine {

@@ -11,6 +11,7 @@
 #include "app/shell/qttimers.h"
 #include "app/shell/windowcontrols.h"
 #include "app/storage/settingsstore.h"
+#include "app/ui/bannerplace.h"
 #include "app/ui/boardkeys.h"
 #include "app/ui/boardpicture.h"
 #include "app/ui/controlkit.h"
@@ -21,6 +22,7 @@
 #include "app/ui/resultbanner.h"
 #include "app/ui/scorestrip.h"
 #include "app/ui/soundplayer.h"
+#include "app/ui/statustips.h"
 #include "app/widgets/glyphbutton.h"
 
 namespace zelvan {
@@ -76,7 +78,7 @@ void MainWindow::createParts() {
                             {config_.msSinceMidnight, config_.monotonicMs});
     optionsPanel_ =
         new OptionsPanel(this, options_, scores_, Artwork::load(QStringLiteral("optionspanel.png")),
-                         Artwork::load(QStringLiteral("glyphs/toggle.png")));
+                         Artwork::loadStrip(QStringLiteral("glyphs/toggle.png")));
     optionsPanel_->hide();
     network_ = new NetworkPlay(this, options_, *sound_, timers, *store_,
                                {config_.port, config_.listenOnLoopbackOnly,
@@ -84,16 +86,18 @@ void MainWindow::createParts() {
                                 [this](const QString& text) { showNotice(text); }});
 
     board_ = std::make_unique<WindowBoard>(
-        controls_->board, art_,
+        controls_->board, controls_->banner, art_,
         [this] { controls_->placeBoard(origin_, optionsPanel_, *network_); },
         [this] { match_->blinkTick(); });
-    console_ = std::make_unique<WindowConsole>(this, *controls_, art_, options_, *sound_, *strip_,
-                                               optionsPanel_, *network_, [this] { quit(); });
+    console_ = std::make_unique<WindowConsole>(
+        this, *controls_, art_, options_, *sound_, *strip_, optionsPanel_, *network_,
+        [this](const QString& text) { showNotice(text); }, [this] { quit(); });
     sink_ = std::make_unique<SaveToStore>(*this);
     match_ = std::make_unique<MatchControl>(
         options_, scores_,
         MatchSeams{*board_, *console_, *sound_, *network_, *sink_, timers, *random_, computer_});
     network_->attach(*match_);
+    controls_->tips = StatusTips::forWindow(this, options_, *match_, *network_, *controls_->result);
     aids_ = new PlayAids(this, *match_, controls_->board);
     controls::hintWindow(this);
 }
@@ -116,9 +120,9 @@ void MainWindow::wireButtons() {
     new BoardKeys(this, c.board,
                   {[this](int x, int y) { onBoardPressed(Qt::LeftButton, x, y); },
                    [this] { onPlayClicked(); },
-                   [this] { onHelpClicked(); },
+                   [this] { onHelpKey(); },
                    [this] { onExitClicked(); },
-                   {{c.helpViewer, [this] { onHelpClicked(); }},
+                   {{c.helpViewer, [this] { onHelpKey(); }},
                     {optionsPanel_, [this] { onOptionsClicked(); }},
                     {network_->internetPanel(), [this] { onInternetClicked(); }}}});
 }
@@ -172,6 +176,7 @@ void MainWindow::onOptionChanged(Setting setting) {
         break;
     case Setting::Level:
         strip_->showLevel(options_.level().number);
+        controls_->tips->refresh();
         break;
     default:
         break;
@@ -179,7 +184,8 @@ void MainWindow::onOptionChanged(Setting setting) {
 }
 
 void MainWindow::showNotice(const QString& text) {
-    controls_->banner->showText(text, controls_->board->geometry());
+    controls_->banner->showText(text, controls_->board->geometry(),
+                                clearanceOf(*match_, *controls_->board));
 }
 
 // Help, options and Internet share the space over the board: opening one
@@ -216,6 +222,11 @@ void MainWindow::onExitClicked() {
 void MainWindow::onHelpClicked() {
     if (options_.soundOn()) sound_->play(Sound::Click);
     if (match_->running()) return;  // the page would hide the board in play
+    toggleOverlay(controls_->helpViewer);
+}
+
+void MainWindow::onHelpKey() {
+    if (options_.soundOn()) sound_->play(Sound::Click);
     toggleOverlay(controls_->helpViewer);
 }
 

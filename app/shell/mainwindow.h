@@ -79,6 +79,7 @@ public slots:
     void onPlayClicked();
     void onExitClicked();
     void onHelpClicked();
+    void onHelpKey();  // F1: the help page in every state
     void onInternetClicked();
     void onOptionsClicked();
     void onBoardPressed(Qt::MouseButton button, int x, int y);

@@ -11,14 +11,16 @@
 #include "app/ui/helpviewer.h"
 #include "app/ui/optionspanel.h"
 #include "app/ui/resultbanner.h"
+#include "app/ui/resultline.h"
 #include "app/ui/scorestrip.h"
+#include "app/ui/statustips.h"
 #include "core/engine/board.h"
 
 namespace zelvan {
 
-WindowBoard::WindowBoard(BoardPicture* board, const Artwork& art, std::function<void()> placed,
-                         std::function<void()> blinkTick)
-    : board_(board), art_(art), placed_(std::move(placed)) {
+WindowBoard::WindowBoard(BoardPicture* board, ResultBanner* banner, const Artwork& art,
+                         std::function<void()> placed, std::function<void()> blinkTick)
+    : board_(board), banner_(banner), art_(art), placed_(std::move(placed)) {
     blink_ = new QTimer(board->parentWidget());
     blink_->setObjectName(QStringLiteral("blinkTimer"));
     blink_->setInterval(1000);
@@ -34,6 +36,7 @@ void WindowBoard::newBoard(int boardSize, int pieceStyle) {
 
 void WindowBoard::drawPiece(Side side, int col, int row, bool highlighted) {
     board_->drawPicture(art_.piece(side, pieceStyle_, board_->cellPitch(), highlighted), col, row);
+    banner_->keepInView(board_->cellRect(col, row).toAlignedRect().translated(board_->pos()));
 }
 
 void WindowBoard::markMove(Side side, int col, int row) {
@@ -54,13 +57,22 @@ void WindowBoard::setBlinking(bool on) {
 WindowConsole::WindowConsole(QWidget* window, WindowControls& controls, Artwork& art,
                              const Options& options, Speaker& speaker, ScoreStrip& scores,
                              OptionsPanel* optionsPanel, NetworkPlay& network,
+                             std::function<void(const QString&)> showNotice,
                              std::function<void()> quit)
     : window_(window), controls_(controls), art_(art), options_(options), speaker_(speaker),
-      scores_(scores), optionsPanel_(optionsPanel), network_(network), quit_(std::move(quit)) {}
+      scores_(scores), optionsPanel_(optionsPanel), network_(network),
+      showNotice_(std::move(showNotice)), quit_(std::move(quit)) {}
 
 void WindowConsole::showTurn(bool blueToMove) {
+    blueToMove_ = blueToMove;
+    // After a game the lamp shows who won it (a draw leaves it as it was),
+    // until the next game starts.
+    const ResultLine& result = *controls_.result;
+    const bool won = result.holdsResult() && result.winner() != kNone;
+    const bool blue = won ? result.winner() == kBlue : blueToMove;
     controls_.turnIcon->setPixmap(
-        art_.icon(blueToMove ? QStringLiteral("turn-blue.png") : QStringLiteral("turn-red.png")));
+        art_.icon(blue ? QStringLiteral("turn-blue.png") : QStringLiteral("turn-red.png")));
+    if (controls_.tips) controls_.tips->refresh();
 }
 
 void WindowConsole::showOpponentKind(bool redIsHuman) {
@@ -88,11 +100,14 @@ void WindowConsole::hidePanels() {
 
 void WindowConsole::startGameClock() {
     scores_.startGameClock();
+    controls_.result->clear();  // a new game begins
 }
 
 void WindowConsole::gameEnded(const GameEnd& end) {
     const QString text = endingText(end, options_.redIsHuman() && !network_.connected());
-    controls_.banner->showText(text, controls_.board->geometry());
+    showNotice_(text);
+    controls_.result->showResult(text, end.winner);
+    showTurn(blueToMove_);
     // A draw is told by ear too, with the quiet closing tune.
     if (end.reason == EndReason::FullBoard && options_.soundOn()) speaker_.play(Sound::Exit);
     const bool overTheNetwork = network_.connected() || end.reason == EndReason::HungUp ||

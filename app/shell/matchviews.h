@@ -3,6 +3,7 @@
 // everything else it shows or tells (Console), each handed to the control
 // that owns it.
 
+#include <QString>
 #include <QTimer>
 #include <functional>
 
@@ -18,6 +19,7 @@ class Artwork;
 class BoardPicture;
 class NetworkPlay;
 class OptionsPanel;
+class ResultBanner;
 class ScoreStrip;
 struct WindowControls;
 
@@ -25,8 +27,9 @@ class WindowBoard final : public BoardView {
 public:
     // `placed` runs after every new grid: the window moves the board to its
     // place for the size and brings it, and the panels over it, to the front.
-    WindowBoard(BoardPicture* board, const Artwork& art, std::function<void()> placed,
-                std::function<void()> blinkTick);
+    // A piece drawn under the banner moves the banner off it.
+    WindowBoard(BoardPicture* board, ResultBanner* banner, const Artwork& art,
+                std::function<void()> placed, std::function<void()> blinkTick);
 
     void newBoard(int boardSize, int pieceStyle) override;
     void drawPiece(Side side, int col, int row, bool highlighted) override;
@@ -36,6 +39,7 @@ public:
 
 private:
     BoardPicture* board_;
+    ResultBanner* banner_;
     const Artwork& art_;
     std::function<void()> placed_;
     QTimer* blink_;
@@ -46,7 +50,8 @@ class WindowConsole final : public Console {
 public:
     WindowConsole(QWidget* window, WindowControls& controls, Artwork& art, const Options& options,
                   Speaker& speaker, ScoreStrip& scores, OptionsPanel* optionsPanel,
-                  NetworkPlay& network, std::function<void()> quit);
+                  NetworkPlay& network, std::function<void(const QString&)> showNotice,
+                  std::function<void()> quit);
 
     void showTurn(bool blueToMove) override;
     void showOpponentKind(bool redIsHuman) override;
@@ -65,8 +70,10 @@ private:
     ScoreStrip& scores_;
     OptionsPanel* optionsPanel_;
     NetworkPlay& network_;
+    std::function<void(const QString&)> showNotice_;
     std::function<void()> quit_;
     bool waitCursor_ = false;
+    bool blueToMove_ = true;
 };
 
 }  // namespace zelvan

@@ -8,7 +8,7 @@
 
 namespace zelvan {
 
-ScaledApplication::ScaledApplication(int argc, char** argv, int requestedScale) {
+ScaledApplication::ScaledApplication(int argc, char** argv, double requestedScale) {
     for (int i = 0; i < argc; ++i)
         given_.emplace_back(argv[i]);
     make();

@@ -15,8 +15,9 @@ namespace zelvan {
 
 class ScaledApplication {
 public:
-    // requestedScale: 1, 2 or 3 from the command line, 0 to pick it.
-    ScaledApplication(int argc, char** argv, int requestedScale);
+    // requestedScale: a factor from the command line (screenscale.h), 0 to
+    // pick it.
+    ScaledApplication(int argc, char** argv, double requestedScale);
     ~ScaledApplication();
 
     QApplication& app() { return *app_; }

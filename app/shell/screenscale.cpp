@@ -9,15 +9,34 @@ namespace zelvan {
 
 namespace {
 
-// How many whole scenes fit across and down `width` x `height` pixels.
+// How many scenes fit across and down `width` x `height` pixels, as a
+// fraction.
+double fit(double width, double height) {
+    return std::min(width / layout::kWidth, height / layout::kHeight);
+}
+
+// How many whole scenes fit.
 int wholeFit(double width, double height) {
-    return static_cast<int>(
-        std::floor(std::min(width / layout::kWidth, height / layout::kHeight) + 1e-9));
+    return static_cast<int>(std::floor(fit(width, height) + 1e-9));
 }
 
 }  // namespace
 
-double sceneDevicePixelRatio(QSize logical, double ratio, int requested) {
+double largestStepWithin(double fit) {
+    if (fit + 1e-9 < kSmallestEnlargedScale) return 1.0;
+    const double steps = std::floor((std::min(fit, kLargestScale) + 1e-9) / kScaleStep);
+    return steps * kScaleStep;
+}
+
+std::optional<double> parseScale(const QString& text) {
+    bool ok = false;
+    const double value = text.toDouble(&ok);
+    if (!ok || !std::isfinite(value)) return std::nullopt;
+    if (value != 1.0 && largestStepWithin(value) != value) return std::nullopt;
+    return value;
+}
+
+double sceneDevicePixelRatio(QSize logical, double ratio, double requested) {
     const double deviceWidth = logical.width() * ratio;
     const double deviceHeight = logical.height() * ratio;
     if (wholeFit(deviceWidth, deviceHeight) < 1) return ratio;  // too small whatever the scale
@@ -26,10 +45,8 @@ double sceneDevicePixelRatio(QSize logical, double ratio, int requested) {
     if (wholeFit(logical.width(), logical.height()) < 1)
         desktop = wholeFit(deviceWidth, deviceHeight);
 
-    constexpr int kLargestFactor = 3;  // the pictures come in 1x, 2x and 3x
-    const int fits = std::min(kLargestFactor,
-                              std::max(1, wholeFit(deviceWidth / desktop, deviceHeight / desktop)));
-    const int factor = requested > 0 ? std::min(requested, fits) : fits;
+    const double fits = largestStepWithin(fit(deviceWidth / desktop, deviceHeight / desktop));
+    const double factor = requested > 0 ? std::min(requested, fits) : fits;
     return desktop * factor;
 }
 

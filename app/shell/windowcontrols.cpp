@@ -12,7 +12,9 @@
 #include "app/ui/layout.h"
 #include "app/ui/optionspanel.h"
 #include "app/ui/resultbanner.h"
+#include "app/ui/resultline.h"
 #include "app/ui/scorestrip.h"
+#include "app/ui/statustips.h"
 #include "app/widgets/glyphbutton.h"
 #include "app/widgets/smoothlabel.h"
 #include "core/engine/board.h"
@@ -22,7 +24,8 @@ namespace zelvan {
 namespace {
 
 GlyphButton* button(QWidget* parent, const char* name, const char* glyph, const char* hint) {
-    return controls::glyphButton(parent, name, Artwork::load(QStringLiteral("glyphs/") + glyph),
+    return controls::glyphButton(parent, name,
+                                 Artwork::loadStrip(QStringLiteral("glyphs/") + glyph),
                                  QString::fromUtf8(hint));
 }
 
@@ -59,6 +62,8 @@ WindowControls::WindowControls(QWidget* window, Artwork& art) : art_(art) {
     turnCaption = label(window, "turnCaption", captionFont, kCaptionColour, Qt::AlignLeft,
                         QStringLiteral("game turn"));
 
+    result = new ResultLine(window);
+
     board = new BoardPicture(window, Artwork::scale());
     board->setObjectName(QStringLiteral("board"));
     helpViewer = new HelpViewer(window);
@@ -75,16 +80,19 @@ std::vector<GlyphButton*> WindowControls::buttons() const {
 void WindowControls::showHints(bool on) {
     for (GlyphButton* b : buttons())
         b->setToolTip(on ? b->property("hintText").toString() : QString());
+    if (tips) tips->setShown(on);
 }
 
 void WindowControls::showStyle(int pieceStyle) {
     styleIcon->setPixmap(art_.icon(pieceStyle ? QStringLiteral("style-crosses.png")
                                               : QStringLiteral("style-balls.png")));
+    if (tips) tips->refresh();
 }
 
 void WindowControls::showConnection(bool up) {
     connectionIcon->setPixmap(
         art_.icon(up ? QStringLiteral("check.png") : QStringLiteral("noconnection.png")));
+    if (tips) tips->refresh();
 }
 
 void WindowControls::place(QPoint origin, ScoreStrip& scores, OptionsPanel* options,
@@ -110,6 +118,7 @@ void WindowControls::place(QPoint origin, ScoreStrip& scores, OptionsPanel* opti
     at(playButton, kPlayButton);
     at(stopButton, kStopButton);
     scores.place(origin);
+    at(result, kResultLine);
     at(helpViewer, kHelpViewer);
     at(options, kOptionsPanel);
     at(network.internetPanel(), kInternetPanel);

@@ -1,7 +1,7 @@
 #pragma once
 // The main window's own controls: the background, the left panel's icons,
 // captions and eight buttons, the board picture, the help viewer and the
-// result banner; and where every control of the window goes, by the layout
+// result banner and line; and where every control of the window goes, by the layout
 // table (app/ui/layout.h), the parts' controls too.
 
 #include <QPoint>
@@ -21,6 +21,8 @@ class HelpViewer;
 class NetworkPlay;
 class OptionsPanel;
 class ResultBanner;
+class ResultLine;
+class StatusTips;
 class ScoreStrip;
 
 struct WindowControls {
@@ -61,6 +63,10 @@ struct WindowControls {
     BoardPicture* board;
     HelpViewer* helpViewer;
     ResultBanner* banner;
+    ResultLine* result;  // the last game's ending, below the game buttons
+    // Hints of the lamps, scores and level digit; made by the window once
+    // what they tell of exists.
+    StatusTips* tips = nullptr;
 
 private:
     Artwork& art_;

@@ -17,11 +17,15 @@ SettingsStore::SettingsStore()
 
 SettingsStore::SettingsStore(const QString& folder) : folder_(folder) {}
 
-QString SettingsStore::chooseFolder(const QString& preferred, const QString& fallback) {
-    const QFileInfo info(preferred);
-    if (!preferred.isEmpty() && info.isDir() && info.isWritable()) return preferred;
-    QDir().mkpath(fallback);
-    return fallback;
+QString SettingsStore::chooseFolder(const QString& executableFolder, const QString& appData) {
+    const QFileInfo info(executableFolder);
+    const bool builtHere =
+        !executableFolder.isEmpty() && info.isDir() &&
+        QFileInfo(QDir(executableFolder).filePath(QString::fromLatin1(kBuildFolderMarker)))
+            .isFile();
+    if (builtHere && info.isWritable()) return executableFolder;
+    QDir().mkpath(appData);
+    return appData;
 }
 
 QString SettingsStore::settingsPath() const {

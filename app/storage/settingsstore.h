@@ -1,7 +1,8 @@
 #pragma once
 // Where the settings file and the chat log live, and reading and writing
-// them. Both sit in one folder: beside the executable when that folder is
-// writable, else in the per-user application data folder (an installed copy).
+// them. Both sit in one folder: beside the executable when it runs from its
+// build folder, else (an installed copy, whatever it may write) in the
+// per-user application data folder, ~/.local/share/ZELVAN/.
 
 #include <string>
 
@@ -21,15 +22,20 @@ public:
     static constexpr const char* kOldChatLogFileName = "zelvanchat.1.txt";
     static constexpr qint64 kChatLogLimit = 1024 * 1024;
 
-    // The executable's folder, or the per-user application data folder when
-    // the executable's folder is not writable.
+    // The build writes this file beside the game it builds and never
+    // installs it: its presence tells a copy run from its build folder.
+    static constexpr const char* kBuildFolderMarker = "zelvan-build-folder";
+
+    // The folder chooseFolder picks for the running executable.
     SettingsStore();
     // Exactly this folder (tests, tools).
     explicit SettingsStore(const QString& folder);
 
-    // preferred when it is a writable folder; otherwise fallback, created if
-    // it does not exist yet.
-    static QString chooseFolder(const QString& preferred, const QString& fallback);
+    // executableFolder when the game was built there (it holds the marker)
+    // and it is writable; otherwise appData, created if it does not exist
+    // yet. An installed copy thus never writes beside itself, even run by a
+    // user who may write there.
+    static QString chooseFolder(const QString& executableFolder, const QString& appData);
 
     const QString& folder() const { return folder_; }
     QString settingsPath() const;

@@ -9,40 +9,59 @@
 #include <QTextEdit>
 #include <algorithm>
 
+#include "app/ui/boardoverlay.h"
 #include "app/ui/boardpicture.h"
 #include "core/engine/board.h"
 
 namespace zelvan {
 
-namespace {
-
 // The frame: a bright ring on the grid lines around the cell and a softer
 // one just inside, so it reads on an empty cell and around a piece alike.
-class CellFrame : public QWidget {
+// Drawn on the screen's own pixels, over the very grid lines the board drew.
+class CellFrame : public BoardOverlay {
 public:
-    explicit CellFrame(QWidget* board) : QWidget(board) {
+    explicit CellFrame(BoardPicture* board) : BoardOverlay(board) {
         setObjectName(QStringLiteral("cellCursor"));
-        setAttribute(Qt::WA_TransparentForMouseEvents);
-        setFocusPolicy(Qt::NoFocus);
         hide();
+    }
+
+    void setCell(QPoint cell) {
+        update(around(cell_));
+        cell_ = cell;
+        update(around(cell_));
     }
 
 protected:
     void paintEvent(QPaintEvent*) override {
+        if (cell_.x() == 0) return;
         QPainter p(this);
-        ring(p, rect(), QColor(140, 232, 232));
-        ring(p, rect().adjusted(1, 1, -1, -1), QColor(46, 150, 156));
+        paintInDevicePixels(p);
+        const BoardGrid& grid = board()->grid();
+        const int w = grid.lineWidth();
+        const QRect outer = grid.cell(cell_.x(), cell_.y()).adjusted(-w, -w, w, w);
+        ring(p, outer, w, QColor(140, 232, 232));
+        ring(p, outer.adjusted(w, w, -w, -w), w, QColor(46, 150, 156));
     }
 
 private:
-    // Whole logical pixels, so at any device pixel ratio the ring stays sharp.
-    static void ring(QPainter& p, const QRect& r, const QColor& colour) {
-        p.fillRect(QRect(r.left(), r.top(), r.width(), 1), colour);
-        p.fillRect(QRect(r.left(), r.bottom(), r.width(), 1), colour);
-        p.fillRect(QRect(r.left(), r.top(), 1, r.height()), colour);
-        p.fillRect(QRect(r.right(), r.top(), 1, r.height()), colour);
+    // The cell with the grid lines around it, in the board's own pixels.
+    QRect around(QPoint cell) const {
+        if (cell.x() == 0) return {};
+        const int p = board()->cellPitch();
+        return QRect(cellOrigin(cell.x(), p) - 2, cellOrigin(cell.y(), p) - 2, p + 4, p + 4);
     }
+
+    static void ring(QPainter& p, const QRect& r, int w, const QColor& colour) {
+        p.fillRect(QRect(r.left(), r.top(), r.width(), w), colour);
+        p.fillRect(QRect(r.left(), r.bottom() - w + 1, r.width(), w), colour);
+        p.fillRect(QRect(r.left(), r.top(), w, r.height()), colour);
+        p.fillRect(QRect(r.right() - w + 1, r.top(), w, r.height()), colour);
+    }
+
+    QPoint cell_{0, 0};
 };
+
+namespace {
 
 // Where typing goes to a text: arrows, Enter and Space belong to it there.
 bool typingInto(const QWidget* focus) {
@@ -58,6 +77,7 @@ bool typingInto(const QWidget* focus) {
 BoardKeys::BoardKeys(QWidget* window, BoardPicture* board, Actions actions)
     : QObject(window), window_(window), board_(board), actions_(std::move(actions)),
       frame_(new CellFrame(board)) {
+    setObjectName(QStringLiteral("boardKeys"));
     // Keys go to whichever control has the focus, and mouse moves to the
     // control under the pointer: the application sees them all first.
     qApp->installEventFilter(this);
@@ -163,9 +183,7 @@ void BoardKeys::moveCursor(int dc, int dr) {
 }
 
 void BoardKeys::placeFrame() {
-    const int p = board_->cellPitch();
-    // The cell with the grid lines around it.
-    frame_->setGeometry(cellOrigin(cell_.x(), p) - 1, cellOrigin(cell_.y(), p) - 1, p + 2, p + 2);
+    frame_->setCell(cell_);
 }
 
 }  // namespace zelvan

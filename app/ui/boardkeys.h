@@ -1,11 +1,11 @@
 #pragma once
 // The game from the keyboard. The arrow keys move a cursor frame over the
 // board's cells; Enter or Space place a piece there just as a click on that
-// cell would; F2 is Play, F1 toggles the help page, Escape closes whichever
-// panel is open over the board, Ctrl+Q exits. The frame is a child widget
-// above the board picture, never drawn into it; it shows from the first
-// arrow key and hides again at the next mouse move. Keys typed into a text
-// field (the address, the chat input) stay there.
+// cell would; F2 is Play, F1 toggles the help page (during a game too),
+// Escape closes whichever panel is open over the board, Ctrl+Q exits. The
+// frame is a layer above the board picture, never drawn into it; it shows
+// from the first arrow key and hides again at the next mouse move. Keys
+// typed into a text field (the address, the chat input) stay there.
 
 #include <QObject>
 #include <QPoint>
@@ -18,6 +18,7 @@ class QWidget;
 namespace zelvan {
 
 class BoardPicture;
+class CellFrame;
 
 class BoardKeys : public QObject {
     Q_OBJECT
@@ -47,7 +48,7 @@ private:
     QWidget* window_;
     BoardPicture* board_;
     Actions actions_;
-    QWidget* frame_;
+    CellFrame* frame_;
     QPoint cell_{0, 0};  // (0, 0) until the first arrow key: then the middle
     QPoint lastMouse_{-1, -1};
 };

@@ -3,7 +3,6 @@
 #include <QEvent>
 
 #include "app/ui/boardpicture.h"
-#include "core/engine/board.h"
 
 namespace zelvan {
 
@@ -15,9 +14,8 @@ BoardOverlay::BoardOverlay(BoardPicture* board) : QWidget(board), board_(board) 
     board->installEventFilter(this);
 }
 
-QRect BoardOverlay::cellRect(int c, int r) const {
-    const int p = board_->cellPitch();
-    return QRect(cellOrigin(c, p), cellOrigin(r, p), p, p);
+QRectF BoardOverlay::cellRect(int c, int r) const {
+    return board_->cellRect(c, r);
 }
 
 bool BoardOverlay::eventFilter(QObject* watched, QEvent* event) {

@@ -1,6 +1,9 @@
 #include "app/ui/controlkit.h"
 
+#include <QFontMetrics>
 #include <QLabel>
+#include <QMouseEvent>
+#include <QPointer>
 
 #include "app/ui/layout.h"
 #include "app/widgets/glyphbutton.h"
@@ -9,10 +12,54 @@
 
 namespace zelvan::controls {
 
+namespace {
+
+// Hands the left-button presses of a caption on to its button.
+class CaptionPress : public QObject {
+public:
+    CaptionPress(QWidget* caption, GlyphButton* button) : QObject(caption), button_(button) {
+        caption->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        const auto type = event->type();
+        if (type != QEvent::MouseButtonPress && type != QEvent::MouseButtonRelease &&
+            type != QEvent::MouseButtonDblClick)
+            return false;
+        const auto* mouse = static_cast<QMouseEvent*>(event);
+        if (mouse->button() != Qt::LeftButton || !button_) return false;
+        if (type != QEvent::MouseButtonRelease) {
+            button_->setDown(true);
+            return true;
+        }
+        // As the button's own release: the click while still down, on the
+        // caption only.
+        const bool inside =
+            static_cast<QWidget*>(watched)->rect().contains(mouse->position().toPoint());
+        QPointer<GlyphButton> button = button_;
+        if (inside) emit button->clicked();
+        if (button) button->setDown(false);
+        return true;
+    }
+
+private:
+    QPointer<GlyphButton> button_;
+};
+
+}  // namespace
+
 QFont arial(int pixels, bool bold) {
     QFont f(QStringLiteral("Arial"));
     f.setPixelSize(pixels);
     f.setBold(bold);
+    return f;
+}
+
+QFont fittedArial(const QString& text, int pixels, bool bold, int width, int smallest) {
+    QFont f = arial(pixels, bold);
+    while (pixels > smallest && QFontMetrics(f).horizontalAdvance(text) > width)
+        f = arial(--pixels, bold);
     return f;
 }
 
@@ -82,6 +129,10 @@ GlyphButton* panelToggle(QWidget* parent, const char* name, const QImage& glyph,
     GlyphButton* b = flatGlyphButton(parent, name, glyph);
     b->setGeometry(QRect(at, layout::kToggleSize));
     return b;
+}
+
+void pressThrough(QWidget* caption, GlyphButton* button) {
+    new CaptionPress(caption, button);
 }
 
 HintWindow* hintWindow(QWidget* window) {

@@ -29,6 +29,9 @@ inline const QColor kPanelTextColour{141, 197, 197};
 
 // "Arial" at a pixel size; the start-up maps the name onto the bundled face.
 QFont arial(int pixels, bool bold);
+// The largest Arial of at most `pixels` (and at least `smallest`) in which
+// `text` fits `width`.
+QFont fittedArial(const QString& text, int pixels, bool bold, int width, int smallest);
 
 // A transparent label of fixed size with one font, colour and alignment.
 SmoothLabel* label(QWidget* parent, const char* name, const QFont& font, const QColor& colour,
@@ -46,6 +49,9 @@ QLabel* panelPicture(QWidget* panel, const char* name, const QImage& picture);
 SmoothLabel* panelCaption(QWidget* parent, const char* name, const QString& text, QPoint at);
 // A small flat toggle button with the options' key glyph.
 GlyphButton* panelToggle(QWidget* parent, const char* name, const QImage& glyph, QPoint at);
+// A click on `caption` is a click on `button`: a panel row answers on its
+// words as on its key, and the key shows pressed meanwhile.
+void pressThrough(QWidget* caption, GlyphButton* button);
 
 // The translucent hint window that shows the window's tool tips, in the
 // console's colours.

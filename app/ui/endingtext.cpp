@@ -2,11 +2,11 @@
 
 namespace zelvan {
 
-namespace {
-
 QString sideName(std::uint8_t colour) {
     return colour == kBlue ? QStringLiteral("Blue") : QStringLiteral("Red");
 }
+
+namespace {
 
 // What ended an abandoned game, as the first half of its sentence.
 QString cause(EndReason reason) {
@@ -34,10 +34,20 @@ QString cause(EndReason reason) {
     return {};
 }
 
+const QString kDash = QStringLiteral(" \u2014 ");
+
 }  // namespace
 
+QStringList endingLines(const QString& text) {
+    const qsizetype dash = text.indexOf(kDash);
+    if (dash < 0) return {text};
+    QString rest = text.mid(dash + kDash.size());
+    if (!rest.isEmpty()) rest[0] = rest[0].toUpper();
+    return {text.left(dash), rest};
+}
+
 QString endingText(const GameEnd& end, bool twoPeopleHere) {
-    const QString dash = QStringLiteral(" \u2014 ");
+    const QString& dash = kDash;
     if (end.reason == EndReason::FullBoard)
         return QStringLiteral("Draw") + dash + "the board is full";
     if (end.reason == EndReason::Five) {

@@ -47,7 +47,7 @@ void HintFrame::onFrameTick() {
         stop();
         return;
     }
-    update(cellRect(cell_.x(), cell_.y()).adjusted(-3, -3, 3, 3));
+    update(cellRect(cell_.x(), cell_.y()).toAlignedRect().adjusted(-3, -3, 3, 3));
 }
 
 void HintFrame::paintEvent(QPaintEvent*) {
@@ -55,7 +55,7 @@ void HintFrame::paintEvent(QPaintEvent*) {
     painter.setRenderHint(QPainter::Antialiasing);
     QColor colour = kColour;
     colour.setAlphaF(float(strength()));
-    const QRectF cell = QRectF(cellRect(cell_.x(), cell_.y()));
+    const QRectF cell = cellRect(cell_.x(), cell_.y());
     // A width that reads on the 18-pixel cells of the largest board too.
     const qreal width = cell.width() >= 30 ? 3.0 : 2.0;
     painter.setPen(QPen(colour, width));

@@ -71,6 +71,10 @@ inline constexpr QRect kRedScore{31, 87, 51, 21};
 inline constexpr QRect kBlueScore{129, 87, 51, 21};
 inline constexpr QPoint kScoreShadowOffset{2, 2};
 
+// Below the game buttons, inside the panel: how the last game ended, shown
+// from its end until the next game starts.
+inline constexpr QRect kResultLine{24, 355, 164, 28};
+
 // Labels in the dotted strip: the time of day, the level digit, the game clock.
 inline constexpr QRect kTimeOfDay{15, 408, 87, 22};
 inline constexpr QRect kLevelDigit{105, 408, 13, 22};

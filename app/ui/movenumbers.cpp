@@ -60,7 +60,7 @@ void MoveNumbers::paintEvent(QPaintEvent*) {
     for (std::size_t i = firstNumbered(); i < position_.moves().size(); ++i) {
         const PlayedMove& m = position_.moves()[i];
         const QString text = QString::number(i + 1);
-        const QRectF cell = QRectF(cellRect(m.col, m.row));
+        const QRectF cell = cellRect(m.col, m.row);
         const QPointF at(cell.center().x() - metrics.horizontalAdvance(text) / 2,
                          cell.center().y() + (metrics.ascent() - metrics.descent()) / 2);
         QPainterPath path;

@@ -47,6 +47,7 @@ OptionsPanel::OptionsPanel(QWidget* parent, Options& options, Scores& scores,
 
     controls::panelCaption(this, "optionsTitle", QStringLiteral("OPTIONS"), kPanelTitle);
     int index = 0;
+    GlyphButton* lastToggle = nullptr;
     for (const Row& row : kRows) {
         const QPoint at(kOptionRowX, kOptionFirstRowY + index++ * kOptionRowPitch);
         GlyphButton* toggle = controls::panelToggle(this, row.name, toggleGlyph, at);
@@ -54,6 +55,8 @@ OptionsPanel::OptionsPanel(QWidget* parent, Options& options, Scores& scores,
             this, (QByteArray(row.name) + "Caption").constData(),
             row.fixedCaption ? QString::fromLatin1(row.fixedCaption) : QString(),
             at + kOptionCaptionOffset);
+        controls::pressThrough(caption, toggle);
+        lastToggle = toggle;
         if (!row.fixedCaption) captions_.emplace_back(*row.setting, caption);
         const std::optional<Setting> setting = row.setting;
         connect(toggle, &GlyphButton::clicked, this, [this, setting] {
@@ -71,6 +74,7 @@ OptionsPanel::OptionsPanel(QWidget* parent, Options& options, Scores& scores,
         });
     }
     levelLine_ = controls::panelCaption(this, "levelLine", {}, kLevelLine);
+    controls::pressThrough(levelLine_, lastToggle);  // the level's own line, below its row
 }
 
 void OptionsPanel::showCaptions() {

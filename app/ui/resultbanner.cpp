@@ -1,7 +1,6 @@
 #include "app/ui/resultbanner.h"
 
 #include <QApplication>
-#include <QFontMetrics>
 #include <QLinearGradient>
 #include <QPainter>
 #include <QTimer>
@@ -9,6 +8,7 @@
 #include <algorithm>
 
 #include "app/ui/controlkit.h"
+#include "app/ui/endingtext.h"
 
 namespace zelvan {
 
@@ -26,15 +26,10 @@ const QColor kHeadline{22, 60, 64};
 const QColor kSubline{44, 100, 104};
 const QColor kEmboss{222, 242, 242};
 
-const QString kDash = QStringLiteral(" \u2014 ");
-
-// The largest bold or plain Arial of at most `pixels` (and at least 10) in
-// which `text` fits `width`.
-QFont fitted(const QString& text, int pixels, bool bold, int width) {
-    QFont f = controls::arial(pixels, bold);
-    while (pixels > 10 && QFontMetrics(f).horizontalAdvance(text) > width)
-        f = controls::arial(--pixels, bold);
-    return f;
+// The largest bold Arial of at most `pixels` (and at least 10) in which
+// `text` fits `width`.
+QFont fitted(const QString& text, int pixels, int width) {
+    return controls::fittedArial(text, pixels, true, width, 10);
 }
 
 void embossedText(QPainter& p, const QRect& box, const QFont& font, const QColor& colour,
@@ -69,13 +64,13 @@ ResultBanner::ResultBanner(QWidget* window) : QWidget(window) {
     connect(fade_, &QVariantAnimation::finished, this, &ResultBanner::finish);
 }
 
-void ResultBanner::showText(const QString& text, const QRect& board) {
+void ResultBanner::showText(const QString& text, const QRect& board, BoardClearance clear) {
     text_ = text;
+    board_ = board;
+    clear_ = std::move(clear);
     fade_->stop();
     opacity_ = 1.0;
-    const QSize size(board.width() / 2, board.height() / 6);
-    setGeometry(QRect(QPoint(0, 0), size)
-                    .translated(board.center() - QPoint(size.width() / 2, size.height() / 2)));
+    setGeometry(bannerPlace(board, QSize(board.width() / 2, board.height() / 6), clear_));
     show();
     raise();
     update();
@@ -85,6 +80,20 @@ void ResultBanner::showText(const QString& text, const QRect& board) {
     if (!watchingClicks_) {
         qApp->installEventFilter(this);
         watchingClicks_ = true;
+    }
+}
+
+void ResultBanner::keepInView(const QRect& area) {
+    if (isHidden() || !geometry().intersects(area)) return;
+    clear_.mustShow.push_back(area);
+    const QRect place = bannerPlace(board_, size(), clear_);
+    if (leavesInView(place, clear_))
+        setGeometry(place);
+    else {
+        // Nowhere to go: the piece counts more than the words.
+        hold_->stop();
+        fade_->stop();
+        finish();
     }
 }
 
@@ -155,20 +164,15 @@ void ResultBanner::paintEvent(QPaintEvent*) {
     // The words: one line, or a headline and the rest of the sentence below.
     const QRect inside = face.toAlignedRect().adjusted(10, 2, -10, -2);
     const int h = inside.height();
-    const qsizetype dash = text_.indexOf(kDash);
-    if (dash < 0) {
-        embossedText(p, inside, fitted(text_, h * 45 / 100, true, inside.width()), kHeadline,
-                     text_);
+    const QStringList lines = endingLines(text_);
+    if (lines.size() < 2) {
+        embossedText(p, inside, fitted(text_, h * 45 / 100, inside.width()), kHeadline, text_);
         return;
     }
-    const QString headline = text_.left(dash);
-    // The rest of the sentence stands on a line of its own: capitalised.
-    QString rest = text_.mid(dash + kDash.size());
-    if (!rest.isEmpty()) rest[0] = rest[0].toUpper();
     const QRect top(inside.left(), inside.top(), inside.width(), h * 55 / 100);
     const QRect bottom(inside.left(), top.bottom(), inside.width(), inside.bottom() - top.bottom());
-    embossedText(p, top, fitted(headline, h * 36 / 100, true, inside.width()), kHeadline, headline);
-    embossedText(p, bottom, fitted(rest, h * 24 / 100, true, inside.width()), kSubline, rest);
+    embossedText(p, top, fitted(lines[0], h * 36 / 100, inside.width()), kHeadline, lines[0]);
+    embossedText(p, bottom, fitted(lines[1], h * 24 / 100, inside.width()), kSubline, lines[1]);
 }
 
 }  // namespace zelvan

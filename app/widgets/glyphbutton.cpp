@@ -121,6 +121,11 @@ void GlyphButton::rebuildFrames() {
         QImage frame =
             glyph_.copy(k * gw, 0, gw, gh).convertToFormat(QImage::Format_ARGB32_Premultiplied);
         frame.setDevicePixelRatio(glyph_.devicePixelRatio());
+        // A strip that brings its own transparency needs no key.
+        if (glyph_.hasAlphaChannel()) {
+            frames_.push_back(std::move(frame));
+            continue;
+        }
         const QRgb key = frame.pixel(0, gh - 1) & RGB_MASK;
         for (int y = 0; y < gh; ++y) {
             auto* line = reinterpret_cast<QRgb*>(frame.scanLine(y));
@@ -158,9 +163,9 @@ void GlyphButton::paintEvent(QPaintEvent*) {
     const int th = fm.height();
     // A strip painted for a finer screen carries its scale: the layout counts
     // in the button's own pixels.
-    const int scale = std::max(1, qRound(glyph_.devicePixelRatio()));
-    const int gw = frameWidth() / scale;
-    const int gh = glyph_.height() / scale;
+    const qreal scale = std::max<qreal>(1, glyph_.devicePixelRatio());
+    const int gw = qRound(frameWidth() / scale);
+    const int gh = qRound(glyph_.height() / scale);
     const int frame = down_ ? 2 : (mouseInside_ ? 1 : 0);
     const int d = down_ ? 1 : 0;
     const int textTop = (h - th) / 2 + d;

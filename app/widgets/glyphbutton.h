@@ -13,7 +13,8 @@ namespace zelvan {
 // The program's push button: owner-drawn, showing one frame of a horizontal
 // glyph strip by state (0 normal, 1 mouse inside, 2 pressed), an optional
 // caption and, unless flat, a one-pixel raised or sunken frame. Each glyph
-// frame is keyed transparent on its bottom-left pixel.
+// frame is keyed transparent on its bottom-left pixel, unless the strip
+// carries transparency of its own.
 class GlyphButton : public QWidget {
     Q_OBJECT
 

@@ -1,25 +1,22 @@
 // Big screens: the scale the scene is drawn at, and the window on a
-// 2048x1536 screen, where it is drawn twice as fine: the layout in the
+// 2048x1536 screen drawn twice as fine (--scale 2): the layout in the
 // scene's own pixels, grid lines two device pixels wide at their places,
 // pieces from their 2x pictures and clicks landing in exactly their cells.
 // Run twice: once with Qt at ratio 1 (the program asks for 2 itself) and
 // once with the screen itself at ratio 2 (ZELVAN_TEST_SCREEN_RATIO=2).
 
-#include <QFile>
 #include <QMouseEvent>
 #include <QScreen>
 #include <QSignalSpy>
-#include <QTemporaryDir>
 #include <QTest>
 #include <algorithm>
 
-#include "app/shell/scaledapplication.h"
 #include "app/shell/screenscale.h"
 #include "app/shell/splash.h"
-#include "app/shell/startup.h"
 #include "app/widgets/bitmapprogressbar.h"
 #include "boardpixels.h"
 #include "core/engine/board.h"
+#include "testscreen.h"
 #include "windowharness.h"
 
 using namespace zelvan;
@@ -28,35 +25,50 @@ using namespace zelvan::test;
 class BigScreenTest : public QObject {
     Q_OBJECT
 private slots:
+    // The largest step that fits the screen, counted in the desktop's own
+    // scaled pixels; one to one where less than 1.5 fits.
     void scaleForTheScreen_data() {
         QTest::addColumn<QSize>("logical");
         QTest::addColumn<double>("ratio");
-        QTest::addColumn<int>("requested");
+        QTest::addColumn<double>("requested");
         QTest::addColumn<double>("drawnAt");
-        QTest::newRow("below 1600x1200") << QSize(1599, 1200) << 1.0 << 0 << 1.0;
-        QTest::newRow("1600x1200") << QSize(1600, 1200) << 1.0 << 0 << 2.0;
-        QTest::newRow("2400x1800") << QSize(2400, 1800) << 1.0 << 0 << 3.0;
-        QTest::newRow("never above 3") << QSize(4000, 3000) << 1.0 << 0 << 3.0;
-        QTest::newRow("Qt at 2 already") << QSize(1024, 768) << 2.0 << 0 << 2.0;
-        QTest::newRow("--scale 1") << QSize(2048, 1536) << 1.0 << 1 << 1.0;
-        QTest::newRow("--scale 3 where 2 fits") << QSize(2048, 1536) << 1.0 << 3 << 2.0;
+        QTest::newRow("1024x768") << QSize(1024, 768) << 1.0 << 0.0 << 1.0;
+        QTest::newRow("1366x768") << QSize(1366, 768) << 1.0 << 0.0 << 1.0;
+        QTest::newRow("1600x900") << QSize(1600, 900) << 1.0 << 0.0 << 1.5;
+        QTest::newRow("1920x1080") << QSize(1920, 1080) << 1.0 << 0.0 << 1.75;
+        QTest::newRow("1600x1200") << QSize(1600, 1200) << 1.0 << 0.0 << 2.0;
+        QTest::newRow("2560x1440") << QSize(2560, 1440) << 1.0 << 0.0 << 2.25;
+        QTest::newRow("2400x1800") << QSize(2400, 1800) << 1.0 << 0.0 << 3.0;
+        QTest::newRow("never above 3") << QSize(4000, 3000) << 1.0 << 0.0 << 3.0;
+        QTest::newRow("Qt at 2 already") << QSize(1024, 768) << 2.0 << 0.0 << 2.0;
+        QTest::newRow("--scale 1") << QSize(2048, 1536) << 1.0 << 1.0 << 1.0;
+        QTest::newRow("--scale 1.75") << QSize(2560, 1440) << 1.0 << 1.75 << 1.75;
+        QTest::newRow("--scale 3 where 2.25 fits") << QSize(2560, 1440) << 1.0 << 3.0 << 2.25;
         // A desktop scale that leaves less than 800x600 gives way.
-        QTest::newRow("1920x1080 at 2") << QSize(960, 540) << 2.0 << 0 << 1.0;
-        QTest::newRow("3840x2160 at 4") << QSize(960, 540) << 4.0 << 0 << 3.0;
-        QTest::newRow("too small anyway") << QSize(700, 500) << 1.0 << 0 << 1.0;
+        QTest::newRow("1920x1080 at 2") << QSize(960, 540) << 2.0 << 0.0 << 1.75;
+        QTest::newRow("3840x2160 at 4") << QSize(960, 540) << 4.0 << 0.0 << 3.0;
+        QTest::newRow("too small anyway") << QSize(700, 500) << 1.0 << 0.0 << 1.0;
     }
     void scaleForTheScreen() {
         QFETCH(QSize, logical);
         QFETCH(double, ratio);
-        QFETCH(int, requested);
+        QFETCH(double, requested);
         QFETCH(double, drawnAt);
         QCOMPARE(sceneDevicePixelRatio(logical, ratio, requested), drawnAt);
+    }
+
+    // --scale takes 1 and the steps from 1.5 to 3, nothing else.
+    void scaleSteps() {
+        for (const char* good : {"1", "1.5", "1.75", "2", "2.0", "2.25", "2.5", "2.75", "3"})
+            QVERIFY2(parseScale(QString::fromLatin1(good)).has_value(), good);
+        for (const char* bad : {"", "0", "1.25", "1.6", "3.25", "4", "-2", "two", "nan", "inf"})
+            QVERIFY2(!parseScale(QString::fromLatin1(bad)).has_value(), bad);
     }
 
     void theApplicationDrawsTwiceAsFine() {
         QCOMPARE(qApp->devicePixelRatio(), 2.0);
         QCOMPARE(QGuiApplication::primaryScreen()->geometry(), QRect(0, 0, 1024, 768));
-        QCOMPARE(Artwork::scale(), 2);
+        QCOMPARE(Artwork::scale(), 2.0);
         const QImage piece = Artwork::load(QStringLiteral("pieces/cross-blue-36.png"));
         QCOMPARE(piece.size(), QSize(72, 72));
         QCOMPARE(piece.devicePixelRatio(), 2.0);
@@ -151,31 +163,12 @@ private slots:
 };
 
 int main(int argc, char** argv) {
-    // A 2048x1536 screen on Qt's offscreen platform, at the ratio asked for.
-    const QByteArray ratio = qEnvironmentVariableIsSet("ZELVAN_TEST_SCREEN_RATIO")
-                                 ? qgetenv("ZELVAN_TEST_SCREEN_RATIO")
-                                 : QByteArray("1");
-    QTemporaryDir dir;
-    const QString config = dir.filePath(QStringLiteral("screen.json"));
-    QFile file(config);
-    if (!file.open(QIODevice::WriteOnly)) return 1;
-    // The platform takes the size in its own logical pixels.
-    const int r = ratio.toInt();
-    file.write(
-        QStringLiteral(R"({"screens": [{"name": "big", "x": 0, "y": 0, "width": %1, )"
-                       R"("height": %2, "logicalDpi": 96, "logicalBaseDpi": 96, "dpr": %3}]})")
-            .arg(2048 / r)
-            .arg(1536 / r)
-            .arg(r)
-            .toLatin1());
-    file.close();
-    qputenv("QT_QPA_PLATFORM", "offscreen:configfile=" + config.toLocal8Bit());
-    qunsetenv("QT_SCALE_FACTOR");
-
-    ScaledApplication scaled(argc, argv, 0);
-    installFonts();
+    // A 2048x1536 screen at the ratio asked for; the scene asked at 2.
+    const int ratio = qEnvironmentVariableIsSet("ZELVAN_TEST_SCREEN_RATIO")
+                          ? qEnvironmentVariableIntValue("ZELVAN_TEST_SCREEN_RATIO")
+                          : 1;
     BigScreenTest t;
-    return QTest::qExec(&t, argc, argv);
+    return runOnScreen(t, argc, argv, QSize(2048, 1536), ratio, 2);
 }
 
 #include "tst_bigscreen.moc"

@@ -8,6 +8,7 @@
 #include <QTest>
 
 #include "app/shell/startup.h"
+#include "app/ui/boardkeys.h"
 #include "boardpixels.h"
 #include "core/engine/board.h"
 #include "support/qverifyempty.h"
@@ -18,9 +19,9 @@ using namespace zelvan::test;
 
 namespace {
 
-// The area of cell (c, r) with the grid lines around it, on the board.
-QRect aroundCell(int c, int r, int p) {
-    return QRect(cellOrigin(c, p) - 1, cellOrigin(r, p) - 1, p + 2, p + 2);
+// The cell the frame rings.
+QPoint framedCell(WindowHarness& h) {
+    return control<BoardKeys>(h.w(), "boardKeys")->cursorCell();
 }
 
 // A key, and the pauses it starts run out.
@@ -55,14 +56,22 @@ private slots:
         QVERIFY(frame(h)->isHidden());
         key(h, Qt::Key_Left);
         QVERIFY(!frame(h)->isHidden());
-        QCOMPARE(frame(h)->geometry(), aroundCell(8, 8, 36));
+        QCOMPARE(framedCell(h), QPoint(8, 8));
+        // A bright ring on the grid lines around the cell, a softer one inside.
+        const QImage shown = control<QWidget>(h.w(), "board")->grab().toImage();
+        const int at = cellOrigin(8, 36);
+        for (int k : {0, 17, 35}) {
+            QCOMPARE(shown.pixelColor(at - 1, at + k), QColor(140, 232, 232));
+            QCOMPARE(shown.pixelColor(at + 36, at + k), QColor(140, 232, 232));
+            QCOMPARE(shown.pixelColor(at + k, at), QColor(46, 150, 156));
+        }
         key(h, Qt::Key_Right);
         key(h, Qt::Key_Right);
         key(h, Qt::Key_Down);
-        QCOMPARE(frame(h)->geometry(), aroundCell(10, 9, 36));
+        QCOMPARE(framedCell(h), QPoint(10, 9));
         for (int i = 0; i < 20; ++i)
             key(h, Qt::Key_Up);
-        QCOMPARE(frame(h)->geometry(), aroundCell(10, 1, 36));
+        QCOMPARE(framedCell(h), QPoint(10, 1));
         QCOMPARE(frame(h)->parentWidget(), control<QWidget>(h.w(), "board"));
         QVERIFY_EMPTY(cellEmpty(h.w(), 10, 1));
 
@@ -70,7 +79,7 @@ private slots:
         QVERIFY(frame(h)->isHidden());
         // Shown again where it was left.
         key(h, Qt::Key_Down);
-        QCOMPARE(frame(h)->geometry(), aroundCell(10, 1, 36));
+        QCOMPARE(framedCell(h), QPoint(10, 1));
     }
 
     // Enter and Space place on the framed cell for whichever side is to move;
@@ -120,8 +129,21 @@ private slots:
 
         key(h, Qt::Key_F2);
         QCOMPARE(int(h.g().gameRunning()), 1);
-        key(h, Qt::Key_F1);  // the help stays shut during a game, as its button does
+        // During a game F1 still opens and closes the help page, while its
+        // button keeps refusing.
+        auto* helpButton = control<GlyphButton>(h.w(), "helpButton");
+        key(h, Qt::Key_F1);
+        QVERIFY(!help->isHidden());
+        h.press(helpButton);
+        QVERIFY(!help->isHidden());
+        key(h, Qt::Key_Escape);
         QVERIFY(help->isHidden());
+        h.press(helpButton);
+        QVERIFY(help->isHidden());
+        key(h, Qt::Key_F1);
+        key(h, Qt::Key_F1);
+        QVERIFY(help->isHidden());
+        QCOMPARE(int(h.g().gameRunning()), 1);
 
         QSignalSpy quit(&h.w(), &MainWindow::quitRequested);
         key(h, Qt::Key_Q, Qt::ControlModifier);

@@ -2,6 +2,8 @@
 // restart, the exit, and which sound each event plays, all through the real
 // main window.
 
+#include <QApplication>
+#include <QHelpEvent>
 #include <QLabel>
 #include <QSignalSpy>
 #include <QTest>
@@ -14,6 +16,7 @@
 #include "app/ui/boardpicture.h"
 #include "app/ui/helpviewer.h"
 #include "app/widgets/glyphbutton.h"
+#include "app/widgets/hintwindow.h"
 #include "app/widgets/smoothlabel.h"
 #include "boardpixels.h"
 #include "support/qverifyempty.h"
@@ -135,6 +138,62 @@ private slots:
         for (auto& [button, hint] : mainButtons(w))
             QCOMPARE(button->toolTip(), hint);
         QVERIFY(h.playedSounds().empty());
+    }
+
+    // The lamps with their captions, the scores and the level digit tell
+    // what they show, in the hint window, while hints are on; each text
+    // follows the state it tells of.
+    void statusHints() {
+        WindowHarness h;
+        MainWindow& w = h.w();
+        auto tip = [&](const char* name) { return control<QWidget>(w, name)->toolTip(); };
+        QCOMPARE(tip("levelDigit"), QString("Computer level: 2 - medium"));
+        QCOMPARE(tip("redScore"), QString("Red's score"));
+        QCOMPARE(tip("blueScore"), QString("Blue's score"));
+        QCOMPARE(tip("connectionIcon"), QString("Connection: none, listening for a call"));
+        QCOMPARE(tip("styleCaption"), QString("Pieces style: crosses and rings"));
+        QCOMPARE(tip("turnIcon"), QString("Game turn: no game running"));
+        // Shown as the buttons' hints are, in the translucent window.
+        QHelpEvent hover(QEvent::ToolTip, QPoint(2, 2), QPoint(300, 300));
+        QApplication::sendEvent(control<QWidget>(w, "levelDigit"), &hover);
+        QCOMPARE(control<HintWindow>(w, "hints")->hintWindow()->text(),
+                 QString("Computer level: 2 - medium"));
+
+        h.press(control<GlyphButton>(w, "levelButton"));
+        QCOMPARE(tip("levelDigit"), QString("Computer level: 3 - hard"));
+        h.press(control<GlyphButton>(w, "opponentButton"));
+        h.press(control<GlyphButton>(w, "playButton"));
+        QCOMPARE(tip("turnCaption"), QString("Game turn: Blue"));
+        h.press(control<GlyphButton>(w, "styleToggle"));
+        QCOMPARE(tip("styleIcon"), QString("Pieces style: balls from the next game"));
+        h.press(control<GlyphButton>(w, "stopButton"));
+        QCOMPARE(tip("turnIcon"), QString("Game turn: game over, Red won"));
+
+        h.press(control<GlyphButton>(w, "hintsToggle"));
+        for (const char* name : {"levelDigit", "redScore", "connectionCaption", "turnIcon"})
+            QVERIFY2(tip(name).isEmpty(), name);
+    }
+
+    // A row answers on its caption as on its key, the level also on its
+    // line; a press that leaves the caption before it is let go does nothing.
+    void captionsToggleTheirRows() {
+        WindowHarness h;
+        MainWindow& w = h.w();
+        QTest::mouseClick(control<QWidget>(w, "clocksToggleCaption"), Qt::LeftButton);
+        QCOMPARE(int(h.g().clocksOn()), 0);
+        QCOMPARE(control<SmoothLabel>(w, "clocksToggleCaption")->text(), QString("Show clocks"));
+        QTest::mouseClick(control<QWidget>(w, "levelLine"), Qt::LeftButton);
+        QCOMPARE(int(h.g().computerLevel()), 3);
+        QTest::mouseClick(control<QWidget>(w, "levelButtonCaption"), Qt::LeftButton);
+        QCOMPARE(int(h.g().computerLevel()), 1);
+        auto* caption = control<QWidget>(w, "soundToggleCaption");
+        QTest::mousePress(caption, Qt::LeftButton);
+        QVERIFY(control<GlyphButton>(w, "soundToggle")->isDown());
+        QTest::mouseRelease(caption, Qt::LeftButton, {}, QPoint(-5, -5));
+        QCOMPARE(int(h.g().soundOff()), 0);
+        QVERIFY(!control<GlyphButton>(w, "soundToggle")->isDown());
+        QTest::mouseClick(control<QWidget>(w, "listenCaption"), Qt::LeftButton);
+        QCOMPARE(int(h.g().listenOn()), 0);
     }
 
     // Switching a side's frames off turns its live frame into a trace at

@@ -57,24 +57,29 @@ private slots:
         QCOMPARE(store.chatLogPath(), QString("/some/folder/zelvanchat.txt"));
     }
 
-    void defaultFolderIsTheExecutablesWhenWritable() {
-        QCOMPARE(SettingsStore().folder(), QCoreApplication::applicationDirPath());
-    }
-
-    void unwritableFolderFallsBack() {
+    // A copy run from its build folder keeps its files beside it while it
+    // may write there; any other copy (an installed one, even run by a user
+    // who may write beside it, as root may in /usr/bin) keeps them in the
+    // per-user data folder, made on the way. So does a path that is no
+    // folder at all.
+    void filesBesideABuildElseInTheDataFolder() {
         Folders dirs;
-        const QString fallback = dirs.base.filePath("user/data/zelvan");
-        QCOMPARE(SettingsStore::chooseFolder(dirs.readOnly, fallback), dirs.readOnly);
+        const QString appData = dirs.base.filePath("user/data/ZELVAN");
+        const QString installed = dirs.base.filePath("usr/bin");
+        QDir().mkpath(installed);
+        QCOMPARE(SettingsStore::chooseFolder(installed, appData), appData);
+        QVERIFY(QFileInfo(appData).isDir());
+
+        writeAll(QDir(dirs.readOnly).filePath(SettingsStore::kBuildFolderMarker), "built here");
+        QCOMPARE(SettingsStore::chooseFolder(dirs.readOnly, appData), dirs.readOnly);
         dirs.lock();
         {
             Unprivileged nobody;
-            QCOMPARE(SettingsStore::chooseFolder(dirs.readOnly, fallback), fallback);
+            QCOMPARE(SettingsStore::chooseFolder(dirs.readOnly, appData), appData);
         }
-        QVERIFY(QFileInfo(fallback).isDir());  // created on the way
-        // A path that is no folder at all falls back as well.
         writeAll(dirs.base.filePath("plain"), "x");
-        QCOMPARE(SettingsStore::chooseFolder(dirs.base.filePath("plain"), fallback), fallback);
-        QCOMPARE(SettingsStore::chooseFolder(QString(), fallback), fallback);
+        QCOMPARE(SettingsStore::chooseFolder(dirs.base.filePath("plain"), appData), appData);
+        QCOMPARE(SettingsStore::chooseFolder(QString(), appData), appData);
     }
 
     void saveThenLoadRestoresEveryValue() {
