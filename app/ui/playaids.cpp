@@ -73,7 +73,15 @@ void PlayAids::onHintKey() {
 }
 
 void PlayAids::onNumbersKey() {
-    numbers_->setVisible(numbers_->isHidden());
+    showNumbers(!numbersShown());
+}
+
+bool PlayAids::numbersShown() const {
+    return !numbers_->isHidden();
+}
+
+void PlayAids::showNumbers(bool on) {
+    numbers_->setVisible(on);
 }
 
 }  // namespace zelvan
