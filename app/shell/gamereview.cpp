@@ -1,6 +1,8 @@
 #include "app/shell/gamereview.h"
 
 #include <QShortcut>
+
+#include "app/ui/controlkit.h"
 #include <QWidget>
 
 #include "app/shell/gamerecorder.h"
@@ -12,13 +14,6 @@
 namespace zelvan {
 
 namespace {
-
-QShortcut* key(QWidget* window, const char* name, QKeySequence keys) {
-    auto* s = new QShortcut(keys, window);
-    s->setObjectName(QLatin1String(name));
-    s->setContext(Qt::WindowShortcut);
-    return s;
-}
 
 // The record's moves as the board plays them: Blue's as clicks here, Red's
 // as a second person's.
@@ -40,16 +35,17 @@ GameReview::GameReview(QWidget* window, MatchControl& match, GameRecorder& recor
                        MoveListPanel* moveList)
     : QObject(window), match_(match), recorder_(recorder), aids_(aids), moveList_(moveList) {
     setObjectName(QStringLiteral("gameReview"));
-    connect(key(window, "stepBackShortcut", QKeySequence(Qt::Key_PageUp)), &QShortcut::activated,
-            this, &GameReview::onStepBackKey);
-    connect(key(window, "stepForwardShortcut", QKeySequence(Qt::Key_PageDown)),
-            &QShortcut::activated, this, &GameReview::onStepForwardKey);
-    connect(key(window, "startShortcut", QKeySequence(Qt::Key_Home)), &QShortcut::activated, this,
-            &GameReview::onStartKey);
-    connect(key(window, "endShortcut", QKeySequence(Qt::Key_End)), &QShortcut::activated, this,
-            &GameReview::onEndKey);
-    QShortcut* continueKey = key(window, "continueShortcut", QKeySequence(Qt::Key_P));
-    continueKey->setAutoRepeat(false);
+    connect(controls::windowKey(window, "stepBackShortcut", QKeySequence(Qt::Key_PageUp), true),
+            &QShortcut::activated, this, &GameReview::onStepBackKey);
+    connect(
+        controls::windowKey(window, "stepForwardShortcut", QKeySequence(Qt::Key_PageDown), true),
+        &QShortcut::activated, this, &GameReview::onStepForwardKey);
+    connect(controls::windowKey(window, "startShortcut", QKeySequence(Qt::Key_Home)),
+            &QShortcut::activated, this, &GameReview::onStartKey);
+    connect(controls::windowKey(window, "endShortcut", QKeySequence(Qt::Key_End)),
+            &QShortcut::activated, this, &GameReview::onEndKey);
+    QShortcut* continueKey =
+        controls::windowKey(window, "continueShortcut", QKeySequence(Qt::Key_P));
     connect(continueKey, &QShortcut::activated, this, &GameReview::onContinueKey);
     connect(moveList_, &MoveListPanel::moveClicked, this, &GameReview::onMoveClicked);
     // A new game leaves review behind.

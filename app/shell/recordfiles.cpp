@@ -5,6 +5,8 @@
 #include <QFileInfo>
 #include <QShortcut>
 
+#include "app/ui/controlkit.h"
+
 #include "app/shell/gamerecorder.h"
 #include "app/shell/gamereview.h"
 #include "app/storage/recordfile.h"
@@ -17,14 +19,6 @@ namespace {
 const QString kFilters = QStringLiteral(
     "Gomoku games (*.psq *.sgf);;Tournament records (*.psq);;SGF files (*.sgf);;All files (*)");
 
-QShortcut* key(QWidget* window, const char* name, QKeySequence keys) {
-    auto* s = new QShortcut(keys, window);
-    s->setObjectName(QLatin1String(name));
-    s->setContext(Qt::WindowShortcut);
-    s->setAutoRepeat(false);
-    return s;
-}
-
 }  // namespace
 
 RecordFiles::RecordFiles(QWidget* window, const MatchControl& match, const PeerLink& peer,
@@ -33,10 +27,10 @@ RecordFiles::RecordFiles(QWidget* window, const MatchControl& match, const PeerL
     : QObject(window), window_(window), match_(match), peer_(peer), recorder_(recorder),
       review_(review), say_(std::move(say)), lastFolder_(QDir::homePath()) {
     setObjectName(QStringLiteral("recordFiles"));
-    connect(key(window, "saveShortcut", QKeySequence(Qt::CTRL | Qt::Key_S)), &QShortcut::activated,
-            this, &RecordFiles::onSaveKey);
-    connect(key(window, "openShortcut", QKeySequence(Qt::CTRL | Qt::Key_O)), &QShortcut::activated,
-            this, &RecordFiles::onOpenKey);
+    connect(controls::windowKey(window, "saveShortcut", QKeySequence(Qt::CTRL | Qt::Key_S)),
+            &QShortcut::activated, this, &RecordFiles::onSaveKey);
+    connect(controls::windowKey(window, "openShortcut", QKeySequence(Qt::CTRL | Qt::Key_O)),
+            &QShortcut::activated, this, &RecordFiles::onOpenKey);
 }
 
 QFileDialog* RecordFiles::dialog() const {

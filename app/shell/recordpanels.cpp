@@ -1,6 +1,8 @@
 #include "app/shell/recordpanels.h"
 
 #include <QShortcut>
+
+#include "app/ui/controlkit.h"
 #include <QWidget>
 
 #include "app/shell/gamerecorder.h"
@@ -13,18 +15,6 @@
 #include "app/ui/statisticspanel.h"
 
 namespace zelvan {
-
-namespace {
-
-QShortcut* key(QWidget* window, const char* name, QKeySequence keys) {
-    auto* s = new QShortcut(keys, window);
-    s->setObjectName(QLatin1String(name));
-    s->setContext(Qt::WindowShortcut);
-    s->setAutoRepeat(false);
-    return s;
-}
-
-}  // namespace
 
 RecordPanels::RecordPanels(QWidget* window, GameRecorder& recorder, BoardPicture* board,
                            const QString& folder, std::function<void(QWidget*)> toggle)
@@ -49,12 +39,12 @@ RecordPanels::RecordPanels(QWidget* window, GameRecorder& recorder, BoardPicture
     connect(&recorder, &GameRecorder::statisticsChanged, this,
             [this, &recorder] { statistics_->setStatistics(recorder.statistics()); });
 
-    connect(key(window, "moveListShortcut", QKeySequence(Qt::Key_L)), &QShortcut::activated, this,
-            &RecordPanels::onMoveListKey);
-    connect(key(window, "statisticsShortcut", QKeySequence(Qt::Key_S)), &QShortcut::activated, this,
-            &RecordPanels::onStatisticsKey);
-    connect(key(window, "coordinatesShortcut", QKeySequence(Qt::Key_C)), &QShortcut::activated,
-            this, &RecordPanels::onCoordinatesKey);
+    connect(controls::windowKey(window, "moveListShortcut", QKeySequence(Qt::Key_L)),
+            &QShortcut::activated, this, &RecordPanels::onMoveListKey);
+    connect(controls::windowKey(window, "statisticsShortcut", QKeySequence(Qt::Key_S)),
+            &QShortcut::activated, this, &RecordPanels::onStatisticsKey);
+    connect(controls::windowKey(window, "coordinatesShortcut", QKeySequence(Qt::Key_C)),
+            &QShortcut::activated, this, &RecordPanels::onCoordinatesKey);
 }
 
 RecordPanels::~RecordPanels() = default;
