@@ -90,32 +90,26 @@ void GameReview::leftReview() {
     if (numbersBefore_) aids_.showNumbers(*std::exchange(numbersBefore_, std::nullopt));
 }
 
+void GameReview::moveCursor(bool (records::ReviewCursor::*move)()) {
+    if (!inReview()) return;
+    ((*cursor_).*move)();
+    showCursor();
+}
+
 void GameReview::onStepBackKey() {
-    if (inReview()) {
-        cursor_->stepBack();
-        showCursor();
-    }
+    moveCursor(&records::ReviewCursor::stepBack);
 }
 
 void GameReview::onStepForwardKey() {
-    if (inReview()) {
-        cursor_->stepForward();
-        showCursor();
-    }
+    moveCursor(&records::ReviewCursor::stepForward);
 }
 
 void GameReview::onStartKey() {
-    if (inReview()) {
-        cursor_->toStart();
-        showCursor();
-    }
+    moveCursor(&records::ReviewCursor::toStart);
 }
 
 void GameReview::onEndKey() {
-    if (inReview()) {
-        cursor_->toEnd();
-        showCursor();
-    }
+    moveCursor(&records::ReviewCursor::toEnd);
 }
 
 void GameReview::onMoveClicked(int number) {

@@ -43,6 +43,8 @@ public slots:
 private:
     // In review, entering it with the game just ended if need be.
     bool inReview();
+    // The cursor moved as `move` says, in review.
+    void moveCursor(bool (records::ReviewCursor::*move)());
     // Draws the position the cursor points at and says so.
     void showCursor();
     void leftReview();

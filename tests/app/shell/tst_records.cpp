@@ -25,13 +25,6 @@ using namespace zelvan::test;
 
 namespace {
 
-// Shortcuts belong to the active window.
-bool activate(MainWindow& w) {
-    w.show();
-    w.activateWindow();
-    return QTest::qWaitForWindowActive(&w);
-}
-
 void key(WindowHarness& h, int k, Qt::KeyboardModifiers m = Qt::NoModifier) {
     QTest::keyClick(&h.w(), Qt::Key(k), m);
     h.settle();
