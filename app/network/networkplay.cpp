@@ -288,6 +288,7 @@ void NetworkPlay::onCallFailed(const QString&) {
 
 void NetworkPlay::onCallerAccepted(const QString& address) {
     internetPanel_->setCallerAddress(address);
+    callerAddress_ = address;
     accepted_ = true;
     playSound(Sound::Calling);
     connectionUp(QStringLiteral("Caller ") + address + QStringLiteral(" joined"));

@@ -64,6 +64,8 @@ public:
 
     // PeerLink
     bool connected() const override { return connected_; }
+    // The other copy's address: the one called, or the caller's.
+    QString peerAddress() const { return accepted_ ? callerAddress_ : calledAddress_; }
     bool accepted() const override { return accepted_; }
     bool reachable() const override;
     void send(const std::string& bytes) override;
@@ -116,6 +118,7 @@ private:
     bool portBusy_ = false;
     bool dialling_ = false;   // CALL's dial tone is heard before the call goes out
     QString calledAddress_;   // the address of the last CALL, as checked
+    QString callerAddress_;   // the address of the caller accepted last
     bool hangingUp_ = false;  // END is closing the call
 };
 

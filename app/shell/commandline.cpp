@@ -59,7 +59,11 @@ CommandLine parseCommandLine(const QStringList& arguments) {
         QStringLiteral("Draw the scene K times larger: K is 1, or 1.5 to 3 in steps of 0.25 "
                        "(default: the largest that fits the screen, 1 below 1200x900)."),
         QStringLiteral("K"));
-    for (const QCommandLineOption& o : {help, version, windowed, port, scale})
+    const QCommandLineOption open(
+        QStringLiteral("open"),
+        QStringLiteral("Open the game in FILE (.psq, or SGF of Gomoku) for review at start."),
+        QStringLiteral("FILE"));
+    for (const QCommandLineOption& o : {help, version, windowed, port, scale, open})
         parser.addOption(o);
     for (const char* name : kQtValueOptions) {
         QCommandLineOption o(QString::fromLatin1(name), QString(), QStringLiteral("value"));
@@ -105,6 +109,8 @@ CommandLine parseCommandLine(const QStringList& arguments) {
                                .arg(text));
         c.options.scale = *factor;
     }
+    // The file is read once the window is up: a refusal shows on the board.
+    if (parser.isSet(open)) c.options.openFile = parser.value(open);
     return c;
 }
 

@@ -13,6 +13,7 @@ struct LaunchOptions {
     bool windowed = false;      // a framed 800x600 window instead of the full screen
     std::uint16_t port = 6304;  // listening and calling
     double scale = 0;           // 1, or 1.5 to 3 in steps of 0.25; 0 picks it from the screen
+    QString openFile;           // a game record to review once the window is up
 };
 
 struct CommandLine {

@@ -1,27 +1,37 @@
 #include "app/shell/mainwindow.h"
 
 #include <QCloseEvent>
+#include <QDateTime>
+#include <QElapsedTimer>
 #include <QGuiApplication>
 #include <QScreen>
 
 #include "app/network/internetpanel.h"
 #include "app/network/networkplay.h"
 #include "app/shell/gamerandom.h"
+#include "app/shell/gamerecorder.h"
+#include "app/shell/gamereview.h"
 #include "app/shell/matchviews.h"
 #include "app/shell/qttimers.h"
+#include "app/shell/recordfiles.h"
+#include "app/shell/recordpanels.h"
 #include "app/shell/windowcontrols.h"
+#include "app/storage/recordfile.h"
 #include "app/storage/settingsstore.h"
 #include "app/ui/bannerplace.h"
 #include "app/ui/boardkeys.h"
+#include "app/ui/boardnotice.h"
 #include "app/ui/boardpicture.h"
 #include "app/ui/controlkit.h"
 #include "app/ui/helpviewer.h"
 #include "app/ui/layout.h"
+#include "app/ui/movelistpanel.h"
 #include "app/ui/optionspanel.h"
 #include "app/ui/playaids.h"
 #include "app/ui/resultbanner.h"
 #include "app/ui/scorestrip.h"
 #include "app/ui/soundplayer.h"
+#include "app/ui/statisticspanel.h"
 #include "app/ui/statustips.h"
 #include "app/widgets/glyphbutton.h"
 
@@ -87,19 +97,55 @@ void MainWindow::createParts() {
 
     board_ = std::make_unique<WindowBoard>(
         controls_->board, controls_->banner, art_,
-        [this] { controls_->placeBoard(origin_, optionsPanel_, *network_); },
+        [this] {
+            controls_->placeBoard(origin_, optionsPanel_, *network_);
+            recordPanels_->boardPlaced(controls_->helpViewer, controls_->banner);
+        },
         [this] { match_->blinkTick(); });
     console_ = std::make_unique<WindowConsole>(
         this, *controls_, art_, options_, *sound_, *strip_, optionsPanel_, *network_,
         [this](const QString& text) { showNotice(text); }, [this] { quit(); });
     sink_ = std::make_unique<SaveToStore>(*this);
-    match_ = std::make_unique<MatchControl>(
-        options_, scores_,
-        MatchSeams{*board_, *console_, *sound_, *network_, *sink_, timers, *random_, computer_});
+    createRecordParts();
+    match_ =
+        std::make_unique<MatchControl>(options_, scores_,
+                                       MatchSeams{*board_, *recordingConsole_, *sound_, *network_,
+                                                  *sink_, timers, *random_, computer_});
     network_->attach(*match_);
+    recorder_->attach(*match_);
     controls_->tips = StatusTips::forWindow(this, options_, *match_, *network_, *controls_->result);
     aids_ = new PlayAids(this, *match_, controls_->board);
+    review_ = new GameReview(this, *match_, *recorder_, *aids_, recordPanels_->moveList());
+    recordFiles_ =
+        new RecordFiles(this, *match_, *network_, *recorder_, *review_,
+                        [this](const QString& line) { aids_->notice().say(line, 5000); });
     controls::hintWindow(this);
+}
+
+// Every game kept and counted, and the panels that show them.
+void MainWindow::createRecordParts() {
+    std::function<std::int64_t()> steady = config_.monotonicMs;
+    if (!steady)
+        steady = [clock = std::make_shared<QElapsedTimer>()] {
+            if (!clock->isValid()) clock->start();
+            return clock->elapsed();
+        };
+    recorder_ = new GameRecorder(
+        this, scores_, store_->folder(),
+        {steady,
+         [this] {
+             if (network_->connected())
+                 return records::Opponent::networkPeer(network_->peerAddress().toStdString());
+             return options_.redIsHuman() ? records::Opponent::personHere()
+                                          : records::Opponent::computer(options_.level().number);
+         },
+         [] { return recordTime(QDateTime::currentDateTime()); }});
+    recordPanels_ = new RecordPanels(this, *recorder_, controls_->board, store_->folder(),
+                                     [this](QWidget* panel) { toggleOverlay(panel); });
+    recordingConsole_ = std::make_unique<RecordingConsole>(*console_, *recorder_, [this] {
+        recordPanels_->moveList()->hide();
+        recordPanels_->statistics()->hide();
+    });
 }
 
 void MainWindow::wireButtons() {
@@ -124,7 +170,9 @@ void MainWindow::wireButtons() {
                    [this] { onExitClicked(); },
                    {{c.helpViewer, [this] { onHelpKey(); }},
                     {optionsPanel_, [this] { onOptionsClicked(); }},
-                    {network_->internetPanel(), [this] { onInternetClicked(); }}}});
+                    {network_->internetPanel(), [this] { onInternetClicked(); }},
+                    {recordPanels_->moveList(), [this] { recordPanels_->onMoveListKey(); }},
+                    {recordPanels_->statistics(), [this] { recordPanels_->onStatisticsKey(); }}}});
 }
 
 // Start-up, in the order the first screen relies on.
@@ -154,6 +202,7 @@ void MainWindow::start() {
         setGeometry(screen_);
     origin_ = layout::backgroundOrigin(screen_.width(), screen_.height());
     controls_->place(origin_, *strip_, optionsPanel_, *network_);
+    recordPanels_->place(origin_);
     match_->startUp();
     strip_->start();
 }
@@ -188,15 +237,21 @@ void MainWindow::showNotice(const QString& text) {
                                 clearanceOf(*match_, *controls_->board));
 }
 
-// Help, options and Internet share the space over the board: opening one
-// closes the others, and a second press closes it again.
+// Help, options, Internet, the move list and the statistics share the space
+// over the board: opening one closes the others, and a second press closes
+// it again.
 void MainWindow::toggleOverlay(QWidget* panel) {
-    for (QWidget* other :
-         {static_cast<QWidget*>(controls_->helpViewer), static_cast<QWidget*>(optionsPanel_),
-          static_cast<QWidget*>(network_->internetPanel())})
+    const std::initializer_list<QWidget*> panels{
+        controls_->helpViewer, optionsPanel_, network_->internetPanel(), recordPanels_->moveList(),
+        recordPanels_->statistics()};
+    for (QWidget* other : panels)
         if (other != panel) other->hide();
     panel->setVisible(panel->isHidden());
     if (!panel->isHidden()) panel->raise();
+}
+
+bool MainWindow::openRecord(const QString& path) {
+    return recordFiles_->openFile(path);
 }
 
 void MainWindow::quit() {

@@ -22,6 +22,10 @@ class QCloseEvent;
 namespace zelvan {
 
 class ClockSeededRandom;
+class GameRecorder;
+class GameReview;
+class RecordFiles;
+class RecordPanels;
 class NetLink;
 class NetworkPlay;
 class OptionsPanel;
@@ -71,6 +75,9 @@ public:
 
     // Shows a short sentence on the banner over the board.
     void showNotice(const QString& text);
+    // Opens a game record for review, or says on the board why not.
+    bool openRecord(const QString& path);
+    GameRecorder& recorder() { return *recorder_; }
 
 signals:
     void quitRequested();
@@ -91,6 +98,7 @@ private:
     class SaveToStore;
 
     void createParts();
+    void createRecordParts();
     void wireButtons();
     void start();
     void onOptionChanged(Setting setting);
@@ -117,8 +125,13 @@ private:
     std::unique_ptr<WindowBoard> board_;
     std::unique_ptr<WindowConsole> console_;
     std::unique_ptr<SettingsSink> sink_;
+    GameRecorder* recorder_ = nullptr;  // every game's record, kept as it ends
+    std::unique_ptr<Console> recordingConsole_;
     std::unique_ptr<MatchControl> match_;
-    PlayAids* aids_ = nullptr;  // undo, hint and move numbers on the keyboard
+    PlayAids* aids_ = nullptr;              // undo, hint and move numbers on the keyboard
+    RecordPanels* recordPanels_ = nullptr;  // the move list, statistics and coordinates
+    GameReview* review_ = nullptr;
+    RecordFiles* recordFiles_ = nullptr;
 };
 
 }  // namespace zelvan

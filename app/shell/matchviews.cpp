@@ -104,7 +104,9 @@ void WindowConsole::startGameClock() {
 }
 
 void WindowConsole::gameEnded(const GameEnd& end) {
-    const QString text = endingText(end, options_.redIsHuman() && !network_.connected());
+    QString text = endingText(end, options_.redIsHuman() && !network_.connected());
+    // A game played on from a review leaves the scores alone, and says so.
+    if (!end.scored) text += QStringLiteral(" (not scored)");
     showNotice_(text);
     controls_.result->showResult(text, end.winner);
     showTurn(blueToMove_);

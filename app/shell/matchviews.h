@@ -58,6 +58,7 @@ public:
     void setCursor(Cursor cursor) override;
     void hidePanels() override;
     void startGameClock() override;
+    void piecePlaced(const PlayedMove&) override {}  // the board shows it already
     void gameEnded(const GameEnd& end) override;
     void quit() override { quit_(); }
 

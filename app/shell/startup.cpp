@@ -144,7 +144,10 @@ int runZelvan(int argc, char** argv) {
                           mainWindow.raise();
                           mainWindow.activateWindow();
                       }});
-    steps->push_back({0, [&splash] { splash.hide(); }});
+    steps->push_back({0, [&] {
+                          splash.hide();
+                          if (!options.openFile.isEmpty()) mainWindow.openRecord(options.openFile);
+                      }});
     runSteps(&mainWindow, steps);
 
     return app->exec();

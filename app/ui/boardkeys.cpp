@@ -139,6 +139,9 @@ bool BoardKeys::keyPressed(int key, Qt::KeyboardModifiers modifiers, bool repeat
     }
 
     if (typing) return false;
+    // A panel over the board hides it: the board's keys wait until Escape
+    // or F1 has closed it, and the panel may use them itself.
+    if (panelShown()) return false;
     switch (key) {
     case Qt::Key_Left:
         moveCursor(-1, 0);
@@ -169,6 +172,12 @@ bool BoardKeys::keyPressed(int key, Qt::KeyboardModifiers modifiers, bool repeat
     default:
         return false;
     }
+}
+
+bool BoardKeys::panelShown() const {
+    for (const auto& entry : actions_.panels)
+        if (!entry.first->isHidden()) return true;
+    return false;
 }
 
 void BoardKeys::moveCursor(int dc, int dr) {

@@ -2,7 +2,8 @@
 // The game from the keyboard. The arrow keys move a cursor frame over the
 // board's cells; Enter or Space place a piece there just as a click on that
 // cell would; F2 is Play, F1 toggles the help page (during a game too),
-// Escape closes whichever panel is open over the board, Ctrl+Q exits. The
+// Escape closes whichever panel is open over the board, Ctrl+Q exits. While
+// a panel covers the board the arrows, Enter and Space leave it alone. The
 // frame is a layer above the board picture, never drawn into it; it shows
 // from the first arrow key and hides again at the next mouse move. Keys
 // typed into a text field (the address, the chat input) stay there.
@@ -42,6 +43,7 @@ protected:
 
 private:
     bool keyPressed(int key, Qt::KeyboardModifiers modifiers, bool repeated, bool typing);
+    bool panelShown() const;
     void moveCursor(int dc, int dr);
     void placeFrame();
 

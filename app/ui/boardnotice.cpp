@@ -9,14 +9,13 @@ namespace zelvan {
 
 BoardNotice::BoardNotice(BoardPicture* board) : BoardOverlay(board) {
     timer_.setSingleShot(true);
-    timer_.setInterval(kShowMs);
     connect(&timer_, &QTimer::timeout, this, &QWidget::hide);
     hide();
 }
 
-void BoardNotice::say(const QString& text) {
+void BoardNotice::say(const QString& text, int ms) {
     text_ = text;
-    timer_.start();
+    timer_.start(ms);
     show();
     update();
 }

@@ -16,7 +16,7 @@ public:
 
     explicit BoardNotice(BoardPicture* board);
 
-    void say(const QString& text);
+    void say(const QString& text, int ms = kShowMs);
     QString text() const { return text_; }
 
 protected:

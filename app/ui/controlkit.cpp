@@ -4,6 +4,7 @@
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPointer>
+#include <QShortcut>
 
 #include "app/ui/layout.h"
 #include "app/widgets/glyphbutton.h"
@@ -150,6 +151,14 @@ HintWindow* hintWindow(QWidget* window) {
     hints->setBottomMargin(2);
     hints->setEnabled(true);
     return hints;
+}
+
+QShortcut* windowKey(QWidget* window, const char* name, const QKeySequence& keys, bool autoRepeat) {
+    auto* s = new QShortcut(keys, window);
+    s->setObjectName(QLatin1String(name));
+    s->setContext(Qt::WindowShortcut);
+    s->setAutoRepeat(autoRepeat);
+    return s;
 }
 
 }  // namespace zelvan::controls

@@ -10,7 +10,9 @@
 #include <QString>
 
 class QImage;
+class QKeySequence;
 class QLabel;
+class QShortcut;
 class QWidget;
 
 namespace zelvan {
@@ -56,5 +58,11 @@ void pressThrough(QWidget* caption, GlyphButton* button);
 // The translucent hint window that shows the window's tool tips, in the
 // console's colours.
 HintWindow* hintWindow(QWidget* window);
+
+// A key of the window's own, named for its role. It never fires for a key
+// typed into a text field (the field takes it first) and, unless asked,
+// not again while the key is held.
+QShortcut* windowKey(QWidget* window, const char* name, const QKeySequence& keys,
+                     bool autoRepeat = false);
 
 }  // namespace zelvan::controls

@@ -1,6 +1,8 @@
 #include "app/ui/playaids.h"
 
 #include <QShortcut>
+
+#include "app/ui/controlkit.h"
 #include <chrono>
 
 #include "app/ui/boardnotice.h"
@@ -10,18 +12,6 @@
 #include "core/engine/matchcontrol.h"
 
 namespace zelvan {
-
-namespace {
-
-QShortcut* key(QWidget* window, const char* name, QKeySequence keys) {
-    auto* s = new QShortcut(keys, window);
-    s->setObjectName(QLatin1String(name));
-    s->setContext(Qt::WindowShortcut);
-    s->setAutoRepeat(false);  // a held key takes back one move, not the game
-    return s;
-}
-
-}  // namespace
 
 PlayAids::HintRandom::HintRandom()
     : rng_(
@@ -45,12 +35,12 @@ PlayAids::PlayAids(QWidget* window, MatchControl& match, BoardPicture* board)
     notice_ = new BoardNotice(board);
     notice_->setObjectName(QStringLiteral("boardNotice"));
 
-    connect(key(window, "undoShortcut", QKeySequence(Qt::CTRL | Qt::Key_Z)), &QShortcut::activated,
-            this, &PlayAids::onUndoKey);
-    connect(key(window, "hintShortcut", QKeySequence(Qt::Key_H)), &QShortcut::activated, this,
-            &PlayAids::onHintKey);
-    connect(key(window, "numbersShortcut", QKeySequence(Qt::Key_N)), &QShortcut::activated, this,
-            &PlayAids::onNumbersKey);
+    connect(controls::windowKey(window, "undoShortcut", QKeySequence(Qt::CTRL | Qt::Key_Z)),
+            &QShortcut::activated, this, &PlayAids::onUndoKey);
+    connect(controls::windowKey(window, "hintShortcut", QKeySequence(Qt::Key_H)),
+            &QShortcut::activated, this, &PlayAids::onHintKey);
+    connect(controls::windowKey(window, "numbersShortcut", QKeySequence(Qt::Key_N)),
+            &QShortcut::activated, this, &PlayAids::onNumbersKey);
 }
 
 void PlayAids::onUndoKey() {
@@ -73,7 +63,15 @@ void PlayAids::onHintKey() {
 }
 
 void PlayAids::onNumbersKey() {
-    numbers_->setVisible(numbers_->isHidden());
+    showNumbers(!numbersShown());
+}
+
+bool PlayAids::numbersShown() const {
+    return !numbers_->isHidden();
+}
+
+void PlayAids::showNumbers(bool on) {
+    numbers_->setVisible(on);
 }
 
 }  // namespace zelvan

@@ -24,6 +24,11 @@ class PlayAids : public QObject {
 public:
     PlayAids(QWidget* window, MatchControl& match, BoardPicture* board);
 
+    // The short line over the foot of the board.
+    BoardNotice& notice() { return *notice_; }
+    bool numbersShown() const;
+    void showNumbers(bool on);
+
 public slots:
     void onUndoKey();
     void onHintKey();

@@ -25,6 +25,7 @@ enum class EndReason : std::uint8_t {
 struct GameEnd {
     EndReason reason = EndReason::Five;
     std::uint8_t winner = kNone;  // kBlue or kRed; kNone for a draw
+    bool scored = true;           // false for a game continued from a reviewed position
 
     // The side that lost: the other colour, kNone for a draw.
     std::uint8_t loser() const { return winner == kBlue ? kRed : winner == kRed ? kBlue : kNone; }

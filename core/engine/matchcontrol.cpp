@@ -1,8 +1,10 @@
 #include "core/engine/matchcontrol.h"
 
+#include <algorithm>
 #include <utility>
 
 #include "core/engine/board.h"
+#include "core/engine/checkfive.h"
 #include "core/protocol/wire.h"
 
 namespace zelvan {
@@ -54,6 +56,7 @@ void MatchControl::leaveStep() {
     if (was == Step::Ready || was == Step::Exiting) return;
     step_ = Step::Ready;
     ++stepNumber_;
+    if (was == Step::Reviewing) reviewMoves_.clear();
     if (was == Step::ComputerThinking) {
         io_.computer.cancel();
         if (std::exchange(thinkingCursor_, false)) setCursor(Cursor::Normal);
@@ -84,6 +87,8 @@ void MatchControl::startUp() {
 }
 
 void MatchControl::newBoard() {
+    // A new board replaces the game under review.
+    if (step_ == Step::Reviewing) leaveStep();
     setCursor(Cursor::Normal);
     io_.console.hidePanels();
     io_.random.reseed();
@@ -115,6 +120,7 @@ void MatchControl::startGame(EndReason restart, bool announce) {
         if (!blueToMove_) setCursor(Cursor::Wait);
     }
     running_ = true;
+    scored_ = true;
     winner_ = kNone;
     io_.console.showTurn(blueToMove_);
     if (!blueToMove_ && !options_.redIsHuman()) askComputer();
@@ -123,9 +129,11 @@ void MatchControl::startGame(EndReason restart, bool announce) {
 void MatchControl::abandon(EndReason why) {
     // The side to move loses.
     winner_ = blueToMove_ ? kRed : kBlue;
-    scores_.record(winner_);
-    saveSettings();
-    io_.console.gameEnded({why, winner_});
+    if (scored_) {
+        scores_.record(winner_);
+        saveSettings();
+    }
+    io_.console.gameEnded({why, winner_, scored_});
 }
 
 // The end-of-game reset: the game running, if any, is lost as `why` says,
@@ -138,10 +146,14 @@ void MatchControl::endGame(EndReason why) {
 }
 
 void MatchControl::replay(const std::vector<PlayedMove>& moves) {
+    drawMoves(moves, blueOpens_);
+}
+
+void MatchControl::drawMoves(const std::vector<PlayedMove>& moves, bool blueFirst) {
     io_.board.forgetMarks();
     io_.board.newBoard(position_.boardSize(), pieceStyle_);
     position_.clear(position_.boardSize());
-    blueToMove_ = blueOpens_;
+    blueToMove_ = blueFirst;
     for (const PlayedMove& m : moves) {
         const Side side = sideOf(m.source);
         position_.play(m);
@@ -154,13 +166,68 @@ void MatchControl::replay(const std::vector<PlayedMove>& moves) {
 }
 
 // ---------------------------------------------------------------------------
+// Review
+
+bool MatchControl::review(int boardSize, std::vector<PlayedMove> moves, bool blueFirst,
+                          std::size_t shown) {
+    if (running_ || (step_ != Step::Ready && step_ != Step::Reviewing)) return false;
+    if (!geometryForBoardSize(boardSize)) return false;
+    leaveStep();
+    step_ = Step::Reviewing;
+    ++stepNumber_;
+    // The game's ending is behind it: its line no longer blinks.
+    winner_ = kNone;
+    blinkPhase_ = false;
+    io_.board.setBlinking(false);
+    setCursor(Cursor::Normal);
+    position_.clear(boardSize);
+    reviewMoves_ = std::move(moves);
+    reviewBlueFirst_ = blueFirst;
+    showReviewed(shown);
+    return true;
+}
+
+bool MatchControl::showReviewed(std::size_t shown) {
+    if (step_ != Step::Reviewing) return false;
+    reviewShown_ = std::min(shown, reviewMoves_.size());
+    drawMoves({reviewMoves_.begin(), reviewMoves_.begin() + std::ptrdiff_t(reviewShown_)},
+              reviewBlueFirst_);
+    return true;
+}
+
+MatchControl::ContinueOutcome MatchControl::continueFromReview() {
+    if (step_ != Step::Reviewing) return ContinueOutcome::Refused;
+    if (io_.peer.connected()) return ContinueOutcome::NetworkGame;
+    if (scanFive(position_).winner != kNone || position_.full()) return ContinueOutcome::Decided;
+    // Red's pieces become the computer's, so its candidate zone covers them.
+    std::vector<PlayedMove> kept = position_.moves();
+    position_.clear(position_.boardSize());
+    for (PlayedMove m : kept) {
+        if (m.source != PieceSource::BlueClick) m.source = PieceSource::Computer;
+        position_.play(m);
+    }
+    leaveStep();
+    options_.set(Setting::RedIsHuman, 0);
+    io_.console.showOpponentKind(false);
+    io_.console.startGameClock();
+    running_ = true;
+    scored_ = false;
+    winner_ = kNone;
+    blueLine_ = {};
+    redLine_ = {};
+    io_.console.showTurn(blueToMove_);
+    if (!blueToMove_) askComputer();
+    return ContinueOutcome::Continued;
+}
+
+// ---------------------------------------------------------------------------
 // The buttons
 
 void MatchControl::play() {
     soundEffect(Sound::Play);
     // During another pause Play is only heard: it would abandon the game the
     // sequence under way is setting up or placing into.
-    if (step_ != Step::Ready && step_ != Step::ComputerThinking) return;
+    if (step_ != Step::Ready && step_ != Step::ComputerThinking && step_ != Step::Reviewing) return;
     leaveStep();
     if (options_.soundOn())
         pause(Step::PlayPause, kPlayPauseMs, &MatchControl::afterPlayPause);
@@ -192,8 +259,9 @@ void MatchControl::stop() {
 }
 
 void MatchControl::stopGame() {
-    // Play's pause goes on: the game it starts follows the Stop.
-    if (step_ != Step::PlayPause) leaveStep();
+    // Play's pause goes on: the game it starts follows the Stop. A review
+    // stays: no game runs there to stop.
+    if (step_ != Step::PlayPause && step_ != Step::Reviewing) leaveStep();
     endGame(EndReason::Stopped);
     // Also with no game running: the peer stops whatever it runs.
     if (io_.peer.connected()) io_.peer.send(stopMessage());
@@ -248,7 +316,7 @@ UndoOutcome MatchControl::undo() {
 }
 
 void MatchControl::blinkTick() {
-    if (running_ || winner_ == kNone) return;
+    if (running_ || winner_ == kNone || step_ == Step::Reviewing) return;
     drawWinLine(!blinkPhase_);
     blinkPhase_ = !blinkPhase_;
 }
@@ -299,6 +367,7 @@ void MatchControl::exitQuit() {
 void MatchControl::place(PieceSource source, int col, int row) {
     const Side side = sideOf(source);
     position_.play({static_cast<std::uint8_t>(col), static_cast<std::uint8_t>(row), source});
+    io_.console.piecePlaced(position_.moves().back());
     io_.board.drawPiece(side, col, row, false);
     if (options_.on(side == Side::Blue ? Setting::MarkBlueMove : Setting::MarkRedMove))
         io_.board.markMove(side, col, row);
@@ -348,7 +417,7 @@ void MatchControl::scanForFive() {
         if (winner_ == kNone) {
             // A draw: nobody waits for a move any more, on either machine.
             if (io_.peer.connected()) setCursor(Cursor::Normal);
-            io_.console.gameEnded({EndReason::FullBoard, kNone});
+            io_.console.gameEnded({EndReason::FullBoard, kNone, scored_});
         }
     }
 }
@@ -359,9 +428,11 @@ void MatchControl::gameOver() {
     soundEffect(winner_ == kBlue ? Sound::BlueWins : Sound::RedWins);
     blinkPhase_ = true;
     io_.board.setBlinking(true);
-    scores_.record(winner_);
-    saveSettings();
-    io_.console.gameEnded({EndReason::Five, winner_});
+    if (scored_) {
+        scores_.record(winner_);
+        saveSettings();
+    }
+    io_.console.gameEnded({EndReason::Five, winner_, scored_});
 }
 
 void MatchControl::drawWinLine(bool highlighted) {
@@ -468,7 +539,7 @@ void MatchControl::peerPlaySettled(char sizeDigit, char opener) {
 
 void MatchControl::peerStop() {
     if (step_ == Step::Exiting) return;
-    if (step_ != Step::PlayPause) leaveStep();
+    if (step_ != Step::PlayPause && step_ != Step::Reviewing) leaveStep();
     endGame(EndReason::PeerStopped);
 }
 
@@ -485,7 +556,7 @@ void MatchControl::peerMove(int col, int row) {
 void MatchControl::connectionLost(EndReason why) {
     if (step_ != Step::Exiting) {
         stopAfterPeerPause_ = false;
-        if (step_ != Step::PlayPause) leaveStep();
+        if (step_ != Step::PlayPause && step_ != Step::Reviewing) leaveStep();
         if (running_) {
             abandon(why);
             running_ = false;

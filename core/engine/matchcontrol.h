@@ -14,6 +14,7 @@
 // winner and its line); it changes the options and scores it is given only
 // as the rules say.
 
+#include <cstddef>
 #include <cstdint>
 #include <functional>
 #include <vector>
@@ -51,7 +52,16 @@ public:
         BluePause,         // Blue's piece is heard; then it goes out and is scanned (150 ms)
         ComputerThinking,  // Red's move is asked of the computer player
         PeerPlayPause,     // the peer's PLAY: 300 ms, then its game starts here
+        Reviewing,         // a game's moves shown up to a chosen one; no game runs
         Exiting,           // the farewell pauses; then the program ends
+    };
+
+    // What P did with the position under review.
+    enum class ContinueOutcome : std::uint8_t {
+        Continued,    // a game against the computer runs from it, not scored
+        NetworkGame,  // refused: the peer's board could not follow
+        Decided,      // refused: a five stands or the board is full
+        Refused,      // nothing is under review
     };
 
     MatchControl(Options& options, Scores& scores, MatchSeams seams);
@@ -103,6 +113,22 @@ public:
     // goes to the side after the last (the opener with none).
     void replay(const std::vector<PlayedMove>& moves);
 
+    // Review: the moves of a game (Blue's as BlueClick, Red's from any other
+    // source) on a board of their size, the first `shown` of them drawn as
+    // the replay draws them. Taken only while no game runs and nothing is
+    // under way; Play, a peer's PLAY, a new board and Exit leave it, and it
+    // never touches the scores, the results or the settings file.
+    bool review(int boardSize, std::vector<PlayedMove> moves, bool blueFirst, std::size_t shown);
+    // Shows the first `shown` moves of the game under review (at most all).
+    bool showReviewed(std::size_t shown);
+    bool reviewing() const { return step_ == Step::Reviewing; }
+    std::size_t reviewShown() const { return reviewShown_; }
+    // P: the position under review becomes a game against the computer,
+    // the side after the shown move to play. Such a game is not scored.
+    ContinueOutcome continueFromReview();
+    // Whether the game running (or the last one) counts in the scores.
+    bool scored() const { return scored_; }
+
     Step step() const { return step_; }
     const Position& position() const { return position_; }
     bool running() const { return running_; }
@@ -127,6 +153,9 @@ private:
     void leaveStep();
 
     void newBoard();
+    // Draws `moves` on an empty board of the current size, the turn to the
+    // side after the last (`blueFirst` deciding with none).
+    void drawMoves(const std::vector<PlayedMove>& moves, bool blueFirst);
     void startGame(EndReason restart, bool announce);
     void afterPlayPause();
     void afterPeerPause();
@@ -173,6 +202,10 @@ private:
     // Stop pressed during the peer's pause acts once the peer's game stands.
     bool stopAfterPeerPause_ = false;
     bool thinkingCursor_ = false;  // the hourglass shows for a computer that takes its time
+    bool scored_ = true;
+    std::vector<PlayedMove> reviewMoves_;
+    bool reviewBlueFirst_ = true;
+    std::size_t reviewShown_ = 0;
     bool savesHeld_ = false;
     bool saveOwed_ = false;
     std::function<void()> peerInputReady_;

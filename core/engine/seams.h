@@ -44,6 +44,9 @@ public:
     virtual void setCursor(Cursor cursor) = 0;
     virtual void hidePanels() = 0;      // help, options and Internet
     virtual void startGameClock() = 0;  // the game clock counts from now
+    // A piece of the game in play has been placed (a replay's are not): the
+    // newest of the position's moves.
+    virtual void piecePlaced(const PlayedMove& move) = 0;
     // A game has ended: won, drawn or abandoned; once per game, after it
     // has been scored.
     virtual void gameEnded(const GameEnd& end) = 0;

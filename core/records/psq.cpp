@@ -11,6 +11,7 @@ constexpr std::string_view kBlueKey = "Blue: ";
 constexpr std::string_view kRedKey = "Red: ";
 constexpr std::string_view kResultKey = "Result: ";
 constexpr std::string_view kStartedKey = "Started: ";
+constexpr std::string_view kContinuedLine = "Continued: from a reviewed position, not scored";
 constexpr std::string_view kUnknownOpponent = "unknown";
 // More digits than this is no coordinate or time a game could hold.
 constexpr std::size_t kMaxDigits = 9;
@@ -105,6 +106,7 @@ std::string writePsq(const GameRecord& record) {
         out += std::string(kStartedKey) + record.started.dateText() + ' ' +
                record.started.timeText() + "\r\n";
     }
+    if (record.continued) out += std::string(kContinuedLine) + "\r\n";
     return out;
 }
 
@@ -156,6 +158,8 @@ RecordOrRefusal readPsq(std::string_view bytes) {
         } else if (line.starts_with(kResultKey) && !resultSeen) {
             resultSeen = true;
             record.result = parseResult(line.substr(kResultKey.size())).value_or(Result{});
+        } else if (line == kContinuedLine) {
+            record.continued = true;
         } else if (line.starts_with(kStartedKey) && !startedSeen) {
             startedSeen = true;
             const std::string_view when = line.substr(kStartedKey.size());

@@ -10,6 +10,7 @@
 //   Red: computer level 3
 //   Result: Red wins, stopped here
 //   Started: 2024-05-01 14:03:22
+//   Continued: from a reviewed position, not scored    (only such a game)
 //
 // A file without them reads as a game Blue opened against an unknown
 // opponent, unfinished.

@@ -118,6 +118,8 @@ struct GameRecord {
     Opponent opponent;
     Result result;
     RecordTime started;
+    // Played on from a position under review (and not scored).
+    bool continued = false;
 
     // Who played moves[index]; moves.size() gives the side to move next.
     Stone sideOf(std::size_t index) const {

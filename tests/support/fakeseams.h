@@ -89,7 +89,8 @@ public:
     Cursor cursor = Cursor::Normal;
     int panelsHidden = 0;
     int clockStarts = 0;
-    std::vector<GameEnd> ends;  // every ending told, in order
+    std::vector<PlayedMove> placed;  // every piece placed, in order
+    std::vector<GameEnd> ends;       // every ending told, in order
     int quits = 0;
 
     void showTurn(bool blueToMove) override { turnShown = blueToMove; }
@@ -97,6 +98,7 @@ public:
     void setCursor(Cursor c) override { cursor = c; }
     void hidePanels() override { ++panelsHidden; }
     void startGameClock() override { ++clockStarts; }
+    void piecePlaced(const PlayedMove& move) override { placed.push_back(move); }
     void gameEnded(const GameEnd& end) override { ends.push_back(end); }
     void quit() override { ++quits; }
 };

@@ -27,7 +27,8 @@ one_line_on_stderr() {  # one_line_on_stderr <what>
 
 for help in --help -h; do
   expect 0 $help
-  grep -q -- '--windowed' "$out" && grep -q -- '--port' "$out" && grep -q -- '--scale' "$out" ||
+  grep -q -- '--windowed' "$out" && grep -q -- '--port' "$out" && grep -q -- '--scale' "$out" &&
+    grep -q -- '--open' "$out" ||
     fail "$help does not list the options"
   [ ! -s "$err" ] || fail "$help wrote to stderr"
 done
@@ -35,7 +36,7 @@ done
 expect 0 --version
 grep -qx 'zelvan [0-9][0-9.]*' "$out" || fail "--version does not print 'zelvan <version>'"
 
-for bad in "--bogus" "--port 0" "--port 65536" "--port 12ab" "--port" "--scale 4" "--scale 1.25" "stray"; do
+for bad in "--bogus" "--port 0" "--port 65536" "--port 12ab" "--port" "--scale 4" "--scale 1.25" "--open" "stray"; do
   # shellcheck disable=SC2086
   expect 2 $bad
   one_line_on_stderr "$bad"
@@ -44,7 +45,7 @@ grep -q "bogus" <(run --bogus; cat "$err") || fail "--bogus: the message does no
 
 # Good options get past the command line; with no display the program then
 # says so in one line and exits 1.
-for good in "" "--windowed --port 65535 --scale 1.75 -platform xcb"; do
+for good in "" "--windowed --port 65535 --scale 1.75 -platform xcb" "--open no/such/game.psq"; do
   # shellcheck disable=SC2086
   expect 1 $good
   one_line_on_stderr "no display ($good)"

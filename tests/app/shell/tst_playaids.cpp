@@ -16,13 +16,6 @@ using namespace zelvan::test;
 
 namespace {
 
-// Shortcuts belong to the active window.
-bool activate(MainWindow& w) {
-    w.show();
-    w.activateWindow();
-    return QTest::qWaitForWindowActive(&w);
-}
-
 void startTwoPersonGame(WindowHarness& h) {
     h.press(control<GlyphButton>(h.w(), "opponentButton"));
     h.press(control<GlyphButton>(h.w(), "playButton"));

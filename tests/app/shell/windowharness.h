@@ -60,6 +60,13 @@ inline void scoreTick(MainWindow& w) {
     w.findChild<ScoreStrip*>()->tick();
 }
 
+// Shown and made the active window: its shortcuts answer only then.
+inline bool activate(MainWindow& w) {
+    w.show();
+    w.activateWindow();
+    return QTest::qWaitForWindowActive(&w);
+}
+
 // A port nobody listens on now: a window under test listens there, never on
 // the game's own port, so tests run beside a real copy and beside each other.
 inline std::uint16_t freePort() {

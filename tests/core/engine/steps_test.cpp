@@ -360,3 +360,189 @@ TEST(DuringTheExit, NothingMoreHappensButTheConnectionsEnd) {
 }
 
 }  // namespace
+
+// ---------------------------------------------------------------------------
+// Review: a game's moves shown one position at a time, nothing running
+
+namespace {
+
+PlayedMove blue(int c, int r) {
+    return {std::uint8_t(c), std::uint8_t(r), PieceSource::BlueClick};
+}
+PlayedMove red(int c, int r) {
+    return {std::uint8_t(c), std::uint8_t(r), PieceSource::RedClick};
+}
+
+// Blue builds four down column 8 while Red wanders on the left edge; Blue
+// to move after all eight.
+const std::vector<PlayedMove> kFourInAColumn{blue(8, 8),  red(1, 1), blue(8, 9),  red(1, 3),
+                                             blue(8, 10), red(1, 5), blue(8, 11), red(1, 7)};
+
+}  // namespace
+
+class InReview : public ::testing::Test {
+protected:
+    MatchRig t;
+    Scores scoresBefore;
+
+    void SetUp() override {
+        t.startGame();
+        t.match.stop();  // a game ended: its result is in, its line may blink
+        ASSERT_TRUE(t.match.review(15, kFourInAColumn, true, kFourInAColumn.size()));
+        ASSERT_TRUE(t.match.showReviewed(3));
+        scoresBefore = t.scores;
+        t.forget();
+    }
+    void expectNothingStored() const {
+        EXPECT_EQ(t.scores, scoresBefore);
+        EXPECT_EQ(t.settings.saves, 0);
+        EXPECT_TRUE(t.console.ends.empty());
+    }
+};
+
+TEST_F(InReview, ShowsTheFirstMovesAsTheReplayDrawsThem) {
+    EXPECT_EQ(t.match.step(), Step::Reviewing);
+    EXPECT_FALSE(t.match.running());
+    EXPECT_EQ(t.match.position().moveCount(), 3);
+    EXPECT_EQ(t.cell(8, 9), kBlue);
+    EXPECT_EQ(t.cell(1, 3), kNone);
+    EXPECT_EQ(t.console.turnShown, false);  // Red's move next
+    // Stepping to either end and past it, without a sound or a pause.
+    for (auto [shown, expected] : {std::pair{0u, 0}, {8u, 8}, {20u, 8}, {5u, 5}}) {
+        t.match.showReviewed(shown);
+        EXPECT_EQ(t.match.position().moveCount(), expected);
+        EXPECT_EQ(t.match.reviewShown(), std::size_t(expected));
+    }
+    EXPECT_TRUE(t.speaker.played.empty());
+    EXPECT_TRUE(t.timers.asked.empty());
+    t.match.blinkTick();  // the ended game's line stays away
+    expectNothingStored();
+}
+
+TEST_F(InReview, ClicksMovesUndoAndTheHintAreRefused) {
+    t.click(4, 4);
+    t.peer.isConnected = true;
+    t.match.peerMove(5, 5);
+    t.peer.isConnected = false;
+    EXPECT_EQ(t.match.undo(), UndoOutcome::Refused);
+    EXPECT_FALSE(t.match.mayHint());
+    EXPECT_EQ(t.cell(4, 4), kNone);
+    EXPECT_EQ(t.cell(5, 5), kNone);
+    EXPECT_EQ(t.match.position().moveCount(), 3);
+    EXPECT_EQ(t.match.step(), Step::Reviewing);
+    expectNothingStored();
+}
+
+TEST_F(InReview, StopTheOpponentAndThePeersStopActAsWithNoGame) {
+    t.match.stop();
+    t.match.humanComputer();
+    t.peer.isConnected = true;
+    t.match.peerStop();
+    t.match.connectionLost(EndReason::PeerLeft);
+    EXPECT_EQ(t.match.step(), Step::Reviewing);
+    EXPECT_EQ(t.match.position().moveCount(), 3);
+    EXPECT_FALSE(t.options.redIsHuman());
+    expectNothingStored();
+}
+
+TEST_F(InReview, TheSizeButtonLeavesItForAnEmptyBoard) {
+    t.match.size();
+    EXPECT_EQ(t.match.step(), Step::Ready);
+    EXPECT_EQ(t.match.position().boardSize(), 20);
+    EXPECT_EQ(t.match.position().moveCount(), 0);
+    EXPECT_FALSE(t.match.showReviewed(2));
+}
+
+TEST_F(InReview, PlayOrThePeersPlayLeavesItForANewGame) {
+    t.match.play();
+    t.timers.runAll();
+    EXPECT_TRUE(t.match.running());
+    EXPECT_EQ(t.match.position().moveCount(), 0);
+    EXPECT_TRUE(t.console.ends.empty());  // nothing ran to be lost
+
+    MatchRig peer;
+    peer.match.review(15, kFourInAColumn, true, 2);
+    peer.peer.isConnected = true;
+    peer.peer.isAccepted = true;
+    peer.match.peerPlay('1', 'C');
+    peer.timers.runAll();
+    EXPECT_TRUE(peer.match.running());
+    EXPECT_EQ(peer.match.position().moveCount(), 0);
+}
+
+TEST_F(InReview, ExitEndsTheProgramWithNoGameLost) {
+    t.match.exit();
+    t.timers.runAll();
+    EXPECT_EQ(t.console.quits, 1);
+    EXPECT_TRUE(t.console.ends.empty());
+    EXPECT_EQ(t.scores, scoresBefore);
+}
+
+TEST(EnteringReview, RefusedWhileAGameRunsOrForABoardNotPlayed) {
+    MatchRig t;
+    EXPECT_FALSE(t.match.review(16, kFourInAColumn, true, 2));
+    t.startGame();
+    t.play(8, 8);
+    EXPECT_FALSE(t.match.review(15, kFourInAColumn, true, 2));
+    EXPECT_EQ(t.match.step(), Step::Ready);
+    EXPECT_EQ(t.match.position().moveCount(), 1);
+}
+
+// P: the position shown becomes a game against the computer, never scored.
+TEST_F(InReview, ContinuingGivesTheComputerRedsMoveFirst) {
+    t.options.set(Setting::RedIsHuman, 1);
+    t.match.showReviewed(7);
+    const int clockStarts = t.console.clockStarts;
+    EXPECT_EQ(t.match.continueFromReview(), MatchControl::ContinueOutcome::Continued);
+    EXPECT_TRUE(t.match.running());
+    EXPECT_FALSE(t.match.scored());
+    EXPECT_FALSE(t.options.redIsHuman());
+    EXPECT_EQ(t.console.opponentShown, false);
+    EXPECT_EQ(t.console.clockStarts, clockStarts + 1);
+    // The computer blocks the four at once, and the turn is Blue's.
+    ASSERT_EQ(t.console.placed.size(), 1u);
+    EXPECT_EQ(t.console.placed[0].source, PieceSource::Computer);
+    EXPECT_EQ(t.match.position().moveCount(), 8);
+    EXPECT_TRUE(t.match.blueToMove());
+}
+
+TEST_F(InReview, AContinuedGameChangesNoScoreWhetherWonOrStopped) {
+    const Results resultsBefore = t.scores.results();
+    t.match.showReviewed(8);
+    ASSERT_EQ(t.match.continueFromReview(), MatchControl::ContinueOutcome::Continued);
+    t.play(8, 12);
+    ASSERT_EQ(t.console.ends, (std::vector<GameEnd>{{EndReason::Five, kBlue, false}}));
+    EXPECT_EQ(t.scores, scoresBefore);
+    EXPECT_EQ(t.scores.results(), resultsBefore);
+    EXPECT_EQ(t.settings.saves, 0);
+
+    MatchRig stopped;
+    stopped.match.review(15, kFourInAColumn, true, 8);
+    stopped.match.continueFromReview();
+    stopped.forget();
+    const Scores before = stopped.scores;
+    stopped.match.stop();
+    EXPECT_EQ(stopped.console.ends, (std::vector<GameEnd>{{EndReason::Stopped, kRed, false}}));
+    EXPECT_EQ(stopped.scores, before);
+    EXPECT_EQ(stopped.settings.saves, 0);
+    // The next game counts again.
+    stopped.startGame();
+    stopped.match.stop();
+    EXPECT_TRUE(stopped.console.ends.back().scored);
+    EXPECT_EQ(stopped.settings.saves, 1);
+}
+
+TEST_F(InReview, ContinuingIsRefusedInANetworkGameOrFromADecidedPosition) {
+    t.peer.isConnected = true;
+    EXPECT_EQ(t.match.continueFromReview(), MatchControl::ContinueOutcome::NetworkGame);
+    t.peer.isConnected = false;
+    std::vector<PlayedMove> five = kFourInAColumn;
+    five.push_back(blue(8, 12));
+    ASSERT_TRUE(t.match.review(15, five, true, five.size()));
+    EXPECT_EQ(t.match.continueFromReview(), MatchControl::ContinueOutcome::Decided);
+    EXPECT_EQ(t.match.step(), Step::Reviewing);
+    EXPECT_FALSE(t.match.running());
+    t.match.play();
+    t.timers.runAll();
+    EXPECT_EQ(t.match.continueFromReview(), MatchControl::ContinueOutcome::Refused);
+}

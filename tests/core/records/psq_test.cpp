@@ -30,6 +30,17 @@ TEST(Psq, EveryRecordReadsBackAsWritten) {
     }
 }
 
+// A game played on from a review says so in a last line of its own.
+TEST(Psq, AContinuedGameSaysSoAndReadsBack) {
+    GameRecord r = shortGame();
+    r.continued = true;
+    const std::string text = writePsq(r);
+    EXPECT_TRUE(text.ends_with("\r\nContinued: from a reviewed position, not scored\r\n"));
+    const RecordOrRefusal back = readPsq(text);
+    ASSERT_TRUE(back.record) << back.refusal;
+    EXPECT_EQ(*back.record, r);
+}
+
 TEST(Psq, ATournamentFileReadsAsBluesUnfinishedGame) {
     const RecordOrRefusal read = readPsq("Piskvorky 20x20, 11:11, 0\n"
                                          "10,10,0\n"
