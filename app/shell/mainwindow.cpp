@@ -98,7 +98,7 @@ void MainWindow::createParts() {
         MatchSeams{*board_, *console_, *sound_, *network_, *sink_, timers, *random_, computer_});
     network_->attach(*match_);
     controls_->tips = StatusTips::forWindow(this, options_, *match_, *network_, *controls_->result);
-    aids_ = new PlayAids(this, *match_, controls_->board);
+    aids_ = new PlayAids(this, *match_, computer_, controls_->board);
     controls::hintWindow(this);
 }
 

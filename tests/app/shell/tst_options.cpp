@@ -185,7 +185,7 @@ private slots:
         QTest::mouseClick(control<QWidget>(w, "levelLine"), Qt::LeftButton);
         QCOMPARE(int(h.g().computerLevel()), 3);
         QTest::mouseClick(control<QWidget>(w, "levelButtonCaption"), Qt::LeftButton);
-        QCOMPARE(int(h.g().computerLevel()), 1);
+        QCOMPARE(int(h.g().computerLevel()), 4);
         auto* caption = control<QWidget>(w, "soundToggleCaption");
         QTest::mousePress(caption, Qt::LeftButton);
         QVERIFY(control<GlyphButton>(w, "soundToggle")->isDown());
@@ -253,7 +253,11 @@ private slots:
         const struct {
             int level;
             const char* line;
-        } steps[] = {{3, "3 - hard"}, {1, "1 - easy"}, {2, "2 - medium"}};
+        } steps[] = {{3, "3 - hard"},
+                     {4, "4 - strong"},
+                     {5, "5 - master"},
+                     {1, "1 - easy"},
+                     {2, "2 - medium"}};
         for (const auto& s : steps) {
             h.press(control<GlyphButton>(w, "levelButton"));
             QCOMPARE(int(h.g().computerLevel()), s.level);
