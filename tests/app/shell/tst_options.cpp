@@ -247,6 +247,41 @@ private slots:
         QVERIFY_EMPTY(ringUnframed(w, 11, 11, redPiece));
     }
 
+    // A stored level of 4 or 5 is shown and written back as it was; a byte
+    // naming no level reads as medium.
+    void storedLevelByte_data() {
+        QTest::addColumn<int>("stored");
+        QTest::addColumn<int>("level");
+        QTest::addColumn<QString>("line");
+        QTest::newRow("strong") << 4 << 4 << "4 - strong";
+        QTest::newRow("master") << 5 << 5 << "5 - master";
+        QTest::newRow("none") << 6 << 2 << "2 - medium";
+    }
+    void storedLevelByte() {
+        QFETCH(int, stored);
+        QFETCH(int, level);
+        QFETCH(QString, line);
+        QTemporaryDir folder;
+        QByteArray bytes("\xe8\x03\0\0\xe8\x03\0\0\0\0\0\0\0\0\0\0\0\0"
+                         "\x01\x01\x01\x01\x02\x01\0\x01\0\x01\0\x07"
+                         "0.0.0.0",
+                         37);
+        bytes[22] = char(stored);
+        QFile file(folder.path() + "/zelvan.ini");
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
+        file.close();
+        DrivenWindow harness{QRect(0, 0, 1024, 768), folder.path()};
+        auto& h = harness.h;
+        MainWindow& w = harness.w;
+        QCOMPARE(h.g().computerLevel(), level);
+        QCOMPARE(control<SmoothLabel>(w, "levelDigit")->text(), QString::number(level));
+        QCOMPARE(control<SmoothLabel>(w, "levelLine")->text(), line);
+        h.press(control<GlyphButton>(w, "exitButton"));
+        const QByteArray saved = h.settingsFile();
+        QCOMPARE(saved.size(), 37);
+        QCOMPARE(int(saved[22]), level);
+    }
+
     void levelCycle() {
         WindowHarness h;
         MainWindow& w = h.w();
