@@ -295,8 +295,10 @@ private:
         LookAheadPlayer lookAhead;
         SlowComputer slow;
         bool useSlow = false;
+        // The strong levels answer later, as the window's worker does: the
+        // script says when.
         void request(const MoveRequest& r, RandomSource& random, Answer answer) override {
-            if (useSlow)
+            if (useSlow || r.level.thinksAgainstTheClock())
                 slow.request(r, random, std::move(answer));
             else
                 lookAhead.request(r, random, std::move(answer));

@@ -11,8 +11,8 @@
 #include <functional>
 #include <memory>
 
+#include "app/ai/backgroundcomputer.h"
 #include "app/ui/artwork.h"
-#include "core/ai/computerplayer.h"
 #include "core/engine/matchcontrol.h"
 #include "core/engine/scores.h"
 #include "core/settings/options.h"
@@ -66,6 +66,7 @@ public:
     const Scores& scores() const { return scores_; }
     QPoint backgroundOrigin() const { return origin_; }
     SoundPlayer& soundPlayer() { return *sound_; }
+    BackgroundComputer& computer() { return computer_; }
     SettingsStore& settingsStore() { return *store_; }
     NetworkPlay& network() { return *network_; }
     const NetworkPlay& network() const { return *network_; }
@@ -117,7 +118,7 @@ private:
     std::unique_ptr<SettingsStore> store_;
     std::unique_ptr<Timers> ownTimers_;
     std::unique_ptr<ClockSeededRandom> random_;
-    LookAheadPlayer computer_;
+    BackgroundComputer computer_;  // before match control, which asks it
     std::unique_ptr<WindowControls> controls_;
     ScoreStrip* strip_ = nullptr;
     OptionsPanel* optionsPanel_ = nullptr;

@@ -5,10 +5,11 @@
 #include "app/ui/controlkit.h"
 #include <chrono>
 
+#include "app/ai/backgroundcomputer.h"
 #include "app/ui/boardnotice.h"
 #include "app/ui/hintframe.h"
 #include "app/ui/movenumbers.h"
-#include "core/ai/hint.h"
+#include "core/ai/engineplayer.h"
 #include "core/engine/matchcontrol.h"
 
 namespace zelvan {
@@ -23,8 +24,9 @@ std::uint32_t PlayAids::HintRandom::below(std::uint32_t n) {
     return std::uniform_int_distribution<std::uint32_t>(0, n - 1)(rng_);
 }
 
-PlayAids::PlayAids(QWidget* window, MatchControl& match, BoardPicture* board)
-    : QObject(window), match_(match) {
+PlayAids::PlayAids(QWidget* window, MatchControl& match, BackgroundComputer& computer,
+                   BoardPicture* board)
+    : QObject(window), match_(match), computer_(computer) {
     setObjectName(QStringLiteral("playAids"));
     // Stacked in the order made: numbers over the pieces, the hint over
     // them, a notice over everything.
@@ -58,8 +60,14 @@ void PlayAids::onUndoKey() {
 
 void PlayAids::onHintKey() {
     if (!match_.mayHint()) return;
-    const Cell cell = hintMove(match_.position(), hintRandom_);
-    if (cell.found()) hint_->pulse(cell.col, cell.row);
+    // The hint level thinks on the computer's worker; the frame shows when
+    // its answer comes, if the game still stands as it was asked about. A
+    // move, the game's end or the computer's own turn drops it.
+    computer_.think(hintTask(match_.position(), hintRandom_),
+                    [this, asked = match_.position()](Cell cell) {
+                        if (!match_.mayHint() || !(match_.position() == asked)) return;
+                        if (cell.found()) hint_->pulse(cell.col, cell.row);
+                    });
 }
 
 void PlayAids::onNumbersKey() {

@@ -13,6 +13,7 @@ class QWidget;
 
 namespace zelvan {
 
+class BackgroundComputer;
 class BoardNotice;
 class BoardPicture;
 class HintFrame;
@@ -22,7 +23,8 @@ class MoveNumbers;
 class PlayAids : public QObject {
     Q_OBJECT
 public:
-    PlayAids(QWidget* window, MatchControl& match, BoardPicture* board);
+    PlayAids(QWidget* window, MatchControl& match, BackgroundComputer& computer,
+             BoardPicture* board);
 
     // The short line over the foot of the board.
     BoardNotice& notice() { return *notice_; }
@@ -46,6 +48,7 @@ private:
     };
 
     MatchControl& match_;
+    BackgroundComputer& computer_;
     HintRandom hintRandom_;
     HintFrame* hint_ = nullptr;
     MoveNumbers* numbers_ = nullptr;

@@ -5,7 +5,7 @@
 
 namespace zelvan {
 
-Cell hintMove(const Position& g, RandomSource& random) {
+Cell blueLookAheadMove(const Position& g, RandomSource& random) {
     Position swapped = g;
     // Zones are rebuilt around every piece: between two people the second
     // person's pieces mark none, yet they are where the play is.
@@ -15,7 +15,8 @@ Cell hintMove(const Position& g, RandomSource& random) {
             const std::uint8_t cell = g.cell(c, r);
             if (cell != kNone) swapped.put(cell == kBlue ? kRed : kBlue, c, r);
         }
-    const MoveStyle style{g.moveCount() + 1, hintLevel().lookAheadCycles, false};
+    constexpr int kHardLevel = 3;
+    const MoveStyle style{g.moveCount() + 1, findLevel(kHardLevel)->lookAheadCycles, false};
     return decideMove(swapped, style, random);
 }
 

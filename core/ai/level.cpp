@@ -2,17 +2,27 @@
 
 #include <array>
 
+#include "core/ai/strong/engine.h"
+
 namespace zelvan {
 
 namespace {
 
-constexpr std::array<Level, 3> kLevels = {{
+// The strong levels' budgets are the engine's own, which the brain program
+// reads too.
+constexpr int milliseconds(std::chrono::milliseconds budget) {
+    return static_cast<int>(budget.count());
+}
+
+constexpr std::array<Level, 5> kLevels = {{
     {1, "easy", 2, 0},
     {2, "medium", 3, 0},
     {3, "hard", 5, 0},
+    {strong::kStrongLevel, "strong", 0, milliseconds(strong::kStrongBudget)},
+    {strong::kMasterLevel, "master", 0, milliseconds(strong::kMasterBudget)},
 }};
 
-constexpr std::uint8_t kHintLevelNumber = 3;
+constexpr std::uint8_t kHintLevelNumber = strong::kMasterLevel;
 
 }  // namespace
 

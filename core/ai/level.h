@@ -2,7 +2,9 @@
 // The computer's levels, declared once: the number the settings file stores,
 // the name the options panel shows, and how the level plays. Adding a level
 // is one more line here (and, for a new way of playing, the computer player
-// that plays it).
+// that plays it). Levels 1 to 3 look ahead a few cycles and answer at once;
+// levels 4 and 5 are the strong engine (core/ai/strong), which thinks
+// against the clock.
 
 #include <cstdint>
 #include <span>
@@ -21,6 +23,8 @@ struct Level {
     // milliseconds; 0 for a look-ahead level.
     int budgetMs;
 
+    bool thinksAgainstTheClock() const { return lookAheadCycles == 0; }
+
     friend bool operator==(const Level&, const Level&) = default;
 };
 
@@ -34,7 +38,7 @@ inline constexpr std::uint8_t kDefaultLevelNumber = 2;
 const Level& defaultLevel();
 // The level the options panel's button goes to next, the first after the last.
 const Level& nextLevel(const Level& level);
-// The level the hint plays Blue's side at: hard.
+// The level the hint plays Blue's side at: master.
 const Level& hintLevel();
 
 // The level's line on the options panel: "2 - medium".

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "core/ai/strong/mirror.h"
+
 namespace zelvan::gomocup {
 
 StrongPlayer::StrongPlayer(int level, std::uint64_t seed) : level_(level), seed_(seed) {}
@@ -18,7 +20,7 @@ strong::Engine& StrongPlayer::engine() {
 }
 
 strong::Stone StrongPlayer::stoneOf(Side side) const {
-    return (side == Side::Own) == ownFirst_ ? strong::Stone::First : strong::Stone::Second;
+    return strong::stoneOf((side == Side::Own) == ownFirst_);
 }
 
 void StrongPlayer::newGame(int boardSize) {

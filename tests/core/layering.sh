@@ -51,7 +51,7 @@ for f in core/gomocup/*.h core/gomocup/*.cpp; do
         check "the classic player reaches the game's computer by its entry point" \
             "core/gomocup/.*|core/ai/(movechoice|randomsource|level)\.h|core/engine/position\.h" "$f" ;;
     *) check "the brain's protocol sees the players, not the game" \
-        "core/gomocup/.*|core/ai/strong/engine\.h|core/ai/randomsource\.h" "$f" ;;
+        "core/gomocup/.*|core/ai/strong/(engine|mirror)\.h|core/ai/randomsource\.h" "$f" ;;
     esac
 done
 check "a board rule stands on the other board rules alone" \

@@ -41,10 +41,11 @@ inline int moveCount(MainWindow& w) {
 inline bool settled(MainWindow& w) {
     return w.match().step() == MatchControl::Step::Ready;
 }
-// The computer player's choice for Blue, with Blue's own random numbers.
+// Blue's look-ahead move (the hard level's choice for Blue), with Blue's own
+// random numbers: repeatable, unlike the hint key's think against the clock.
 inline std::pair<int, int> hintFor(MainWindow& w, RandomSource& random) {
     if (!w.match().mayHint()) return {0, 0};
-    const Cell c = hintMove(w.match().position(), random);
+    const Cell c = blueLookAheadMove(w.match().position(), random);
     return {c.col, c.row};
 }
 // One tick of the scoreboard and the clocks, by hand.

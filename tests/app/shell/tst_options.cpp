@@ -185,7 +185,7 @@ private slots:
         QTest::mouseClick(control<QWidget>(w, "levelLine"), Qt::LeftButton);
         QCOMPARE(int(h.g().computerLevel()), 3);
         QTest::mouseClick(control<QWidget>(w, "levelButtonCaption"), Qt::LeftButton);
-        QCOMPARE(int(h.g().computerLevel()), 1);
+        QCOMPARE(int(h.g().computerLevel()), 4);
         auto* caption = control<QWidget>(w, "soundToggleCaption");
         QTest::mousePress(caption, Qt::LeftButton);
         QVERIFY(control<GlyphButton>(w, "soundToggle")->isDown());
@@ -247,13 +247,52 @@ private slots:
         QVERIFY_EMPTY(ringUnframed(w, 11, 11, redPiece));
     }
 
+    // A stored level of 4 or 5 is shown and written back as it was; a byte
+    // naming no level reads as medium.
+    void storedLevelByte_data() {
+        QTest::addColumn<int>("stored");
+        QTest::addColumn<int>("level");
+        QTest::addColumn<QString>("line");
+        QTest::newRow("strong") << 4 << 4 << "4 - strong";
+        QTest::newRow("master") << 5 << 5 << "5 - master";
+        QTest::newRow("none") << 6 << 2 << "2 - medium";
+    }
+    void storedLevelByte() {
+        QFETCH(int, stored);
+        QFETCH(int, level);
+        QFETCH(QString, line);
+        QTemporaryDir folder;
+        QByteArray bytes("\xe8\x03\0\0\xe8\x03\0\0\0\0\0\0\0\0\0\0\0\0"
+                         "\x01\x01\x01\x01\x02\x01\0\x01\0\x01\0\x07"
+                         "0.0.0.0",
+                         37);
+        bytes[22] = char(stored);
+        QFile file(folder.path() + "/zelvan.ini");
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
+        file.close();
+        DrivenWindow harness{QRect(0, 0, 1024, 768), folder.path()};
+        auto& h = harness.h;
+        MainWindow& w = harness.w;
+        QCOMPARE(h.g().computerLevel(), level);
+        QCOMPARE(control<SmoothLabel>(w, "levelDigit")->text(), QString::number(level));
+        QCOMPARE(control<SmoothLabel>(w, "levelLine")->text(), line);
+        h.press(control<GlyphButton>(w, "exitButton"));
+        const QByteArray saved = h.settingsFile();
+        QCOMPARE(saved.size(), 37);
+        QCOMPARE(int(saved[22]), level);
+    }
+
     void levelCycle() {
         WindowHarness h;
         MainWindow& w = h.w();
         const struct {
             int level;
             const char* line;
-        } steps[] = {{3, "3 - hard"}, {1, "1 - easy"}, {2, "2 - medium"}};
+        } steps[] = {{3, "3 - hard"},
+                     {4, "4 - strong"},
+                     {5, "5 - master"},
+                     {1, "1 - easy"},
+                     {2, "2 - medium"}};
         for (const auto& s : steps) {
             h.press(control<GlyphButton>(w, "levelButton"));
             QCOMPARE(int(h.g().computerLevel()), s.level);

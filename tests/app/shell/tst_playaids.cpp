@@ -16,6 +16,10 @@ using namespace zelvan::test;
 
 namespace {
 
+// The hint thinks at the master level on the computer's worker: long
+// enough for a whole think on a busy machine.
+constexpr int kHintWaitMs = 30000;
+
 void startTwoPersonGame(WindowHarness& h) {
     h.press(control<GlyphButton>(h.w(), "opponentButton"));
     h.press(control<GlyphButton>(h.w(), "playButton"));
@@ -101,13 +105,39 @@ private slots:
         QVERIFY(activate(w));
         QTest::keyClick(&w, Qt::Key_H);
         auto* frame = control<HintFrame>(w, "hintFrame");
-        QVERIFY(frame->isPulsing() && frame->isVisible());
+        QVERIFY(bitmap(w) == picture);  // nothing until the answer comes
+        QTRY_VERIFY_WITH_TIMEOUT(frame->isPulsing() && frame->isVisible(), kHintWaitMs);
         QCOMPARE(frame->cell(), QPoint(2, 5));
         QVERIFY(g.position() == before);
-        QVERIFY(bitmap(w) == picture);
 
         h.clickCell(2, 5);
         QTRY_VERIFY(!frame->isVisible());
+    }
+
+    // A hint still being thought about when the position changes never
+    // shows: neither after a move, nor once the game has ended.
+    void aHintForAnOldPositionIsDropped_data() {
+        QTest::addColumn<bool>("stop");
+        QTest::newRow("a move") << false;
+        QTest::newRow("Stop") << true;
+    }
+    void aHintForAnOldPositionIsDropped() {
+        QFETCH(bool, stop);
+        DrivenWindow harness{};
+        auto& h = harness.h;
+        auto& w = harness.w;
+        startTwoPersonGame(h);
+        h.clickCell(8, 8);
+        h.clickCell(9, 9);
+        QVERIFY(activate(w));
+        QTest::keyClick(&w, Qt::Key_H);
+        if (stop)
+            h.press(control<GlyphButton>(w, "stopButton"));
+        else
+            h.clickCell(3, 3);
+        QTRY_VERIFY_WITH_TIMEOUT(!w.computer().busy(), kHintWaitMs);
+        QCoreApplication::processEvents();
+        QVERIFY(!control<HintFrame>(w, "hintFrame")->isVisible());
     }
 
     // N shows the numbers and hides them again; on a 30x30 board only the

@@ -1,5 +1,5 @@
-// The hint: the computer player's choice for Blue, found on the position
-// with the colours swapped, and nothing of the position changed.
+// Blue's look-ahead move: the hard computer's choice for Blue, found on the
+// position with the colours swapped, and nothing of the position changed.
 
 #include <gtest/gtest.h>
 
@@ -53,13 +53,13 @@ TEST(Hint, IsTheHardComputersChoiceWithTheColoursSwapped) {
 
     const Position before = g;
     FixedRandom forHint;
-    EXPECT_EQ(hintMove(g, forHint), expected);
+    EXPECT_EQ(blueLookAheadMove(g, forHint), expected);
     EXPECT_TRUE(g == before);
 }
 
 TEST(Hint, OnAnEmptyBoardIsTheCentre) {
     FixedRandom fresh;
-    EXPECT_EQ(hintMove(position(20, {}), fresh), (Cell{11, 11}));
+    EXPECT_EQ(blueLookAheadMove(position(20, {}), fresh), (Cell{11, 11}));
 }
 
 // Between two people the second person's pieces mark no zone; the hint
@@ -72,5 +72,5 @@ TEST(Hint, BlocksTheSecondPersonsFour) {
         g.play({std::uint8_t(5 + i), 10, PieceSource::RedClick});
     }
     FixedRandom random;
-    EXPECT_EQ(hintMove(g, random), (Cell{9, 10}));
+    EXPECT_EQ(blueLookAheadMove(g, random), (Cell{9, 10}));
 }

@@ -117,7 +117,7 @@ TEST(SettingsCodec, ValuesOutOfRangeAreBroughtBack) {
     b[18] = 2;    // hints
     b[20] = 255;  // Red's last-move frame
     b[21] = 0;
-    b[22] = 4;  // level
+    b[22] = 6;  // level: none has that number
     b[23] = 7;  // style
     b[25] = 0;  // size code
     b[26] = 9;  // sound off
@@ -143,6 +143,17 @@ TEST(SettingsCodec, ValuesOutOfRangeAreBroughtBack) {
     s = decoded(b);
     EXPECT_EQ(s.options.level().number, 1);
     EXPECT_EQ(s.options.sizeCode(), 1);
+}
+
+TEST(SettingsCodec, TheStrongLevelsKeepTheirByte) {
+    for (const std::uint8_t level : {4, 5}) {
+        Stored src;
+        src.options.set(Setting::Level, level);
+        const Bytes b = src.encoded();
+        EXPECT_EQ(b.size(), defaultSettings().encoded().size());
+        EXPECT_EQ(b[22], level);
+        EXPECT_EQ(decoded(b).options.level().number, level);
+    }
 }
 
 // Every setting once in the table: in file order, without gaps or overlaps,
