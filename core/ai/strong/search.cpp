@@ -121,26 +121,18 @@ int Search::think(int side, const ThinkLimits& limits, const std::atomic<bool>* 
     }
 
     int best = root_.front();
-    int previous = 0;
     const int maxDepth = limits.maxDepth > 0 ? std::min(limits.maxDepth, kMaxPly / 2) : kMaxPly / 2;
     for (int depth = 1; depth <= maxDepth && !budget_.finished(); ++depth) {
         budget_.phase(start + total, UINT64_MAX);
-        int alpha = -kInfinity, beta = kInfinity;
-        if (depth >= 3 && std::abs(previous) < kMateBound) {
-            alpha = previous - 60;
-            beta = previous + 60;
-        }
-        int score = rootSearch(side, depth, alpha, beta);
-        if (!budget_.stopped() && (score <= alpha || score >= beta)) {
-            score = rootSearch(side, depth, -kInfinity, kInfinity);
-        }
+        // A full window: the evaluation swings too much from one depth to
+        // the next for a narrow one to pay.
+        const int score = rootSearch(side, depth, -kInfinity, kInfinity);
         if (budget_.stopped()) {
             // A move that beat the previous best before the stop is still better.
             if (rootBest_ >= 0 && rootBest_ != best && depth > 1) best = rootBest_;
             break;
         }
         best = rootBest_;
-        previous = score;
         stats_.depth = depth;
         stats_.score = score;
         // Bring the best move to the front for the next depth.
@@ -357,11 +349,15 @@ bool Search::generate(int side, int ply, int ttMove, bool prune, std::vector<Sco
             m.order += 2000;
         m.order += std::min(history_[side][m.cell], 1 << 20) / 64;
     }
-    std::sort(out.begin(), out.end(), [](const ScoredMove& a, const ScoredMove& b) {
+    const auto better = [](const ScoredMove& a, const ScoredMove& b) {
         return a.order != b.order ? a.order > b.order : a.cell < b.cell;
-    });
-    if (prune && !answering && static_cast<int>(out.size()) > profile_.width)
+    };
+    if (prune && !answering && static_cast<int>(out.size()) > profile_.width) {
+        std::partial_sort(out.begin(), out.begin() + profile_.width, out.end(), better);
         out.resize(profile_.width);
+    } else {
+        std::sort(out.begin(), out.end(), better);
+    }
     return answering;
 }
 
