@@ -21,11 +21,14 @@ if [ -x /usr/lib/llvm-14/bin/llvm-symbolizer ]; then
 fi
 mkdir -p build-fuzz/artifacts build-fuzz/logs
 failed=()
-for name in settings textint wire dispatch; do
+for name in settings textint wire dispatch brain; do
   args=(-max_total_time="$seconds" -timeout=25 -print_final_stats=1
         -artifact_prefix="build-fuzz/artifacts/$name-")
   # The message tokens help the harnesses that read messages find them.
-  case $name in wire | dispatch) args+=(-dict=fuzz/messages.dict) ;; esac
+  case $name in
+  wire | dispatch) args+=(-dict=fuzz/messages.dict) ;;
+  brain) args+=(-dict=fuzz/brain.dict) ;;
+  esac
   mkdir -p "build-fuzz/corpus/$name"
   log=build-fuzz/logs/$name.log
   if "build-fuzz/fuzz/zelvan-fuzz-$name" "${args[@]}" \

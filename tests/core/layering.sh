@@ -1,8 +1,9 @@
 #!/bin/sh
 # The core's layers, read from its #include lines: board rules below the
 # computer player, both below match control; the strong engine on nothing
-# but its own headers; the wire protocol and the settings codec stand apart;
-# and no file of the core includes Qt.
+# but its own headers; the brain program's protocol on the players' entry
+# points, the game's record reached from one file only; the wire protocol and
+# the settings codec stand apart; and no file of the core includes Qt.
 # Usage: layering.sh <project root>
 set -eu
 cd "$1"
@@ -41,6 +42,15 @@ check "the computer player reaches the engine only for board rules" \
     "core/ai/.*|$board_rules" core/ai/*.h core/ai/*.cpp
 check "the strong engine keeps its own small types and stands on its own headers" \
     "core/ai/strong/.*" core/ai/strong/*.h core/ai/strong/*.cpp
+for f in core/gomocup/*.h core/gomocup/*.cpp; do
+    case "$f" in
+    core/gomocup/classicplayer.cpp)
+        check "the classic player reaches the game's computer by its entry point" \
+            "core/gomocup/.*|core/ai/(movechoice|randomsource)\.h|core/engine/(game|zone)\.h" "$f" ;;
+    *) check "the brain's protocol sees the players, not the game" \
+        "core/gomocup/.*|core/ai/strong/engine\.h|core/ai/randomsource\.h" "$f" ;;
+    esac
+done
 check "a board-rule header stands on the game record alone" \
     "core/engine/game\.h" core/engine/game.h core/engine/board.h core/engine/checkfive.h \
     core/engine/zone.h

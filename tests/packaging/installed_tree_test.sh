@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Installs the build into a fresh prefix, as a package would, and checks what
 # a desktop needs from it: the game on the path, the icon at every size, and
-# a desktop entry and metainfo that their own validators accept.
+# a desktop entry and metainfo that their own validators accept; and the
+# engine program beside the game, answering the protocol.
 #   installed_tree_test.sh <build dir> <scratch prefix>
 set -euo pipefail
 build=$1
@@ -17,6 +18,12 @@ rm -rf "$prefix"
 cmake --install "$build" --prefix "$prefix" >/dev/null
 
 [ -x "$prefix/bin/zelvan" ] || fail "no executable bin/zelvan"
+[ -x "$prefix/bin/pbrain-zelvan" ] || fail "no executable bin/pbrain-zelvan"
+about=$(printf 'ABOUT\nEND\n' | "$prefix/bin/pbrain-zelvan") || fail "pbrain-zelvan failed"
+case $about in
+name=\"pbrain-zelvan\"*) ;;
+*) fail "pbrain-zelvan answers ABOUT with: $about" ;;
+esac
 for size in 48 64 128 256; do
   icon="$prefix/share/icons/hicolor/${size}x${size}/apps/$id.png"
   [ -f "$icon" ] || fail "no icon $icon"
@@ -36,7 +43,7 @@ appstreamcli validate --no-net "$metainfo" || fail "appstreamcli rejects $metain
 grep -q "<launchable type=\"desktop-id\">$id.desktop</launchable>" "$metainfo" ||
   fail "the metainfo does not launch the installed desktop entry"
 
-# Nothing but the game: no tools, tests or benchmarks.
-extra=$(find "$prefix/bin" -type f ! -name zelvan)
+# Nothing but the game and its engine: no tools, tests or benchmarks.
+extra=$(find "$prefix/bin" -type f ! -name zelvan ! -name pbrain-zelvan)
 [ -z "$extra" ] || fail "installed besides the game: $extra"
 echo "installed tree is complete and valid"

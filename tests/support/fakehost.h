@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "core/engine/host.h"
+#include "support/listrandom.h"
 
 namespace zelvan::test {
 
@@ -155,14 +156,7 @@ public:
         calls.push_back("quit");
     }
     void reseedRandom() override { calls.push_back("reseed"); }
-    std::uint32_t randomBelow(std::uint32_t n) override {
-        std::uint32_t v = 0;
-        if (!randoms.empty()) {
-            v = randoms.front();
-            randoms.pop_front();
-        }
-        return n ? v % n : 0;
-    }
+    std::uint32_t randomBelow(std::uint32_t n) override { return nextBelow(randoms, n); }
     bool peerConnected() override { return peerUp; }
     void holdSaves(bool held) override {
         savesHeld = held;

@@ -5,17 +5,7 @@
 # abort. Usage: commandline_test.sh <zelvan binary>
 set -u
 zelvan=$1
-failures=0
-out=$(mktemp)
-err=$(mktemp)
-trap 'rm -f "$out" "$err"' EXIT
-
-fail() {
-  echo "FAIL: $*"
-  echo "  stdout: $(head -c 300 "$out")"
-  echo "  stderr: $(head -c 300 "$err")"
-  failures=$((failures + 1))
-}
+. "$(dirname "$0")/../../support/scripttest.sh"
 
 # Runs the program with no display within reach: nothing may open a window.
 run() {
@@ -61,8 +51,4 @@ for good in "" "--windowed --port 65535 --scale 2 -platform xcb"; do
   grep -q "display" "$err" || fail "no display ($good): the line does not say so"
 done
 
-if [ "$failures" -eq 0 ]; then
-  echo "command line: all checks passed"
-  exit 0
-fi
-exit 1
+finish "command line: all checks passed"

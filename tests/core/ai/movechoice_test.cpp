@@ -4,27 +4,14 @@
 
 #include "aiboard.h"
 #include "core/ai/movechoice.h"
+#include "support/listrandom.h"
 
 using namespace zelvan;
 using zelvan::test::B;
+using zelvan::test::ListRandom;
 using zelvan::test::position;
 
 namespace {
-
-// Numbers from a fixed list (0 once it runs out), counted.
-struct ListRandom final : RandomSource {
-    std::deque<std::uint32_t> values;
-    int draws = 0;
-    std::uint32_t below(std::uint32_t n) override {
-        ++draws;
-        std::uint32_t v = 0;
-        if (!values.empty()) {
-            v = values.front();
-            values.pop_front();
-        }
-        return v % n;
-    }
-};
 
 // Four bits as the source's first four draws.
 ListRandom bitsRandom(unsigned bits) {
