@@ -5,7 +5,7 @@
 //   zelvan-strong-tactics [--level 4|5] [SUITE]
 //       plays each position at the level's time budget and reports whether
 //       the move is one of the position's answers, with the time it took.
-//   zelvan-strong-tactics --harvest PER_KIND --size S [--seed N]
+//   zelvan-strong-tactics --harvest PER_KIND --size S [--seed N] [--only KIND]
 //       plays quick games of the engine against itself and prints suite
 //       lines for the positions it meets, answers proved by a deep solver.
 //
@@ -244,6 +244,9 @@ Entry classify(Prover& prover, int mover, int size) {
         if (!e.answers.empty()) e.kind = "threes";
         return e;
     }
+    // An open three on the board is answered by the search's own rule; a
+    // defence worth testing sees the threat coming before it shows.
+    if (pos.threatCount(opp, kFlexFour) > 0) return e;
     const int oppFours = prover.foursWin(opp);
     const int oppThrees = oppFours == 1 ? 1 : prover.threatsWin(opp);
     if (oppFours < 0 || oppThrees != 1) return e;
@@ -259,8 +262,10 @@ Entry classify(Prover& prover, int mover, int size) {
     return e;
 }
 
-int harvest(int perKind, int size, std::uint64_t seed) {
+int harvest(int perKind, int size, std::uint64_t seed, const std::string& only) {
     std::map<std::string, int> found;
+    for (const char* kind : {"fours", "threes", "defence"})
+        if (!only.empty() && only != kind) found[kind] = perKind;
     Prover prover;
     for (int game = 0; game < 400; ++game) {
         if (found["fours"] >= perKind && found["threes"] >= perKind && found["defence"] >= perKind)
@@ -318,6 +323,7 @@ int main(int argc, char** argv) {
     int level = kMasterLevel, perKind = 0, size = 15;
     std::uint64_t seed = 1;
     const char* suite = ZELVAN_TACTICS_SUITE;
+    std::string only;
     for (int i = 1; i < argc; ++i) {
         auto value = [&] { return i + 1 < argc ? std::atol(argv[++i]) : 0L; };
         if (!std::strcmp(argv[i], "--level"))
@@ -328,9 +334,11 @@ int main(int argc, char** argv) {
             size = static_cast<int>(value());
         else if (!std::strcmp(argv[i], "--seed"))
             seed = static_cast<std::uint64_t>(value());
+        else if (!std::strcmp(argv[i], "--only") && i + 1 < argc)
+            only = argv[++i];
         else
             suite = argv[i];
     }
-    if (perKind > 0) return harvest(perKind, std::clamp(size, 7, 32), seed);
+    if (perKind > 0) return harvest(perKind, std::clamp(size, 7, 32), seed, only);
     return runSuite(suite, level == kStrongLevel ? kStrongLevel : kMasterLevel);
 }

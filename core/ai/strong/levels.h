@@ -16,7 +16,7 @@ struct LevelProfile {
 
 inline const LevelProfile& profileFor(int level) {
     static constexpr LevelProfile kStrong{16, 4, 8, 0, 0, 8};
-    static constexpr LevelProfile kMaster{24, 8, 12, 6, 0, 8};
+    static constexpr LevelProfile kMaster{24, 12, 14, 8, 0, 8};
     return level == 4 ? kStrong : kMaster;
 }
 

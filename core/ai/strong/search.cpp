@@ -105,7 +105,10 @@ int Search::think(int side, const ThinkLimits& limits, const std::atomic<bool>* 
     int win = solver_.winByFours(side, profile_.ownFours);
     if (win < 0 && profile_.ownThreatMoves > 0 && !budget_.finished()) {
         budget_.phase(share(start, total, profile_.guardThreatMoves > 0 ? 30 : 25), nodeShare);
-        win = solver_.winByThreats(side, profile_.ownThreatMoves, profile_.threatFours);
+        // Shallow wins first: a deep search can wander long in its first branch.
+        for (int moves = 2; win < 0 && moves <= profile_.ownThreatMoves && !budget_.stopped();
+             moves += 2)
+            win = solver_.winByThreats(side, moves, profile_.threatFours);
     }
     if (win >= 0) {
         stats_.score = kMateBound;
@@ -174,19 +177,33 @@ std::vector<int> Search::rootMoves(int side) {
 }
 
 // When the opponent, were it to move, would win by force, keeps the moves
-// after which it no longer does (all of them when none does).
+// after which it no longer does (all of them when none does). The likeliest
+// answers are tried first, in case time runs out: the opponent's first
+// winning move, our own fours, then the cells on that move's lines.
 bool Search::guardAgainstThreats(int side, std::vector<int>& moves) {
     const int opp = 1 - side;
-    auto threatened = [&] {
-        if (solver_.winByFours(opp, profile_.ownFours) >= 0) return true;
-        return profile_.guardThreatMoves > 0 &&
-               solver_.winByThreats(opp, profile_.guardThreatMoves, profile_.threatFours) >= 0;
+    auto winningMove = [&] {
+        const int fours = solver_.winByFours(opp, profile_.ownFours);
+        if (fours >= 0 || profile_.guardThreatMoves == 0) return fours;
+        return solver_.winByThreats(opp, profile_.guardThreatMoves, profile_.threatFours);
     };
-    if (!threatened() || budget_.stopped()) return false;
+    const int threat = winningMove();
+    if (threat < 0 || budget_.stopped()) return false;
+    auto priority = [&](int move) {
+        if (move == threat) return 0;
+        if (pos_.threat(move, side) >= kFour) return 1;
+        for (int dir : Position::kDirection) {
+            const int offset = move - threat;
+            if (offset % dir == 0 && std::abs(offset / dir) <= 4) return 2;
+        }
+        return 3;
+    };
+    std::stable_sort(moves.begin(), moves.end(),
+                     [&](int a, int b) { return priority(a) < priority(b); });
     std::vector<int> safe;
     for (int move : moves) {
         pos_.place(move, side);
-        const bool holds = !threatened();
+        const bool holds = winningMove() < 0;
         pos_.remove(move);
         if (budget_.stopped()) break;
         if (holds) safe.push_back(move);
