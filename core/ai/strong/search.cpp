@@ -25,12 +25,6 @@ int fromTable(int score, int ply) {
     return score;
 }
 
-// The share of the think's time a phase may use.
-Budget::Clock::time_point share(Budget::Clock::time_point start, Budget::Clock::duration total,
-                                int percent) {
-    return start + total * percent / 100;
-}
-
 }  // namespace
 
 Search::Search(std::size_t hashBytes)
@@ -77,7 +71,6 @@ int Search::think(int side, const ThinkLimits& limits, const std::atomic<bool>* 
         std::max<Budget::Clock::duration>(budget / 5, std::chrono::milliseconds(15));
     const auto total = std::max<Budget::Clock::duration>(budget - margin, budget / 2);
     budget_.start(start + total, limits.maxNodes, cancel);
-    const std::uint64_t nodeShare = limits.maxNodes == 0 ? UINT64_MAX : limits.maxNodes / 5;
     table_.nextAge();
     for (auto& bySide : history_)
         for (int& h : bySide)
@@ -101,10 +94,16 @@ int Search::think(int side, const ThinkLimits& limits, const std::atomic<bool>* 
         return pos_.findThreat(side, kFlexFour);
     }
 
-    budget_.phase(share(start, total, 10), nodeShare);
+    // The think's time (and nodes) by phase, cumulative: its own win by
+    // fours, by threes, the guard against the opponent's, then the search.
+    auto phase = [&](int percent) {
+        budget_.phase(start + total * percent / 100,
+                      limits.maxNodes == 0 ? UINT64_MAX : limits.maxNodes * percent / 100);
+    };
+    phase(5);
     int win = solver_.winByFours(side, profile_.ownFours);
     if (win < 0 && profile_.ownThreatMoves > 0 && !budget_.finished()) {
-        budget_.phase(share(start, total, profile_.guardThreatMoves > 0 ? 30 : 25), nodeShare);
+        phase(profile_.ownThreatsUntil);
         // Shallow wins first: a deep search can wander long in its first branch.
         for (int moves = 2; win < 0 && moves <= profile_.ownThreatMoves && !budget_.stopped();
              moves += 2)
@@ -119,11 +118,13 @@ int Search::think(int side, const ThinkLimits& limits, const std::atomic<bool>* 
 
     root_ = rootMoves(side);
     if (!budget_.finished()) {
-        budget_.phase(share(start, total, 50), nodeShare);
+        phase(profile_.guardUntil);
         guardAgainstThreats(side, root_);
     }
 
     int best = root_.front();
+    const auto searchStart = Budget::Clock::now();
+    const auto searchTime = start + total - searchStart;
     const int maxDepth = limits.maxDepth > 0 ? std::min(limits.maxDepth, kMaxPly / 2) : kMaxPly / 2;
     for (int depth = 1; depth <= maxDepth && !budget_.finished(); ++depth) {
         budget_.phase(start + total, UINT64_MAX);
@@ -132,7 +133,7 @@ int Search::think(int side, const ThinkLimits& limits, const std::atomic<bool>* 
         const int score = rootSearch(side, depth, -kInfinity, kInfinity);
         if (budget_.stopped()) {
             // A move that beat the previous best before the stop is still better.
-            if (rootBest_ >= 0 && rootBest_ != best && depth > 1) best = rootBest_;
+            if (rootBest_ >= 0) best = rootBest_;
             break;
         }
         best = rootBest_;
@@ -142,8 +143,9 @@ int Search::think(int side, const ThinkLimits& limits, const std::atomic<bool>* 
         std::rotate(root_.begin(), std::find(root_.begin(), root_.end(), best),
                     std::find(root_.begin(), root_.end(), best) + 1);
         if (std::abs(score) >= kMateBound) break;
-        // The next depth takes several times as long: do not start what cannot finish.
-        if (Budget::Clock::now() - start > total * 2 / 5) break;
+        // The next depth takes several times as long: one that would surely
+        // be cut short is not begun.
+        if (Budget::Clock::now() - searchStart > searchTime / 2) break;
     }
     stats_.nodes = budget_.nodes();
     return best;
@@ -262,7 +264,10 @@ int Search::pvs(int side, int depth, int alpha, int beta, int ply) {
     alpha = std::max(alpha, -(kMate - ply));
     beta = std::min(beta, kMate - ply - 1);
     if (alpha >= beta) return alpha;
-    if (depth <= 0) return leaf(side, ply);
+    // Past the depth, an open three of the opponent is still answered: the
+    // few replies are searched on, so a lost line is not scored as quiet.
+    if (depth <= 0 && (depth <= -profile_.threatPlies || pos_.threatCount(opp, kFlexFour) == 0))
+        return leaf(side, ply);
 
     const bool pvNode = beta - alpha > 1;
     const std::uint64_t hash = key(side);
@@ -318,7 +323,7 @@ int Search::pvs(int side, int depth, int alpha, int beta, int ply) {
                         killers_[ply][1] = killers_[ply][0];
                         killers_[ply][0] = move;
                     }
-                    history_[side][move] += depth * depth;
+                    if (depth > 0) history_[side][move] += depth * depth;
                     break;
                 }
             }
