@@ -65,10 +65,11 @@ int Search::think(int side, const ThinkLimits& limits, const std::atomic<bool>* 
     const auto start = Budget::Clock::now();
     stats_ = {};
     profile_ = profileFor(limits.level);
-    // Leave a margin for the set-up and for a loaded machine.
+    // Leave a quarter of the budget: on a busy machine the process may wait
+    // tens of milliseconds for a core near the deadline.
     const auto budget = std::chrono::duration_cast<Budget::Clock::duration>(limits.budget);
     const auto margin =
-        std::max<Budget::Clock::duration>(budget / 5, std::chrono::milliseconds(15));
+        std::max<Budget::Clock::duration>(budget / 4, std::chrono::milliseconds(15));
     const auto total = std::max<Budget::Clock::duration>(budget - margin, budget / 2);
     budget_.start(start + total, limits.maxNodes, cancel);
     table_.nextAge();
@@ -142,7 +143,9 @@ int Search::think(int side, const ThinkLimits& limits, const std::atomic<bool>* 
         // Bring the best move to the front for the next depth.
         std::rotate(root_.begin(), std::find(root_.begin(), root_.end(), best),
                     std::find(root_.begin(), root_.end(), best) + 1);
-        if (std::abs(score) >= kMateBound) break;
+        // A win or a loss found here is not a proof: quiet nodes search only
+        // their best few moves, so the loser's real answer may have been left
+        // out. A deeper search confirms it or finds the way out.
         // The next depth takes several times as long: one that would surely
         // be cut short is not begun.
         if (Budget::Clock::now() - searchStart > searchTime / 2) break;
