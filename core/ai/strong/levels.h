@@ -22,7 +22,7 @@ struct LevelProfile {
 
 inline const LevelProfile& profileFor(int level) {
     static constexpr LevelProfile kStrong{16, 4, 8, 0, 0, 8, 0, 20, 45};
-    static constexpr LevelProfile kMaster{24, 12, 14, 8, 0, 8, 4, 10, 25};
+    static constexpr LevelProfile kMaster{24, 12, 14, 8, 0, 8, 4, 15, 35};
     return level == 4 ? kStrong : kMaster;
 }
 

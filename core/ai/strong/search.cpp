@@ -181,15 +181,24 @@ std::vector<int> Search::rootMoves(int side) {
     return moves;
 }
 
+// The opponent's wins by fours are guarded against first: that check is
+// quick, and a slower one against its threes, cut short on a busy machine,
+// must not leave a move open to a win by fours.
+bool Search::guardAgainstThreats(int side, std::vector<int>& moves) {
+    const bool byFours = guardAgainst(side, moves, false);
+    if (profile_.guardThreatMoves == 0 || budget_.stopped()) return byFours;
+    return guardAgainst(side, moves, true) || byFours;
+}
+
 // When the opponent, were it to move, would win by force, keeps the moves
 // after which it no longer does (all of them when none does). The likeliest
 // answers are tried first, in case time runs out: the opponent's first
 // winning move, our own fours, then the cells on that move's lines.
-bool Search::guardAgainstThreats(int side, std::vector<int>& moves) {
+bool Search::guardAgainst(int side, std::vector<int>& moves, bool threesToo) {
     const int opp = 1 - side;
     auto winningMove = [&] {
         const int fours = solver_.winByFours(opp, profile_.ownFours);
-        if (fours >= 0 || profile_.guardThreatMoves == 0) return fours;
+        if (fours >= 0 || !threesToo) return fours;
         return solver_.winByThreats(opp, profile_.guardThreatMoves, profile_.threatFours);
     };
     const int threat = winningMove();
