@@ -19,36 +19,19 @@
 #include <ctime>
 #include <vector>
 
+#include "bench/strong_games.h"
 #include "core/ai/strong/engine.h"
 
 using namespace zelvan::strong;
+using zelvan::strong::bench::makesFive;
+using zelvan::strong::bench::splitMix;
 
 namespace {
-
-std::uint64_t splitMix(std::uint64_t& state) {
-    std::uint64_t z = (state += 0x9E3779B97F4A7C15ull);
-    z = (z ^ (z >> 30)) * 0xBF58476D1CE4E5B9ull;
-    z = (z ^ (z >> 27)) * 0x94D049BB133111EBull;
-    return z ^ (z >> 31);
-}
 
 double cpuSeconds() {
     timespec ts{};
     clock_gettime(CLOCK_THREAD_CPUTIME_ID, &ts);
     return static_cast<double>(ts.tv_sec) + static_cast<double>(ts.tv_nsec) * 1e-9;
-}
-
-bool makesFive(const Engine& e, Point p) {
-    const Stone s = e.at(p);
-    static constexpr int kDirs[4][2] = {{1, 0}, {0, 1}, {1, 1}, {1, -1}};
-    for (const auto& d : kDirs) {
-        int run = 1;
-        for (int sign : {-1, 1})
-            for (int k = 1; e.at({p.col + sign * k * d[0], p.row + sign * k * d[1]}) == s; ++k)
-                ++run;
-        if (run >= 5) return true;
-    }
-    return false;
 }
 
 struct Samples {

@@ -18,9 +18,12 @@
 #include <string>
 #include <vector>
 
+#include "bench/strong_games.h"
 #include "core/ai/strong/engine.h"
 
 using namespace zelvan::strong;
+using zelvan::strong::bench::makesFive;
+using zelvan::strong::bench::splitMix;
 
 namespace {
 
@@ -55,13 +58,6 @@ bool parsePlayer(const char* text, Player& p) {
     return true;
 }
 
-std::uint64_t splitMix(std::uint64_t& state) {
-    std::uint64_t z = (state += 0x9E3779B97F4A7C15ull);
-    z = (z ^ (z >> 30)) * 0xBF58476D1CE4E5B9ull;
-    z = (z ^ (z >> 27)) * 0x94D049BB133111EBull;
-    return z ^ (z >> 31);
-}
-
 // `count` stones in alternating colours within three cells of the centre.
 std::vector<Point> randomOpening(int size, int count, std::uint64_t seed) {
     std::vector<Point> stones;
@@ -72,19 +68,6 @@ std::vector<Point> randomOpening(int size, int count, std::uint64_t seed) {
         if (std::find(stones.begin(), stones.end(), p) == stones.end()) stones.push_back(p);
     }
     return stones;
-}
-
-bool makesFive(const Engine& e, Point p) {
-    const Stone s = e.at(p);
-    static constexpr int kDirs[4][2] = {{1, 0}, {0, 1}, {1, 1}, {1, -1}};
-    for (const auto& d : kDirs) {
-        int run = 1;
-        for (int sign : {-1, 1})
-            for (int k = 1; e.at({p.col + sign * k * d[0], p.row + sign * k * d[1]}) == s; ++k)
-                ++run;
-        if (run >= 5) return true;
-    }
-    return false;
 }
 
 // 1: `first` wins, -1: `second` wins, 0: draw. `first` plays Stone::First.

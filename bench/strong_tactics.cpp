@@ -29,12 +29,14 @@
 #include <string>
 #include <vector>
 
+#include "bench/strong_games.h"
 #include "core/ai/strong/budget.h"
 #include "core/ai/strong/engine.h"
 #include "core/ai/strong/position.h"
 #include "core/ai/strong/threats.h"
 
 using namespace zelvan::strong;
+using zelvan::strong::bench::splitMix;
 
 namespace {
 
@@ -156,13 +158,6 @@ int runSuite(const char* path, int level) {
 }
 
 // ---- harvesting ----
-
-std::uint64_t splitMix(std::uint64_t& state) {
-    std::uint64_t z = (state += 0x9E3779B97F4A7C15ull);
-    z = (z ^ (z >> 30)) * 0xBF58476D1CE4E5B9ull;
-    z = (z ^ (z >> 27)) * 0x94D049BB133111EBull;
-    return z ^ (z >> 31);
-}
 
 class Prover {
 public:
