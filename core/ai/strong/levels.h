@@ -1,7 +1,8 @@
 #pragma once
 // How each strong level searches, beside its time budget (engine.h). The
 // master level looks further into threats, checks the opponent's threats
-// before it searches, and proves fours at the search's leaves.
+// by threes as well as fours before it searches, and keeps answering open
+// threes past the search's depth.
 
 namespace zelvan::strong {
 
@@ -12,11 +13,16 @@ struct LevelProfile {
     int guardThreatMoves;  // the same search for the opponent before moving (0: its fours only)
     int leafFours;         // fours looked for at the search's leaves (0: none)
     int width;             // moves searched at a quiet node, best first
+    int threatPlies;       // plies past the depth spent answering the opponent's open threes
+    // Where the phases of a think end, in percent of its time: its own wins
+    // by threes, then the guard against the opponent's (the search has the rest).
+    int ownThreatsUntil;
+    int guardUntil;
 };
 
 inline const LevelProfile& profileFor(int level) {
-    static constexpr LevelProfile kStrong{16, 4, 8, 0, 0, 12};
-    static constexpr LevelProfile kMaster{24, 8, 12, 6, 5, 16};
+    static constexpr LevelProfile kStrong{16, 4, 8, 0, 0, 8, 0, 20, 45};
+    static constexpr LevelProfile kMaster{24, 12, 14, 8, 0, 8, 4, 15, 35};
     return level == 4 ? kStrong : kMaster;
 }
 

@@ -25,12 +25,6 @@ int fromTable(int score, int ply) {
     return score;
 }
 
-// The share of the think's time a phase may use.
-Budget::Clock::time_point share(Budget::Clock::time_point start, Budget::Clock::duration total,
-                                int percent) {
-    return start + total * percent / 100;
-}
-
 }  // namespace
 
 Search::Search(std::size_t hashBytes)
@@ -71,13 +65,13 @@ int Search::think(int side, const ThinkLimits& limits, const std::atomic<bool>* 
     const auto start = Budget::Clock::now();
     stats_ = {};
     profile_ = profileFor(limits.level);
-    // Leave a margin for the set-up and for a loaded machine.
+    // Leave a quarter of the budget: on a busy machine the process may wait
+    // tens of milliseconds for a core near the deadline.
     const auto budget = std::chrono::duration_cast<Budget::Clock::duration>(limits.budget);
     const auto margin =
-        std::max<Budget::Clock::duration>(budget / 5, std::chrono::milliseconds(15));
+        std::max<Budget::Clock::duration>(budget / 4, std::chrono::milliseconds(15));
     const auto total = std::max<Budget::Clock::duration>(budget - margin, budget / 2);
     budget_.start(start + total, limits.maxNodes, cancel);
-    const std::uint64_t nodeShare = limits.maxNodes == 0 ? UINT64_MAX : limits.maxNodes / 5;
     table_.nextAge();
     for (auto& bySide : history_)
         for (int& h : bySide)
@@ -101,11 +95,20 @@ int Search::think(int side, const ThinkLimits& limits, const std::atomic<bool>* 
         return pos_.findThreat(side, kFlexFour);
     }
 
-    budget_.phase(share(start, total, 10), nodeShare);
+    // The think's time (and nodes) by phase, cumulative: its own win by
+    // fours, by threes, the guard against the opponent's, then the search.
+    auto phase = [&](int percent) {
+        budget_.phase(start + total * percent / 100,
+                      limits.maxNodes == 0 ? UINT64_MAX : limits.maxNodes * percent / 100);
+    };
+    phase(5);
     int win = solver_.winByFours(side, profile_.ownFours);
     if (win < 0 && profile_.ownThreatMoves > 0 && !budget_.finished()) {
-        budget_.phase(share(start, total, profile_.guardThreatMoves > 0 ? 30 : 25), nodeShare);
-        win = solver_.winByThreats(side, profile_.ownThreatMoves, profile_.threatFours);
+        phase(profile_.ownThreatsUntil);
+        // Shallow wins first: a deep search can wander long in its first branch.
+        for (int moves = 2; win < 0 && moves <= profile_.ownThreatMoves && !budget_.stopped();
+             moves += 2)
+            win = solver_.winByThreats(side, moves, profile_.threatFours);
     }
     if (win >= 0) {
         stats_.score = kMateBound;
@@ -116,39 +119,36 @@ int Search::think(int side, const ThinkLimits& limits, const std::atomic<bool>* 
 
     root_ = rootMoves(side);
     if (!budget_.finished()) {
-        budget_.phase(share(start, total, 50), nodeShare);
+        phase(profile_.guardUntil);
         guardAgainstThreats(side, root_);
     }
 
     int best = root_.front();
-    int previous = 0;
+    const auto searchStart = Budget::Clock::now();
+    const auto searchTime = start + total - searchStart;
     const int maxDepth = limits.maxDepth > 0 ? std::min(limits.maxDepth, kMaxPly / 2) : kMaxPly / 2;
     for (int depth = 1; depth <= maxDepth && !budget_.finished(); ++depth) {
         budget_.phase(start + total, UINT64_MAX);
-        int alpha = -kInfinity, beta = kInfinity;
-        if (depth >= 3 && std::abs(previous) < kMateBound) {
-            alpha = previous - 60;
-            beta = previous + 60;
-        }
-        int score = rootSearch(side, depth, alpha, beta);
-        if (!budget_.stopped() && (score <= alpha || score >= beta)) {
-            score = rootSearch(side, depth, -kInfinity, kInfinity);
-        }
+        // A full window: the evaluation swings too much from one depth to
+        // the next for a narrow one to pay.
+        const int score = rootSearch(side, depth, -kInfinity, kInfinity);
         if (budget_.stopped()) {
             // A move that beat the previous best before the stop is still better.
-            if (rootBest_ >= 0 && rootBest_ != best && depth > 1) best = rootBest_;
+            if (rootBest_ >= 0) best = rootBest_;
             break;
         }
         best = rootBest_;
-        previous = score;
         stats_.depth = depth;
         stats_.score = score;
         // Bring the best move to the front for the next depth.
         std::rotate(root_.begin(), std::find(root_.begin(), root_.end(), best),
                     std::find(root_.begin(), root_.end(), best) + 1);
-        if (std::abs(score) >= kMateBound) break;
-        // The next depth takes several times as long: do not start what cannot finish.
-        if (Budget::Clock::now() - start > total * 2 / 5) break;
+        // A win or a loss found here is not a proof: quiet nodes search only
+        // their best few moves, so the loser's real answer may have been left
+        // out. A deeper search confirms it or finds the way out.
+        // The next depth takes several times as long: one that would surely
+        // be cut short is not begun.
+        if (Budget::Clock::now() - searchStart > searchTime / 2) break;
     }
     stats_.nodes = budget_.nodes();
     return best;
@@ -181,20 +181,43 @@ std::vector<int> Search::rootMoves(int side) {
     return moves;
 }
 
-// When the opponent, were it to move, would win by force, keeps the moves
-// after which it no longer does (all of them when none does).
+// The opponent's wins by fours are guarded against first: that check is
+// quick, and a slower one against its threes, cut short on a busy machine,
+// must not leave a move open to a win by fours.
 bool Search::guardAgainstThreats(int side, std::vector<int>& moves) {
+    const bool byFours = guardAgainst(side, moves, false);
+    if (profile_.guardThreatMoves == 0 || budget_.stopped()) return byFours;
+    return guardAgainst(side, moves, true) || byFours;
+}
+
+// When the opponent, were it to move, would win by force, keeps the moves
+// after which it no longer does (all of them when none does). The likeliest
+// answers are tried first, in case time runs out: the opponent's first
+// winning move, our own fours, then the cells on that move's lines.
+bool Search::guardAgainst(int side, std::vector<int>& moves, bool threesToo) {
     const int opp = 1 - side;
-    auto threatened = [&] {
-        if (solver_.winByFours(opp, profile_.ownFours) >= 0) return true;
-        return profile_.guardThreatMoves > 0 &&
-               solver_.winByThreats(opp, profile_.guardThreatMoves, profile_.threatFours) >= 0;
+    auto winningMove = [&] {
+        const int fours = solver_.winByFours(opp, profile_.ownFours);
+        if (fours >= 0 || !threesToo) return fours;
+        return solver_.winByThreats(opp, profile_.guardThreatMoves, profile_.threatFours);
     };
-    if (!threatened() || budget_.stopped()) return false;
+    const int threat = winningMove();
+    if (threat < 0 || budget_.stopped()) return false;
+    auto priority = [&](int move) {
+        if (move == threat) return 0;
+        if (pos_.threat(move, side) >= kFour) return 1;
+        for (int dir : Position::kDirection) {
+            const int offset = move - threat;
+            if (offset % dir == 0 && std::abs(offset / dir) <= 4) return 2;
+        }
+        return 3;
+    };
+    std::stable_sort(moves.begin(), moves.end(),
+                     [&](int a, int b) { return priority(a) < priority(b); });
     std::vector<int> safe;
     for (int move : moves) {
         pos_.place(move, side);
-        const bool holds = !threatened();
+        const bool holds = winningMove() < 0;
         pos_.remove(move);
         if (budget_.stopped()) break;
         if (holds) safe.push_back(move);
@@ -253,7 +276,10 @@ int Search::pvs(int side, int depth, int alpha, int beta, int ply) {
     alpha = std::max(alpha, -(kMate - ply));
     beta = std::min(beta, kMate - ply - 1);
     if (alpha >= beta) return alpha;
-    if (depth <= 0) return leaf(side, ply);
+    // Past the depth, an open three of the opponent is still answered: the
+    // few replies are searched on, so a lost line is not scored as quiet.
+    if (depth <= 0 && (depth <= -profile_.threatPlies || pos_.threatCount(opp, kFlexFour) == 0))
+        return leaf(side, ply);
 
     const bool pvNode = beta - alpha > 1;
     const std::uint64_t hash = key(side);
@@ -309,7 +335,7 @@ int Search::pvs(int side, int depth, int alpha, int beta, int ply) {
                         killers_[ply][1] = killers_[ply][0];
                         killers_[ply][0] = move;
                     }
-                    history_[side][move] += depth * depth;
+                    if (depth > 0) history_[side][move] += depth * depth;
                     break;
                 }
             }
@@ -357,11 +383,15 @@ bool Search::generate(int side, int ply, int ttMove, bool prune, std::vector<Sco
             m.order += 2000;
         m.order += std::min(history_[side][m.cell], 1 << 20) / 64;
     }
-    std::sort(out.begin(), out.end(), [](const ScoredMove& a, const ScoredMove& b) {
+    const auto better = [](const ScoredMove& a, const ScoredMove& b) {
         return a.order != b.order ? a.order > b.order : a.cell < b.cell;
-    });
-    if (prune && !answering && static_cast<int>(out.size()) > profile_.width)
+    };
+    if (prune && !answering && static_cast<int>(out.size()) > profile_.width) {
+        std::partial_sort(out.begin(), out.begin() + profile_.width, out.end(), better);
         out.resize(profile_.width);
+    } else {
+        std::sort(out.begin(), out.end(), better);
+    }
     return answering;
 }
 

@@ -53,6 +53,7 @@ private:
     int orderScore(int cell, int side) const;
     std::vector<int> rootMoves(int side);
     bool guardAgainstThreats(int side, std::vector<int>& moves);
+    bool guardAgainst(int side, std::vector<int>& moves, bool threesToo);
     std::uint64_t nextRandom();
     std::uint64_t key(int side) const;
 

@@ -60,6 +60,18 @@ int ThreatSolver::winByThreats(int attacker, int maxMoves, int maxFours) {
     return threatsAttack(maxMoves, 0) ? firstMove_ : -1;
 }
 
+bool ThreatSolver::winsWith(int attacker, int move, bool threesToo, int maxMoves, int maxFours) {
+    attacker_ = attacker;
+    defender_ = 1 - attacker;
+    maxFours_ = maxFours;
+    firstMove_ = -1;
+    if (pos_.threat(move, attacker) == kMakesFive) return true;
+    pos_.place(move, attacker);
+    const bool win = threesToo ? threatsDefend(maxMoves - 1, 1) : foursDefend(maxFours - 1, 1);
+    pos_.remove(move);
+    return win;
+}
+
 // The attacker's fours (and with `threesToo` its flex threes), strongest
 // first: four-threes, fours, double threes, threes, each by cell value.
 void ThreatSolver::attackingMoves(bool threesToo, std::vector<int>& out) const {

@@ -29,6 +29,11 @@ public:
     // line of fours inside it at most `maxFours` long.
     int winByThreats(int attacker, int maxMoves, int maxFours);
 
+    // Whether `attacker`, playing `move` now, wins by force: by fours alone,
+    // or with `threesToo` by threes and fours (limits as above, the move
+    // counted).
+    bool winsWith(int attacker, int move, bool threesToo, int maxMoves, int maxFours);
+
     // The cells that answer `attacker`'s flex-four threats (its flex threes):
     // each leaves the attacker no flex four. Empty when no single cell does.
     void defences(int attacker, std::vector<int>& out);
