@@ -7,9 +7,9 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     loadTestFonts();
     int failures = 0;
-    failures += runAlProgressBarTests(argc, argv);
-    failures += runLbSpeedButtonTests(argc, argv);
-    failures += runAntiAliasLabelTests(argc, argv);
-    failures += runAlignEditTests(argc, argv);
+    failures += runBitmapProgressBarTests(argc, argv);
+    failures += runGlyphButtonTests(argc, argv);
+    failures += runSmoothLabelTests(argc, argv);
+    failures += runAlignedEditTests(argc, argv);
     return failures;
 }

@@ -36,7 +36,7 @@ void setUpAddressField(AlignedEdit& edit) {
 
 }  // namespace
 
-class AlignEditTest : public QObject {
+class AlignedEditTest : public QObject {
     Q_OBJECT
 
 private slots:
@@ -44,7 +44,7 @@ private slots:
     void typedTextStaysCentred();
 };
 
-void AlignEditTest::alignmentChangeKeepsTheText() {
+void AlignedEditTest::alignmentChangeKeepsTheText() {
     AlignedEdit edit;
     QCOMPARE(edit.alignment(), Qt::Alignment(Qt::AlignLeft));
     edit.setText("0.0.0.0");
@@ -61,7 +61,7 @@ void AlignEditTest::alignmentChangeKeepsTheText() {
     QCOMPARE(edit.text(), QString("0.0.0.0"));
 }
 
-void AlignEditTest::typedTextStaysCentred() {
+void AlignedEditTest::typedTextStaysCentred() {
     AlignedEdit edit;
     setUpAddressField(edit);
     edit.setAlignment(Qt::AlignHCenter);
@@ -82,8 +82,8 @@ void AlignEditTest::typedTextStaysCentred() {
     QCOMPARE(edit.text(), QString("192.168.100.200"));
 }
 
-int runAlignEditTests(int argc, char** argv) {
-    AlignEditTest t;
+int runAlignedEditTests(int argc, char** argv) {
+    AlignedEditTest t;
     return QTest::qExec(&t, argc, argv);
 }
 

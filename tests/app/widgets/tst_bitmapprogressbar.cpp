@@ -49,7 +49,7 @@ QRgb px(const QImage& img, int x, int y) {
 
 }  // namespace
 
-class AlProgressBarTest : public QObject {
+class BitmapProgressBarTest : public QObject {
     Q_OBJECT
 
 private slots:
@@ -64,7 +64,7 @@ private slots:
     void positionTextIsCentred();
 };
 
-void AlProgressBarTest::splashStepsRevealTheTile_data() {
+void BitmapProgressBarTest::splashStepsRevealTheTile_data() {
     QTest::addColumn<int>("position");
     QTest::addColumn<int>("filled");
     QTest::newRow("63") << 63 << 63;  // 62.6
@@ -74,7 +74,7 @@ void AlProgressBarTest::splashStepsRevealTheTile_data() {
     QTest::newRow("315") << 315 << 313;
 }
 
-void AlProgressBarTest::splashStepsRevealTheTile() {
+void BitmapProgressBarTest::splashStepsRevealTheTile() {
     QFETCH(int, position);
     QFETCH(int, filled);
     BitmapProgressBar bar;
@@ -98,7 +98,7 @@ void AlProgressBarTest::splashStepsRevealTheTile() {
     }
 }
 
-void AlProgressBarTest::positionOutsideRangeIsIgnored() {
+void BitmapProgressBarTest::positionOutsideRangeIsIgnored() {
     BitmapProgressBar bar;
     setUpSplashBar(bar);
     bar.setPosition(126);
@@ -111,7 +111,7 @@ void AlProgressBarTest::positionOutsideRangeIsIgnored() {
     QCOMPARE(shot(bar), before);
 }
 
-void AlProgressBarTest::borderEdges() {
+void BitmapProgressBarTest::borderEdges() {
     BitmapProgressBar bar;
     setUpSplashBar(bar);
     bar.setPosition(315);
@@ -137,7 +137,7 @@ void AlProgressBarTest::borderEdges() {
     QCOMPARE(px(plain, 314, 15), kBackground);
 }
 
-void AlProgressBarTest::filledLengthRoundsHalvesToEven() {
+void BitmapProgressBarTest::filledLengthRoundsHalvesToEven() {
     BitmapProgressBar bar;
     bar.resize(12, 6);  // inner length 10
     bar.setMaximum(4);
@@ -163,7 +163,7 @@ void AlProgressBarTest::filledLengthRoundsHalvesToEven() {
 }
 
 // 3 of 10 fills 6 of 20 pixels from the left; the rest is the background.
-void AlProgressBarTest::withoutABitmapTheBarIsOneColour() {
+void BitmapProgressBarTest::withoutABitmapTheBarIsOneColour() {
     const QRgb colour = rgb(200, 0, 0);
     BitmapProgressBar bar;
     bar.resize(20, 4);
@@ -178,7 +178,7 @@ void AlProgressBarTest::withoutABitmapTheBarIsOneColour() {
         QCOMPARE(px(img, x, 2), x < 6 ? colour : kBackground);
 }
 
-void AlProgressBarTest::newBitmapReplacesTheCachedBar() {
+void BitmapProgressBarTest::newBitmapReplacesTheCachedBar() {
     BitmapProgressBar bar;
     setUpSplashBar(bar);
     bar.setPosition(315);
@@ -193,7 +193,7 @@ void AlProgressBarTest::newBitmapReplacesTheCachedBar() {
     QCOMPARE(px(img, 64, 8), kBackground);
 }
 
-void AlProgressBarTest::tileRepeatsFromTheOrigin() {
+void BitmapProgressBarTest::tileRepeatsFromTheOrigin() {
     BitmapProgressBar bar;
     bar.resize(25, 12);
     bar.setShowBorder(false);
@@ -207,7 +207,7 @@ void AlProgressBarTest::tileRepeatsFromTheOrigin() {
             QCOMPARE(px(img, x, y), px(tile, x % 10, y % 5));
 }
 
-void AlProgressBarTest::positionTextIsCentred() {
+void BitmapProgressBarTest::positionTextIsCentred() {
     BitmapProgressBar bar;
     bar.resize(200, 20);
     QFont f("Arial");
@@ -247,8 +247,8 @@ void AlProgressBarTest::positionTextIsCentred() {
         QCOMPARE(px(plain, x, 10), rgb(0, 0, 200));
 }
 
-int runAlProgressBarTests(int argc, char** argv) {
-    AlProgressBarTest t;
+int runBitmapProgressBarTests(int argc, char** argv) {
+    BitmapProgressBarTest t;
     return QTest::qExec(&t, argc, argv);
 }
 

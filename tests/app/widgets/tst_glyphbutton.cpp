@@ -85,7 +85,7 @@ QRect inkBox(const QImage& img, QRgb fill, QRect area) {
 
 }  // namespace
 
-class LbSpeedButtonTest : public QObject {
+class GlyphButtonTest : public QObject {
     Q_OBJECT
 
 private slots:
@@ -104,7 +104,7 @@ private slots:
     void enterAndExitSignals();
 };
 
-void LbSpeedButtonTest::facesFollowTheState() {
+void GlyphButtonTest::facesFollowTheState() {
     Stage s({20, 20});
     makeGlyphButton(s);
     // Glyph frame at ((20 - 10) div 2 - 1, (20 - 10) div 2) = (4, 5).
@@ -143,7 +143,7 @@ void LbSpeedButtonTest::facesFollowTheState() {
     QCOMPARE(px(s.shot(), 7, 8), kFace[2]);
 }
 
-void LbSpeedButtonTest::rightButtonPressesWithoutClick() {
+void GlyphButtonTest::rightButtonPressesWithoutClick() {
     Stage s({20, 20});
     makeGlyphButton(s);
     QSignalSpy clicks(s.button, &GlyphButton::clicked);
@@ -156,7 +156,7 @@ void LbSpeedButtonTest::rightButtonPressesWithoutClick() {
     QCOMPARE(px(s.shot(), 6, 7), kFace[0]);
 }
 
-void LbSpeedButtonTest::leftReleaseOutsideDoesNotClick() {
+void GlyphButtonTest::leftReleaseOutsideDoesNotClick() {
     Stage s({20, 20});
     makeGlyphButton(s);
     QSignalSpy clicks(s.button, &GlyphButton::clicked);
@@ -174,7 +174,7 @@ void LbSpeedButtonTest::leftReleaseOutsideDoesNotClick() {
     QCOMPARE(clicks.count(), 0);
 }
 
-void LbSpeedButtonTest::clickHandlerSeesThePressedFace() {
+void GlyphButtonTest::clickHandlerSeesThePressedFace() {
     Stage s({20, 20});
     makeGlyphButton(s);
     int clicks = 0;
@@ -192,7 +192,7 @@ void LbSpeedButtonTest::clickHandlerSeesThePressedFace() {
     QVERIFY(!s.button->isDown());
 }
 
-void LbSpeedButtonTest::numGlyphsFromTheStrip() {
+void GlyphButtonTest::numGlyphsFromTheStrip() {
     GlyphButton b;
     QCOMPARE(b.size(), QSize(100, 24));
     QCOMPARE(b.numGlyphs(), 0);
@@ -212,7 +212,7 @@ void LbSpeedButtonTest::numGlyphsFromTheStrip() {
     QCOMPARE(b.glyph().pixel(0, 0), qRgb(0, 0, 0));
 }
 
-void LbSpeedButtonTest::shortStripFallsBackToFirstFrame() {
+void GlyphButtonTest::shortStripFallsBackToFirstFrame() {
     Stage s({20, 20});
     makeGlyphButton(s);
     s.button->setGlyph(makeStrip(10).copy(0, 0, 10, 10));  // one frame only
@@ -225,7 +225,7 @@ void LbSpeedButtonTest::shortStripFallsBackToFirstFrame() {
 
 // A strip painted for a screen twice as fine (its device pixel ratio 2)
 // lays out at its own size and shows every one of its pixels there.
-void LbSpeedButtonTest::stripPaintedTwiceAsFineKeepsItsPlace() {
+void GlyphButtonTest::stripPaintedTwiceAsFineKeepsItsPlace() {
     Stage s({20, 20});
     makeGlyphButton(s);
     QImage fine = makeStrip(20);
@@ -244,7 +244,7 @@ void LbSpeedButtonTest::stripPaintedTwiceAsFineKeepsItsPlace() {
     QCOMPARE(px(img, 26, 27), kParent);
 }
 
-void LbSpeedButtonTest::glyphPlacementTable_data() {
+void GlyphButtonTest::glyphPlacementTable_data() {
     QTest::addColumn<int>("layout");
     QTest::addColumn<int>("alignment");
     QTest::addColumn<int>("glyphX");
@@ -263,7 +263,7 @@ void LbSpeedButtonTest::glyphPlacementTable_data() {
     QTest::newRow("glyph right, centre") << gr << centre << 16;
 }
 
-void LbSpeedButtonTest::glyphPlacementTable() {
+void GlyphButtonTest::glyphPlacementTable() {
     QFETCH(int, layout);
     QFETCH(int, alignment);
     QFETCH(int, glyphX);
@@ -278,7 +278,7 @@ void LbSpeedButtonTest::glyphPlacementTable() {
     QCOMPARE(px(img, glyphX + 8, 12), kParent);
 }
 
-void LbSpeedButtonTest::captionButtonRaisedAndSunken() {
+void GlyphButtonTest::captionButtonRaisedAndSunken() {
     const QRgb fill = rgb(53, 97, 102), light = rgb(81, 146, 153), shadow = rgb(28, 49, 51);
     Stage s({61, 29});
     GlyphButton* b = s.button;
@@ -343,7 +343,7 @@ void LbSpeedButtonTest::captionButtonRaisedAndSunken() {
     QCOMPARE(s.shot(), up);
 }
 
-void LbSpeedButtonTest::captionIsClippedInsideTheFrame() {
+void GlyphButtonTest::captionIsClippedInsideTheFrame() {
     const QRgb light = rgb(255, 255, 255), shadow = rgb(0, 0, 0);
     Stage s({40, 12});
     GlyphButton* b = s.button;
@@ -365,7 +365,7 @@ void LbSpeedButtonTest::captionIsClippedInsideTheFrame() {
     QVERIFY(!inkBox(img, rgb(0, 0, 255), QRect(1, 1, 38, 10)).isEmpty());
 }
 
-void LbSpeedButtonTest::disabledButtonGetsAnOutline() {
+void GlyphButtonTest::disabledButtonGetsAnOutline() {
     Stage s({20, 10});
     s.button->setColor(QColor(0, 0, 255));
     s.button->setLightColor(QColor(255, 255, 0));
@@ -382,7 +382,7 @@ void LbSpeedButtonTest::disabledButtonGetsAnOutline() {
     QCOMPARE(px(img, 1, 1), rgb(0, 0, 255));
 }
 
-void LbSpeedButtonTest::enterAndExitSignals() {
+void GlyphButtonTest::enterAndExitSignals() {
     Stage s({20, 20});
     QSignalSpy entered(s.button, &GlyphButton::mouseEntered);
     QSignalSpy exited(s.button, &GlyphButton::mouseExited);
@@ -395,8 +395,8 @@ void LbSpeedButtonTest::enterAndExitSignals() {
     QCOMPARE(exited.count(), 1);
 }
 
-int runLbSpeedButtonTests(int argc, char** argv) {
-    LbSpeedButtonTest t;
+int runGlyphButtonTests(int argc, char** argv) {
+    GlyphButtonTest t;
     return QTest::qExec(&t, argc, argv);
 }
 

@@ -64,7 +64,7 @@ bool allPixels(const QImage& img, QRgb want, QString* where) {
 
 }  // namespace
 
-class DcHintExTest : public QObject {
+class HintWindowTest : public QObject {
     Q_OBJECT
 
 private slots:
@@ -94,7 +94,7 @@ private:
     QRect screen_;
 };
 
-void DcHintExTest::initTestCase() {
+void HintWindowTest::initTestCase() {
     loadTestFonts();
     screen_ = QGuiApplication::primaryScreen()->geometry();
     backdrop_ = std::make_unique<Backdrop>();
@@ -106,7 +106,7 @@ void DcHintExTest::initTestCase() {
 }
 
 // The program's settings.
-void DcHintExTest::configure(HintWindow& hint) {
+void HintWindowTest::configure(HintWindow& hint) {
     QVERIFY(hint.setTransparency(50));
     hint.setTranspColor(QColor(0, 56, 64));
     QFont f("MS Sans Serif");
@@ -121,23 +121,23 @@ void DcHintExTest::configure(HintWindow& hint) {
     QVERIFY(hint.setEnabled(true));
 }
 
-void DcHintExTest::init() {
+void HintWindowTest::init() {
     hint_ = std::make_unique<HintWindow>(backdrop_.get());
     configure(*hint_);
 }
 
-void DcHintExTest::cleanup() {
+void HintWindowTest::cleanup() {
     hint_.reset();
 }
 
 // Asks for a hint and waits until it shows: it is captured and shown from
 // the event loop.
-void DcHintExTest::shown(HintWindow& hint, const QString& text, QPoint at) {
+void HintWindowTest::shown(HintWindow& hint, const QString& text, QPoint at) {
     hint.showHint(text, at);
     QVERIFY(QTest::qWaitFor([&] { return hint.hintWindow()->isVisible(); }));
 }
 
-void DcHintExTest::waitUntilShownOnScreen(HintWindow& hint) {
+void HintWindowTest::waitUntilShownOnScreen(HintWindow& hint) {
     HintPopup* w = hint.hintWindow();
     QVERIFY(QTest::qWaitForWindowExposed(w));
     // The hint's top-left margin pixel carries the background once painted.
@@ -145,7 +145,7 @@ void DcHintExTest::waitUntilShownOnScreen(HintWindow& hint) {
     QTRY_COMPARE(screenPixel(w->geometry().topLeft()), want);
 }
 
-void DcHintExTest::hintSizeFromTextAndMargins() {
+void HintWindowTest::hintSizeFromTextAndMargins() {
     const QString text = "Size 15-20-30";
     shown(*hint_, text, QPoint(100, 100));
     const QFontMetrics fm(hint_->font());
@@ -156,7 +156,7 @@ void DcHintExTest::hintSizeFromTextAndMargins() {
     QVERIFY(hint_->hintWindow()->isVisible());
 }
 
-void DcHintExTest::backgroundMixesScreenAndTint() {
+void HintWindowTest::backgroundMixesScreenAndTint() {
     shown(*hint_, "Play!", QPoint(100, 100));
     HintPopup* w = hint_->hintWindow();
     QString where;
@@ -173,7 +173,7 @@ void DcHintExTest::backgroundMixesScreenAndTint() {
              qPrintable(where));
 }
 
-void DcHintExTest::rightEdgeMovesHintLeftAndCapturesThere() {
+void HintWindowTest::rightEdgeMovesHintLeftAndCapturesThere() {
     const QString text = "Human / Computer";
     const QSize size = hint_->calcHintRect(screen_.width(), text).size() + QSize(2, 2);
     QVERIFY(size.width() < kBlackStrip);
@@ -186,7 +186,7 @@ void DcHintExTest::rightEdgeMovesHintLeftAndCapturesThere() {
     waitUntilShownOnScreen(*hint_);
 }
 
-void DcHintExTest::bottomEdgeMovesHintUp() {
+void HintWindowTest::bottomEdgeMovesHintUp() {
     const QString text = "Options";
     const QSize size = hint_->calcHintRect(screen_.width(), text).size() + QSize(2, 2);
     shown(*hint_, text, QPoint(300, screen_.height() - 3));
@@ -201,7 +201,7 @@ void DcHintExTest::bottomEdgeMovesHintUp() {
     QCOMPARE(hint_->hintWindow()->geometry().topLeft(), QPoint(0, 200));
 }
 
-void DcHintExTest::previousHintIsGoneBeforeTheCapture() {
+void HintWindowTest::previousHintIsGoneBeforeTheCapture() {
     shown(*hint_, "Stop", QPoint(200, 200));
     waitUntilShownOnScreen(*hint_);
     shown(*hint_, "Help", QPoint(200, 200));
@@ -213,7 +213,7 @@ void DcHintExTest::previousHintIsGoneBeforeTheCapture() {
 
 // The hint shows from the event loop: a second request before then is the
 // one that shows, and a hint put away before then never shows.
-void DcHintExTest::aLaterRequestReplacesOneNotYetShown() {
+void HintWindowTest::aLaterRequestReplacesOneNotYetShown() {
     hint_->showHint("Stop", QPoint(200, 200));
     shown(*hint_, "Help", QPoint(300, 300));
     QCOMPARE(hint_->hintWindow()->text(), QString("Help"));
@@ -225,7 +225,7 @@ void DcHintExTest::aLaterRequestReplacesOneNotYetShown() {
     QVERIFY(!hint_->hintWindow()->isActivating());
 }
 
-void DcHintExTest::textIsDrawnInsideTheMargins() {
+void HintWindowTest::textIsDrawnInsideTheMargins() {
     shown(*hint_, "Internet", QPoint(400, 300));
     waitUntilShownOnScreen(*hint_);
     HintPopup* w = hint_->hintWindow();
@@ -250,7 +250,7 @@ void DcHintExTest::textIsDrawnInsideTheMargins() {
     QVERIFY(ink.bottom() <= g.height() - 3);
 }
 
-void DcHintExTest::toolTipRequestsShowTheHint() {
+void HintWindowTest::toolTipRequestsShowTheHint() {
     auto* button = new QWidget(backdrop_.get());
     button->setGeometry(50, 50, 62, 60);
     button->setToolTip("Play!");
@@ -286,7 +286,7 @@ void DcHintExTest::toolTipRequestsShowTheHint() {
     delete plain;
 }
 
-void DcHintExTest::disablingRestoresTheStandardTip() {
+void HintWindowTest::disablingRestoresTheStandardTip() {
     auto* button = new QWidget(backdrop_.get());
     button->setGeometry(50, 50, 40, 40);
     button->setToolTip("Stop");
@@ -313,7 +313,7 @@ void DcHintExTest::disablingRestoresTheStandardTip() {
     delete button;
 }
 
-void DcHintExTest::transparencyOutsideRangeIsRefused() {
+void HintWindowTest::transparencyOutsideRangeIsRefused() {
     HintWindow hint(backdrop_.get());
     QCOMPARE(hint.transparency(), 30);
     QVERIFY(hint.errorString().isEmpty());
@@ -327,7 +327,7 @@ void DcHintExTest::transparencyOutsideRangeIsRefused() {
     QCOMPARE(hint.transparency(), 100);
 }
 
-void DcHintExTest::componentNeedsAWindow() {
+void HintWindowTest::componentNeedsAWindow() {
     QWidget child(backdrop_.get());
     HintWindow hint(&child);
     QVERIFY(!hint.setEnabled(true));
@@ -335,7 +335,7 @@ void DcHintExTest::componentNeedsAWindow() {
     QCOMPARE(hint.errorString(), QString("HintWindow must be given a window."));
 }
 
-void DcHintExTest::longTextWraps() {
+void HintWindowTest::longTextWraps() {
     const QFontMetrics fm(hint_->font());
     const QRect one = hint_->calcHintRect(1000, "Human / Computer");
     QCOMPARE(one.height(), fm.height() + 4);
@@ -345,5 +345,5 @@ void DcHintExTest::longTextWraps() {
     QVERIFY(wrapped.width() < one.width());
 }
 
-QTEST_MAIN(DcHintExTest)
+QTEST_MAIN(HintWindowTest)
 #include "tst_hintwindow.moc"

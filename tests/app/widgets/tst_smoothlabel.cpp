@@ -20,7 +20,7 @@ QFont arial(int px, bool bold = false) {
 
 }  // namespace
 
-class AntiAliasLabelTest : public QObject {
+class SmoothLabelTest : public QObject {
     Q_OBJECT
 
 private slots:
@@ -32,7 +32,7 @@ private slots:
     void autoSizeFollowsTheText();
 };
 
-void AntiAliasLabelTest::everyFontChangeStaysAntialiased() {
+void SmoothLabelTest::everyFontChangeStaysAntialiased() {
     SmoothLabel label("1000");
     QVERIFY(label.antialiased());
     QVERIFY(prefersAntialias(label.font()));
@@ -55,7 +55,7 @@ void AntiAliasLabelTest::everyFontChangeStaysAntialiased() {
     QVERIFY(prefersAntialias(label.font()));
 }
 
-void AntiAliasLabelTest::switchedOffUsesDefaultQuality() {
+void SmoothLabelTest::switchedOffUsesDefaultQuality() {
     SmoothLabel label("x");
     label.setFont(arial(15, true));
     label.setAntialiased(false);
@@ -70,7 +70,7 @@ void AntiAliasLabelTest::switchedOffUsesDefaultQuality() {
     QCOMPARE(label.font().pixelSize(), 21);
 }
 
-void AntiAliasLabelTest::parentFontChangeStaysAntialiased() {
+void SmoothLabelTest::parentFontChangeStaysAntialiased() {
     QWidget parent;
     auto* label = new SmoothLabel("x", &parent);
     parent.setFont(arial(30));
@@ -78,7 +78,7 @@ void AntiAliasLabelTest::parentFontChangeStaysAntialiased() {
     QVERIFY(prefersAntialias(label->font()));
 }
 
-void AntiAliasLabelTest::textIsRenderedWithSmoothEdges() {
+void SmoothLabelTest::textIsRenderedWithSmoothEdges() {
     SmoothLabel label("WOW 1000");
     label.setFont(arial(21));
     label.setFontColor(Qt::white);
@@ -99,7 +99,7 @@ void AntiAliasLabelTest::textIsRenderedWithSmoothEdges() {
     QVERIFY2(edge > 0, "no partly covered pixels: text not anti-aliased");
 }
 
-void AntiAliasLabelTest::transparentLabelShowsItsParent() {
+void SmoothLabelTest::transparentLabelShowsItsParent() {
     QWidget parent;
     parent.resize(60, 30);
     parent.setAutoFillBackground(true);
@@ -118,7 +118,7 @@ void AntiAliasLabelTest::transparentLabelShowsItsParent() {
     QCOMPARE(parent.grab().toImage().pixel(5, 5) & RGB_MASK, QColor(0, 32, 36).rgb() & RGB_MASK);
 }
 
-void AntiAliasLabelTest::autoSizeFollowsTheText() {
+void SmoothLabelTest::autoSizeFollowsTheText() {
     SmoothLabel label;
     label.setFont(arial(15, true));
     label.setText("Listen");
@@ -134,8 +134,8 @@ void AntiAliasLabelTest::autoSizeFollowsTheText() {
     QCOMPARE(label.size(), QSize(109, 22));
 }
 
-int runAntiAliasLabelTests(int argc, char** argv) {
-    AntiAliasLabelTest t;
+int runSmoothLabelTests(int argc, char** argv) {
+    SmoothLabelTest t;
     return QTest::qExec(&t, argc, argv);
 }
 

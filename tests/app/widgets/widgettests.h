@@ -1,7 +1,7 @@
 #pragma once
 
 // Each widget's test class runs through one of these; main() runs them all.
-int runAlProgressBarTests(int argc, char** argv);
-int runLbSpeedButtonTests(int argc, char** argv);
-int runAntiAliasLabelTests(int argc, char** argv);
-int runAlignEditTests(int argc, char** argv);
+int runBitmapProgressBarTests(int argc, char** argv);
+int runGlyphButtonTests(int argc, char** argv);
+int runSmoothLabelTests(int argc, char** argv);
+int runAlignedEditTests(int argc, char** argv);
