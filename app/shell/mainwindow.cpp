@@ -115,6 +115,7 @@ void MainWindow::createParts() {
     recorder_->attach(*match_);
     controls_->tips = StatusTips::forWindow(this, options_, *match_, *network_, *controls_->result);
     aids_ = new PlayAids(this, *match_, computer_, controls_->board);
+    connect(&aids_->notice(), &BoardNotice::said, controls_->banner, &ResultBanner::dismiss);
     review_ = new GameReview(this, *match_, *recorder_, *aids_, recordPanels_->moveList());
     recordFiles_ =
         new RecordFiles(this, *match_, *network_, *recorder_, *review_,

@@ -18,6 +18,7 @@ void BoardNotice::say(const QString& text, int ms) {
     timer_.start(ms);
     show();
     update();
+    emit said();
 }
 
 void BoardNotice::paintEvent(QPaintEvent*) {

@@ -19,6 +19,11 @@ public:
     void say(const QString& text, int ms = kShowMs);
     QString text() const { return text_; }
 
+signals:
+    // A line was said: the result banner, which sits over the same foot of
+    // the board, makes way for it.
+    void said();
+
 protected:
     void paintEvent(QPaintEvent* event) override;
 

@@ -16,6 +16,7 @@
 #include "app/ui/boardnotice.h"
 #include "app/ui/coordinatelabels.h"
 #include "app/ui/movelistpanel.h"
+#include "app/ui/resultbanner.h"
 #include "app/ui/resultline.h"
 #include "app/ui/statisticspanel.h"
 #include "windowharness.h"
@@ -106,10 +107,13 @@ private slots:
         const Scores scores = h.w().scores();
         const QByteArray settings = h.settingsFile();
 
+        auto* banner = control<ResultBanner>(h.w(), "resultBanner");
+        QVERIFY(banner->isVisible() && !banner->fading());
         key(h, Qt::Key_PageUp);
         QVERIFY(h.w().match().reviewing());
         QCOMPARE(h.g().moveCount(), 8);
         QCOMPARE(noticeText(h), QStringLiteral("Review \u2014 move 8 of 9"));
+        QVERIFY(banner->fading());  // the result makes way for the notice beneath it
         QVERIFY(!control<QWidget>(h.w(), "moveNumbers")->isHidden());
         key(h, Qt::Key_Home);
         QCOMPARE(h.g().moveCount(), 0);
