@@ -43,7 +43,10 @@ void checkRead(const RecordOrRefusal& read) {
     checkSound(r);
     for (const RecordFormat f : {RecordFormat::Psq, RecordFormat::Sgf}) {
         const RecordOrRefusal back = readRecord(writeRecord(r, f));
-        FUZZ_CHECK(back.record && *back.record == r);
+        // SGF has no place for the mark of a game continued from a review.
+        GameRecord expected = r;
+        if (f == RecordFormat::Sgf) expected.continued = false;
+        FUZZ_CHECK(back.record && *back.record == expected);
     }
 }
 
