@@ -501,6 +501,7 @@ void MatchControl::peerPlay(char sizeDigit, char opener) {
     // A peer that has left starts nothing, also when the socket layer has
     // seen it go but not yet said so.
     if (!io_.peer.connected() || !io_.peer.reachable()) return;
+    peerPlayCutSequence_ = running_ && step_ != Step::Ready;
     leaveStep();
     peerSizeCode_ = options_.sizeCode();
     peerBlueOpens_ = blueOpens_;
@@ -515,6 +516,13 @@ void MatchControl::afterPeerPause() {
         options_.set(Setting::SizeCode, peerSizeCode_);
         blueOpens_ = peerBlueOpens_;
         startGame(EndReason::PeerRestarted, false);
+    } else if (running_ && peerPlayCutSequence_) {
+        // The peer left during its pause, and its PLAY had cut the running
+        // game's own sequence short (a piece not yet scanned, a turn not
+        // passed), which cannot be taken up again: the game ends as the
+        // peer's new game would have ended it. A game the PLAY found at
+        // rest waits for the report of the connection's end instead.
+        endGame(EndReason::PeerRestarted);
     }
     if (std::exchange(stopAfterPeerPause_, false)) stopGame();
     peerInputReady();

@@ -199,6 +199,9 @@ private:
     // The peer's PLAY waiting out its pause: the size and opener it named.
     int peerSizeCode_ = 1;
     bool peerBlueOpens_ = false;
+    // The peer's PLAY cut a sequence of the running game short (a piece not
+    // yet scanned, a turn not yet passed).
+    bool peerPlayCutSequence_ = false;
     // Stop pressed during the peer's pause acts once the peer's game stands.
     bool stopAfterPeerPause_ = false;
     bool thinkingCursor_ = false;  // the hourglass shows for a computer that takes its time

@@ -116,6 +116,19 @@ protected:
     }
 };
 
+// A PLAY cuts Blue's sequence short; when the peer has gone by the end of
+// its pause, the game that sequence belonged to ends rather than leaving
+// Blue to move twice.
+TEST_F(DuringBluesPause, APeerWhoRestartsAndLeavesEndsTheCutGame) {
+    t.peer.isAccepted = true;
+    t.match.peerPlay('1', 'C');
+    t.peer.gone = true;
+    t.timers.runAll();
+    EXPECT_FALSE(t.match.running());
+    t.click(6, 6);
+    EXPECT_EQ(t.cell(6, 6), kNone);
+}
+
 TEST_F(DuringBluesPause, AClickIsNotASecondPiece) {
     t.click(6, 6);
     t.timers.runAll();
