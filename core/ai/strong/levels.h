@@ -11,9 +11,7 @@ struct LevelProfile {
     int ownThreatMoves;    // attacking moves in the mover's threes-and-fours search (0: none)
     int threatFours;       // the longest line of fours inside a threes-and-fours search
     int guardThreatMoves;  // the same search for the opponent before moving (0: its fours only)
-    int leafFours;         // fours looked for at the search's leaves (0: none)
     int width;             // moves searched at a quiet node, best first
-    int threatPlies;       // plies past the depth spent answering the opponent's open threes
     // Where the phases of a think end, in percent of its time: its own wins
     // by threes, then the guard against the opponent's (the search has the rest).
     int ownThreatsUntil;
@@ -21,8 +19,8 @@ struct LevelProfile {
 };
 
 inline const LevelProfile& profileFor(int level) {
-    static constexpr LevelProfile kStrong{16, 4, 8, 0, 0, 8, 0, 20, 45};
-    static constexpr LevelProfile kMaster{24, 12, 14, 8, 0, 8, 4, 15, 35};
+    static constexpr LevelProfile kStrong{16, 4, 8, 0, 8, 20, 45};
+    static constexpr LevelProfile kMaster{24, 12, 14, 8, 8, 10, 30};
     return level == 4 ? kStrong : kMaster;
 }
 

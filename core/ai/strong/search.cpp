@@ -193,7 +193,8 @@ bool Search::guardAgainstThreats(int side, std::vector<int>& moves) {
 // When the opponent, were it to move, would win by force, keeps the moves
 // after which it no longer does (all of them when none does). The likeliest
 // answers are tried first, in case time runs out: the opponent's first
-// winning move, our own fours, then the cells on that move's lines.
+// winning move, our own fours, the cells on that move's lines, then our own
+// threes, which answer a threat with one the opponent must answer first.
 bool Search::guardAgainst(int side, std::vector<int>& moves, bool threesToo) {
     const int opp = 1 - side;
     auto winningMove = [&] {
@@ -210,20 +211,28 @@ bool Search::guardAgainst(int side, std::vector<int>& moves, bool threesToo) {
             const int offset = move - threat;
             if (offset % dir == 0 && std::abs(offset / dir) <= 4) return 2;
         }
-        return 3;
+        if (pos_.threat(move, side) >= kThree) return 3;
+        return 4;
     };
     std::stable_sort(moves.begin(), moves.end(),
                      [&](int a, int b) { return priority(a) < priority(b); });
-    std::vector<int> safe;
-    for (int move : moves) {
-        pos_.place(move, side);
+    // Only a move shown to lose is dropped. When time runs out partway, the
+    // moves not yet checked stay: keeping just the few found safe so far
+    // would throw away the best moves whenever the opponent's "win" is one
+    // it would never find, which early in a game it often is.
+    std::vector<int> kept;
+    for (std::size_t i = 0; i < moves.size(); ++i) {
+        pos_.place(moves[i], side);
         const bool holds = winningMove() < 0;
-        pos_.remove(move);
-        if (budget_.stopped()) break;
-        if (holds) safe.push_back(move);
+        pos_.remove(moves[i]);
+        if (budget_.stopped()) {
+            kept.insert(kept.end(), moves.begin() + static_cast<std::ptrdiff_t>(i), moves.end());
+            break;
+        }
+        if (holds) kept.push_back(moves[i]);
     }
-    if (safe.empty()) return false;
-    moves = safe;
+    if (kept.empty()) return false;
+    moves = kept;
     return true;
 }
 
@@ -276,10 +285,7 @@ int Search::pvs(int side, int depth, int alpha, int beta, int ply) {
     alpha = std::max(alpha, -(kMate - ply));
     beta = std::min(beta, kMate - ply - 1);
     if (alpha >= beta) return alpha;
-    // Past the depth, an open three of the opponent is still answered: the
-    // few replies are searched on, so a lost line is not scored as quiet.
-    if (depth <= 0 && (depth <= -profile_.threatPlies || pos_.threatCount(opp, kFlexFour) == 0))
-        return leaf(side, ply);
+    if (depth <= 0) return evaluate(side);
 
     const bool pvNode = beta - alpha > 1;
     const std::uint64_t hash = key(side);
@@ -346,14 +352,6 @@ int Search::pvs(int side, int depth, int alpha, int beta, int ply) {
                                             : Bound::Upper;
     table_.store(hash, depth, toTable(best, ply), bound, bestMove);
     return best;
-}
-
-int Search::leaf(int side, int ply) {
-    if (profile_.leafFours > 0 &&
-        pos_.threatCount(side, kFour) + pos_.threatCount(side, kFourThree) > 0 &&
-        solver_.winByFours(side, profile_.leafFours) >= 0)
-        return kMate - ply - 2 * profile_.leafFours - 1;
-    return evaluate(side);
 }
 
 bool Search::generate(int side, int ply, int ttMove, bool prune, std::vector<ScoredMove>& out) {

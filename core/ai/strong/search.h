@@ -46,7 +46,6 @@ private:
 
     int rootSearch(int side, int depth, int alpha, int beta);
     int pvs(int side, int depth, int alpha, int beta, int ply);
-    int leaf(int side, int ply);
     // Fills `out` with the moves worth searching, best first; true when the
     // opponent's threat limits them to its answers (no pruning then).
     bool generate(int side, int ply, int ttMove, bool prune, std::vector<ScoredMove>& out);
