@@ -116,6 +116,9 @@ public:
     void run() {
         while (!script_.done() && console_.quits == 0 && events_ < kMaxEvents) {
             event();
+            // The event loop's turn: what was posted to run at once (the
+            // peer's held messages handed back) runs before further input.
+            timers_.advance(0);
             check();
         }
     }
