@@ -91,48 +91,67 @@ void ThreatSolver::attackingMoves(bool threesToo, std::vector<int>& out) const {
     });
 }
 
-bool ThreatSolver::foursAttack(int depth, int ply) {
-    if (budget_.tick()) return false;
+// What the position settles before the attacker tries a move: kWon (a five
+// or a flex four to play), kLost (the defender's fours cannot all be
+// blocked, or by fours alone, its block is no four) or kOpen. `forced` is
+// the block of the defender's single four, the attacker's only move then.
+ThreatSolver::Outcome ThreatSolver::beforeAttack(bool byFours, int ply, int& forced) {
     const int a = attacker_, d = defender_;
+    forced = -1;
     if (pos_.threatCount(a, kMakesFive) > 0) {
         if (ply == 0) firstMove_ = pos_.findThreat(a, kMakesFive);
-        return true;
+        return kWon;
     }
-    int forced = -1;
     if (pos_.threatCount(d, kMakesFive) > 0) {
-        // The defender's four must be blocked, and the block must be a four.
-        if (pos_.threatCount(d, kMakesFive) > 1) return false;
+        if (pos_.threatCount(d, kMakesFive) > 1) return kLost;
         forced = pos_.findThreat(d, kMakesFive);
-        if (forced < 0 || pos_.threat(forced, a) < kFour) return false;
-    } else if (pos_.threatCount(a, kFlexFour) > 0) {
-        if (ply == 0) firstMove_ = pos_.findThreat(a, kFlexFour);
-        return true;
+        const bool blockWorks = forced >= 0 && (!byFours || pos_.threat(forced, a) >= kFour);
+        return blockWorks ? kOpen : kLost;
     }
-    if (depth <= 0) return false;
-    const std::uint64_t key = memoKey(0);
-    bool known = false;
-    if (foursMemo_.lookup(key, depth, known) && (!known || ply > 0)) return known;
+    if (pos_.threatCount(a, kFlexFour) > 0) {
+        if (ply == 0) firstMove_ = pos_.findThreat(a, kFlexFour);
+        return kWon;
+    }
+    return kOpen;
+}
 
-    if (ply >= kMaxPly) return false;
+// Tries the attacker's moves (only `forced` when it has to block) until one
+// wins, `defend` judging the position after each, and caches the result.
+template <typename Defend>
+bool ThreatSolver::tryAttacks(Memo& memo, std::uint64_t key, int depth, int ply, int forced,
+                              bool threesToo, Defend&& defend) {
     std::vector<int>& moves = moveStack_[ply];
     if (forced >= 0)
         moves.assign(1, forced);
     else
-        attackingMoves(false, moves);
-    for (std::size_t i = 0; i < moves.size(); ++i) {
-        const int move = moves[i];
-        pos_.place(move, a);
-        const bool win = foursDefend(depth - 1, ply + 1);
+        attackingMoves(threesToo, moves);
+    for (const int move : moves) {
+        pos_.place(move, attacker_);
+        const bool win = defend();
         pos_.remove(move);
         if (win) {
             if (ply == 0) firstMove_ = move;
-            foursMemo_.store(key, depth, true);
+            memo.store(key, depth, true);
             return true;
         }
         if (budget_.stopped()) return false;
     }
-    foursMemo_.store(key, depth, false);
+    memo.store(key, depth, false);
     return false;
+}
+
+bool ThreatSolver::foursAttack(int depth, int ply) {
+    if (budget_.tick()) return false;
+    int forced = -1;
+    if (const Outcome settled = beforeAttack(true, ply, forced); settled != kOpen)
+        return settled == kWon;
+    if (depth <= 0) return false;
+    const std::uint64_t key = memoKey(0);
+    bool known = false;
+    if (foursMemo_.lookup(key, depth, known) && (!known || ply > 0)) return known;
+    if (ply >= kMaxPly) return false;
+    return tryAttacks(foursMemo_, key, depth, ply, forced, false,
+                      [&] { return foursDefend(depth - 1, ply + 1); });
 }
 
 bool ThreatSolver::foursDefend(int depth, int ply) {
@@ -152,47 +171,18 @@ bool ThreatSolver::foursDefend(int depth, int ply) {
 
 bool ThreatSolver::threatsAttack(int depth, int ply) {
     if (budget_.tick()) return false;
-    const int a = attacker_, d = defender_;
-    if (pos_.threatCount(a, kMakesFive) > 0) {
-        if (ply == 0) firstMove_ = pos_.findThreat(a, kMakesFive);
-        return true;
-    }
     int forced = -1;
-    if (pos_.threatCount(d, kMakesFive) > 0) {
-        if (pos_.threatCount(d, kMakesFive) > 1) return false;
-        forced = pos_.findThreat(d, kMakesFive);
-        if (forced < 0) return false;
-    } else if (pos_.threatCount(a, kFlexFour) > 0) {
-        if (ply == 0) firstMove_ = pos_.findThreat(a, kFlexFour);
-        return true;
-    }
+    if (const Outcome settled = beforeAttack(false, ply, forced); settled != kOpen)
+        return settled == kWon;
     if (depth <= 0) return false;
     if (forced < 0 && foursAttack(maxFours_, ply)) return true;
     if (budget_.stopped()) return false;
     const std::uint64_t key = memoKey(0x9B05688C2B3E6C1Full * static_cast<unsigned>(maxFours_));
     bool known = false;
     if (threatsMemo_.lookup(key, depth, known) && (!known || ply > 0)) return known;
-
     if (ply >= kMaxPly) return false;
-    std::vector<int>& moves = moveStack_[ply];
-    if (forced >= 0)
-        moves.assign(1, forced);
-    else
-        attackingMoves(true, moves);
-    for (std::size_t i = 0; i < moves.size(); ++i) {
-        const int move = moves[i];
-        pos_.place(move, a);
-        const bool win = threatsDefend(depth - 1, ply + 1);
-        pos_.remove(move);
-        if (win) {
-            if (ply == 0) firstMove_ = move;
-            threatsMemo_.store(key, depth, true);
-            return true;
-        }
-        if (budget_.stopped()) return false;
-    }
-    threatsMemo_.store(key, depth, false);
-    return false;
+    return tryAttacks(threatsMemo_, key, depth, ply, forced, true,
+                      [&] { return threatsDefend(depth - 1, ply + 1); });
 }
 
 bool ThreatSolver::threatsDefend(int depth, int ply) {

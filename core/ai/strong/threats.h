@@ -54,6 +54,11 @@ private:
         void store(std::uint64_t key, int depth, bool win);
     };
 
+    enum Outcome { kLost, kWon, kOpen };
+    Outcome beforeAttack(bool byFours, int ply, int& forced);
+    template <typename Defend>
+    bool tryAttacks(Memo& memo, std::uint64_t key, int depth, int ply, int forced, bool threesToo,
+                    Defend&& defend);
     bool foursAttack(int depth, int ply);
     bool foursDefend(int depth, int ply);
     bool threatsAttack(int depth, int ply);
