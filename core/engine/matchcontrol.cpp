@@ -121,6 +121,7 @@ void MatchControl::startGame(EndReason restart, bool announce) {
     }
     running_ = true;
     scored_ = true;
+    continuedFrom_ = 0;
     winner_ = kNone;
     io_.console.showTurn(blueToMove_);
     if (!blueToMove_ && !options_.redIsHuman()) askComputer();
@@ -212,6 +213,7 @@ MatchControl::ContinueOutcome MatchControl::continueFromReview() {
     io_.console.startGameClock();
     running_ = true;
     scored_ = false;
+    continuedFrom_ = kept.size();
     winner_ = kNone;
     blueLine_ = {};
     redLine_ = {};
@@ -310,7 +312,9 @@ UndoOutcome MatchControl::undo() {
     if (step_ != Step::Ready) return UndoOutcome::Refused;
     const std::vector<PlayedMove>& moves = position_.moves();
     const std::size_t drop = movesToTakeBack(moves, options_.redIsHuman());
-    if (drop == 0) return UndoOutcome::Refused;
+    // A game played on from a review takes back only its own moves: the
+    // reviewed ones are where it began (and its record begins with them).
+    if (drop == 0 || moves.size() - drop < continuedFrom_) return UndoOutcome::Refused;
     replay(std::vector<PlayedMove>(moves.begin(), moves.end() - std::ptrdiff_t(drop)));
     return UndoOutcome::Undone;
 }

@@ -209,6 +209,8 @@ private:
     std::vector<PlayedMove> reviewMoves_;
     bool reviewBlueFirst_ = true;
     std::size_t reviewShown_ = 0;
+    // The moves a game played on from a review began with: Undo keeps them.
+    std::size_t continuedFrom_ = 0;
     bool savesHeld_ = false;
     bool saveOwed_ = false;
     std::function<void()> peerInputReady_;

@@ -519,6 +519,20 @@ TEST_F(InReview, ContinuingGivesTheComputerRedsMoveFirst) {
     EXPECT_TRUE(t.match.blueToMove());
 }
 
+// Undo in a game played on from a review stops at the position it began from.
+TEST_F(InReview, UndoInAContinuedGameKeepsTheReviewedMoves) {
+    t.match.showReviewed(4);  // two pieces each: Blue to move
+    ASSERT_EQ(t.match.continueFromReview(), MatchControl::ContinueOutcome::Continued);
+    const Position continued = t.match.position();
+    EXPECT_EQ(t.match.undo(), UndoOutcome::Refused);
+    t.play(4, 12);
+    ASSERT_EQ(t.match.position().moveCount(), 6);  // Blue's piece and the computer's answer
+    EXPECT_EQ(t.match.undo(), UndoOutcome::Undone);
+    EXPECT_EQ(t.match.position(), continued);
+    EXPECT_EQ(t.match.undo(), UndoOutcome::Refused);
+    EXPECT_EQ(t.match.position(), continued);
+}
+
 TEST_F(InReview, AContinuedGameChangesNoScoreWhetherWonOrStopped) {
     const Results resultsBefore = t.scores.results();
     t.match.showReviewed(8);
