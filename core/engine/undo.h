@@ -13,7 +13,7 @@ namespace zelvan {
 enum class UndoOutcome : std::uint8_t {
     Undone,       // moves were taken back
     NetworkGame,  // refused: the peer's board could not follow
-    Refused,      // no game running, nothing of this game's own to take back, or a sequence is under way
+    Refused,      // no game, none of this game's own moves to take back, or a sequence under way
 };
 
 // Against the computer, its answers after Blue's last move and that move,
