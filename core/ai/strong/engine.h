@@ -43,12 +43,18 @@ inline constexpr int kMasterLevel = 5;
 inline constexpr std::chrono::milliseconds kStrongBudget{300};
 inline constexpr std::chrono::milliseconds kMasterBudget{1000};
 inline constexpr std::size_t kMaxHashBytes = std::size_t{64} << 20;
+// Level 4's strength is a fixed amount of search, not a share of the
+// clock: the same on a fast machine and a slow one, and a clear step below
+// level 5 (on the development machine at most about 60 ms a move; its budget
+// still caps it on a slower one).
+inline constexpr std::uint64_t kStrongNodes = 25000;
 
 // The limits a strong level thinks with (level 4 or 5; anything else reads as 5).
 inline ThinkLimits limitsFor(int level) {
     ThinkLimits limits;
     limits.level = level == kStrongLevel ? kStrongLevel : kMasterLevel;
     limits.budget = limits.level == kStrongLevel ? kStrongBudget : kMasterBudget;
+    if (limits.level == kStrongLevel) limits.maxNodes = kStrongNodes;
     return limits;
 }
 

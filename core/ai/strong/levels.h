@@ -1,5 +1,5 @@
 #pragma once
-// How each strong level searches, beside its time budget (engine.h). The
+// How each strong level searches, beside its limits (engine.h). The
 // master level looks further into threats, checks the opponent's threats
 // by threes as well as fours before it searches, and keeps answering open
 // threes past the search's depth.

@@ -128,6 +128,22 @@ TEST(StrongEngine, TheSameSeedPlaysTheSameGameAndSeedsVaryTheReplies) {
     EXPECT_GE(replies.size(), 2u);
 }
 
+TEST(StrongEngine, LevelFourSearchesTheSameAmountWhateverTheClockAllows) {
+    // Its strength must not depend on the machine: a clock that never runs
+    // out changes neither the move nor the work.
+    auto think = [](std::chrono::milliseconds budget) {
+        Engine engine(1 << 20);
+        draw(engine, 15, {"..X.O..", ".XOOX..", "..XO...", "...X..."}, 6, 6);
+        ThinkLimits limits = limitsFor(kStrongLevel);
+        limits.budget = budget;
+        const Point move = engine.think(Stone::Second, limits);
+        return std::pair{std::pair{move.col, move.row}, engine.lastStats().nodes};
+    };
+    const auto longClock = think(std::chrono::hours(1));
+    EXPECT_LE(longClock.second, kStrongNodes + 1000);
+    EXPECT_EQ(longClock, think(std::chrono::hours(2)));
+}
+
 TEST(StrongEngine, ACancelledThinkStillAnswersWithALegalMove) {
     Engine engine(1 << 20);
     draw(engine, 15, {"..X.O..", ".XOOX..", "..XO...", "...X..."}, 6, 6);
